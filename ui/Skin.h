@@ -1,0 +1,49 @@
+// A skin: the lines of its description file and the seven bitmaps they name,
+// plus the built-in empty-cell image.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+
+namespace tesseron {
+
+// A skin or image file that could not be read; what() names the file.
+class SkinError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class Skin {
+public:
+    Skin();
+
+    // Lines of the current skin description; "skn" alone until one was read.
+    QStringList skn{QStringLiteral("skn")};
+
+    QImage bgimg, br, citems, pictograms, font1, font2, font3;
+    QImage imBlack;         // built in: black with a grey top row and left column
+    QImage BackgroundTile;  // the background tile of the last complete load
+
+    // False while line 0 of skn is exactly "skn": nothing may be painted then.
+    bool Present() const;
+
+    // Splits a description into lines: CR LF, LF CR, a lone CR or a lone LF end a line.
+    static QStringList SplitLines(const QByteArray& bytes);
+    // Reads a description file; throws SkinError when it cannot be opened or read.
+    static QStringList ReadDescription(const QString& path);
+    // Loads one bitmap, treating the file as hostile; throws SkinError naming the file
+    // when it is missing, unreadable, not an image of a known kind or absurdly large.
+    static QImage LoadBitmap(const QString& path);
+
+    // Loads the seven images named by skn (lines 4, 6, 8, 10, 13, 15, 17, each relative
+    // to baseDir) in that order. Stops at the first failure and throws: images before
+    // it hold the new skin, it and those after keep their content, BackgroundTile stays.
+    void LoadImages(const QString& baseDir);
+
+    static constexpr int MaxImageSide = 8192;
+};
+
+}  // namespace tesseron
