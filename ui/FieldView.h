@@ -35,6 +35,7 @@ public:
     // Tiles the background tile at 100-pixel steps, two tiles past the right and bottom edges.
     void DrawBackground();
     // The drawn part of a full repaint: background, the whole field, the buttons.
+    // Draws nothing while no skin description was read (line 0 still "skn").
     void PaintAll();
     // Every central cell, then every shown periphery brick (after a skin change).
     void DrawAllBricks();

@@ -44,6 +44,15 @@ public:
     void LoadImages(const QString& baseDir);
 
     static constexpr int MaxImageSide = 8192;
+    static constexpr qint64 MaxImagePixels = qint64(8192) * 4096;  // 128 MiB at 32 bits
+
+    // The brick sheet as exploding bricks show it: the same layout, brightened, with a
+    // white burst on every tile. Rebuilt on first use after br changed.
+    const QImage& ExplodingBricks() const;
+
+private:
+    mutable QImage exploding_;
+    mutable qint64 explodingKey_ = -1;
 };
 
 }  // namespace tesseron

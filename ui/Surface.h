@@ -31,8 +31,8 @@ public:
     QRegion TakeDirty();
     const QRegion& Dirty() const { return dirty_; }
 
-    // When set, every Copy and Draw appends its destination rectangle here
-    // (used by tests and benchmarks to see exactly what was drawn).
+    // When set, every Copy, Draw and Fill appends its destination rectangle, as asked
+    // for before clipping (used by tests and benchmarks to see exactly what was drawn).
     void SetRecorder(std::vector<QRect>* log) { log_ = log; }
 
 private:

@@ -1,0 +1,824 @@
+#include "assets/SkinArt.h"
+
+#include "assets/Paint.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QTransform>
+#include <cmath>
+
+namespace tesseron::assets {
+
+namespace {
+
+constexpr double Pi = 3.14159265358979323846;
+
+// Ten hues that also differ in brightness, so that players who cannot tell some hues
+// apart still see the difference; each colour also carries its own mark.
+const std::array<QColor, 10> BaseBricks = {
+    QColor(214, 40, 40),    // 1 red        dot
+    QColor(30, 88, 206),    // 2 blue       square
+    QColor(250, 224, 30),   // 3 yellow     diamond
+    QColor(44, 160, 72),    // 4 green      plus
+    QColor(128, 60, 196),   // 5 purple     cross
+    QColor(240, 118, 12),   // 6 orange     ring
+    QColor(64, 206, 226),   // 7 cyan       star
+    QColor(236, 236, 236),  // 8 white      bars
+    QColor(240, 110, 184),  // 9 pink       hourglass
+    QColor(124, 78, 38),    // 10 brown     frame
+};
+
+QPainterPath Poly(std::initializer_list<QPointF> pts)
+{
+    QPainterPath path;
+    QPolygonF poly(pts);
+    poly << poly.first();
+    path.addPolygon(poly);
+    path.closeSubpath();
+    return path;
+}
+
+// A plus of two bars, as one outline (overlapping rectangles would cancel under
+// the odd-even rule).
+QPainterPath Cross(QPointF c, double half, double halfWidth)
+{
+    QPainterPath a, b;
+    a.addRect(QRectF(c.x() - halfWidth, c.y() - half, 2 * halfWidth, 2 * half));
+    b.addRect(QRectF(c.x() - half, c.y() - halfWidth, 2 * half, 2 * halfWidth));
+    return a.united(b);
+}
+
+// The mark of a colour, centred at c with nominal radius r.
+QPainterPath Mark(int colour, QPointF c, double r)
+{
+    QPainterPath m;
+    m.setFillRule(Qt::OddEvenFill);
+    const double x = c.x(), y = c.y();
+    switch (colour) {
+    case 1: m.addEllipse(c, r, r); break;
+    case 2: m.addRect(QRectF(x - 0.85 * r, y - 0.85 * r, 1.7 * r, 1.7 * r)); break;
+    case 3: m = Poly({{x, y - 1.2 * r}, {x + 1.2 * r, y}, {x, y + 1.2 * r}, {x - 1.2 * r, y}}); break;
+    case 4: m = Cross(c, 1.1 * r, 0.36 * r); break;
+    case 5: {
+        QTransform t;
+        t.translate(x, y);
+        t.rotate(45);
+        m = t.map(Cross(QPointF(0, 0), 1.2 * r, 0.34 * r));
+        break;
+    }
+    case 6:
+        m.addEllipse(c, 1.05 * r, 1.05 * r);
+        m.addEllipse(c, 0.5 * r, 0.5 * r);
+        break;
+    case 7: {
+        QPolygonF star;
+        for (int i = 0; i < 10; ++i) {
+            const double a = -Pi / 2 + i * Pi / 5;
+            const double rr = i % 2 ? 0.5 * r : 1.25 * r;
+            star << QPointF(x + rr * std::cos(a), y + 0.08 * r + rr * std::sin(a));
+        }
+        m.addPolygon(star);
+        m.closeSubpath();
+        break;
+    }
+    case 8:
+        m.addRect(QRectF(x - 1.1 * r, y - 0.85 * r, 2.2 * r, 0.6 * r));
+        m.addRect(QRectF(x - 1.1 * r, y + 0.25 * r, 2.2 * r, 0.6 * r));
+        break;
+    case 9:
+        m = Poly({{x - r, y - 1.1 * r}, {x + r, y - 1.1 * r}, {x, y}, {x + r, y + 1.1 * r},
+                  {x - r, y + 1.1 * r}, {x, y}});
+        break;
+    default:
+        m.addRect(QRectF(x - 0.95 * r, y - 0.95 * r, 1.9 * r, 1.9 * r));
+        m.addRect(QRectF(x - 0.45 * r, y - 0.45 * r, 0.9 * r, 0.9 * r));
+        break;
+    }
+    return m;
+}
+
+double DirAngle(int dir)
+{
+    switch (dir) {
+    case 2: return -90;
+    case 3: return 180;
+    case 4: return 90;
+    default: return 0;
+    }
+}
+
+void PaintGlossyBody(QPainter& p, const QColor& base, const QColor& gap)
+{
+    p.fillRect(QRectF(0, 0, 30, 30), gap);
+    const QRectF body(1, 1, 28, 28);
+    QLinearGradient g(0, 1, 0, 29);
+    g.setColorAt(0, Shade(base, 0.30));
+    g.setColorAt(0.45, base);
+    g.setColorAt(1, Shade(base, -0.45));
+    p.setPen(QPen(Shade(base, -0.65), 1));
+    p.setBrush(g);
+    p.drawRoundedRect(body.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    QLinearGradient rim(2, 2, 28, 28);
+    rim.setColorAt(0, QColor(255, 255, 255, 150));
+    rim.setColorAt(0.5, QColor(255, 255, 255, 0));
+    rim.setColorAt(0.51, QColor(0, 0, 0, 0));
+    rim.setColorAt(1, QColor(0, 0, 0, 110));
+    p.setPen(QPen(QBrush(rim), 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(2.6, 2.6, 24.8, 24.8), 4.5, 4.5);
+    QLinearGradient gloss(0, 3, 0, 15);
+    gloss.setColorAt(0, QColor(255, 255, 255, 165));
+    gloss.setColorAt(1, QColor(255, 255, 255, 10));
+    p.setPen(Qt::NoPen);
+    p.setBrush(gloss);
+    p.drawRoundedRect(QRectF(4.5, 3.2, 21, 10.5), 5, 5);
+}
+
+void PaintFacetedBody(QPainter& p, const QColor& base, const QColor& gap)
+{
+    p.fillRect(QRectF(0, 0, 30, 30), gap);
+    const double o = 1, i = 5.5, e = 29;
+    p.setPen(Qt::NoPen);
+    p.setBrush(Shade(base, 0.50));
+    p.drawPath(Poly({{o, o}, {e, o}, {e - i + o, i}, {i, i}}));
+    p.setBrush(Shade(base, 0.22));
+    p.drawPath(Poly({{o, o}, {i, i}, {i, e - i + o}, {o, e}}));
+    p.setBrush(Shade(base, -0.30));
+    p.drawPath(Poly({{e, o}, {e, e}, {e - i + o, e - i + o}, {e - i + o, i}}));
+    p.setBrush(Shade(base, -0.50));
+    p.drawPath(Poly({{o, e}, {i, e - i + o}, {e - i + o, e - i + o}, {e, e}}));
+    QLinearGradient face(i, i, e - i, e - i);
+    face.setColorAt(0, Shade(base, 0.14));
+    face.setColorAt(1, Shade(base, -0.12));
+    p.setBrush(face);
+    p.drawRect(QRectF(i, i, e - i + o - i, e - i + o - i));
+    // A frosty sheen across the upper-left of the face.
+    QLinearGradient sheen(i, i, 15, 15);
+    sheen.setColorAt(0, QColor(255, 255, 255, 120));
+    sheen.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setBrush(sheen);
+    p.drawPath(Poly({{i, i}, {17, i}, {i, 17}}));
+    p.setPen(QPen(QColor(255, 255, 255, 90), 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(o + 0.4, o + 0.4), QPointF(e - 0.4, o + 0.4));
+}
+
+void PaintMark(QPainter& p, int colour, const QColor& base, QPointF c, double r)
+{
+    const QPainterPath mark = Mark(colour, c, r);
+    const bool bright = Luma(base) > 0.5;
+    const QColor ink = bright ? Shade(base, -0.72) : Shade(base, 0.80);
+    const QColor edge = bright ? QColor(255, 255, 255, 110) : QColor(0, 0, 0, 120);
+    p.setPen(Qt::NoPen);
+    p.setBrush(edge);
+    p.drawPath(mark.translated(0, bright ? 0.8 : -0.8));
+    p.setBrush(ink);
+    p.drawPath(mark);
+}
+
+void PaintArrow(QPainter& p, int dir)
+{
+    QTransform t;
+    t.translate(15, 15);
+    t.rotate(DirAngle(dir));
+    t.translate(-15, -15);
+    const QPainterPath head = t.map(Poly({{27.6, 15}, {18.4, 6.6}, {18.4, 23.4}}));
+    p.setPen(QPen(QColor(0, 0, 0, 190), 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(255, 255, 255, 245));
+    p.drawPath(head);
+}
+
+}  // namespace
+
+SkinStyle ScoarchingRed()
+{
+    SkinStyle s;
+    s.title = QStringLiteral("Scoarching red");
+    s.folder = QStringLiteral("skins/scoarching-red");
+    s.seed = 0x5c0a4c1u;
+    s.bricks = BrickLook::Glossy;
+    s.tile = TileLook::Embers;
+    s.brickColours = BaseBricks;
+    s.gap = QColor(14, 6, 4);
+    s.tileDeep = QColor(22, 7, 6);
+    s.tileHigh = QColor(58, 16, 10);
+    s.tileVein = QColor(150, 52, 14);
+    s.panelTop = QColor(74, 22, 14);
+    s.panelBottom = QColor(30, 8, 6);
+    s.discNormal = QColor(120, 24, 14);
+    s.discHot = QColor(255, 138, 36);
+    s.metalLight = QColor(250, 214, 130);
+    s.metalDark = QColor(132, 76, 20);
+    s.glow = QColor(255, 150, 40);
+    s.ink = QColor(255, 228, 176);
+    s.inkHot = QColor(255, 255, 236);
+    s.switchOn = QColor(255, 140, 30);
+    s.folderColour = QColor(240, 190, 80);
+    s.textTop = QColor(255, 244, 190);
+    s.textBottom = QColor(244, 128, 28);
+    s.textEdge = QColor(40, 6, 2);
+    s.textBgTop = QColor(34, 9, 6);
+    s.textBgBottom = QColor(16, 4, 3);
+    s.titleFamily = QStringLiteral("Liberation Serif");
+    s.titleHint = QFont::Serif;
+    return s;
+}
+
+SkinStyle GlacierBlue()
+{
+    SkinStyle s;
+    s.title = QStringLiteral("Glacier blue");
+    s.folder = QStringLiteral("skins/glacier-blue");
+    s.seed = 0x61ac1e5u;
+    s.bricks = BrickLook::Faceted;
+    s.tile = TileLook::Frost;
+    s.brickColours = BaseBricks;
+    s.gap = QColor(4, 10, 22);
+    s.tileDeep = QColor(8, 22, 44);
+    s.tileHigh = QColor(22, 54, 92);
+    s.tileVein = QColor(120, 180, 230);
+    s.panelTop = QColor(40, 78, 120);
+    s.panelBottom = QColor(10, 26, 50);
+    s.discNormal = QColor(22, 66, 118);
+    s.discHot = QColor(110, 210, 255);
+    s.metalLight = QColor(236, 246, 255);
+    s.metalDark = QColor(84, 116, 150);
+    s.glow = QColor(140, 220, 255);
+    s.ink = QColor(214, 238, 255);
+    s.inkHot = QColor(255, 255, 255);
+    s.switchOn = QColor(70, 200, 255);
+    s.folderColour = QColor(170, 214, 246);
+    s.textTop = QColor(255, 255, 255);
+    s.textBottom = QColor(110, 186, 240);
+    s.textEdge = QColor(4, 18, 40);
+    s.textBgTop = QColor(14, 36, 66);
+    s.textBgBottom = QColor(6, 16, 34);
+    s.titleFamily = QStringLiteral("Liberation Sans");
+    s.titleHint = QFont::SansSerif;
+    return s;
+}
+
+void PaintBrick(QPainter& p, const QRectF& cell, const SkinStyle& s, int colour, int dir)
+{
+    const QColor base = s.brickColours[size_t(colour - 1)];
+    p.save();
+    p.translate(cell.topLeft());
+    p.scale(cell.width() / 30.0, cell.height() / 30.0);
+    p.setClipRect(QRectF(0, 0, 30, 30));
+    if (s.bricks == BrickLook::Glossy)
+        PaintGlossyBody(p, base, s.gap);
+    else
+        PaintFacetedBody(p, base, s.gap);
+    // With an arrow the mark moves back from the arrowhead; the mark itself never turns.
+    QPointF at(15, 15.5);
+    if (dir != 0) {
+        QTransform t;
+        t.translate(15, 15);
+        t.rotate(DirAngle(dir));
+        at = t.map(QPointF(-3.8, 0));
+    }
+    PaintMark(p, colour, base, at, dir == 0 ? 5.0 : 4.2);
+    if (dir != 0)
+        PaintArrow(p, dir);
+    p.restore();
+}
+
+namespace {
+
+QImage PaintTile(const SkinStyle& s)
+{
+    // Low contrast on purpose: one tile repeats over the whole screen, so any strong
+    // feature would show as a pattern and pull the eye away from the field.
+    QImage img(100, 100, QImage::Format_RGB32);
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x) {
+            const double u = x / 100.0, v = y / 100.0;
+            const double n = TileFbm(u, v, 4, 4, s.seed);
+            const double ridge = 1 - std::abs(2 * TileFbm(u, v, 5, 3, s.seed + 31) - 1);
+            const double grain = ((Hash(uint32_t(x), uint32_t(y), s.seed + 9) & 255u) / 255.0 - 0.5) * 0.05;
+            QColor c = Mix(s.tileDeep, s.tileHigh, (n - 0.3) * 1.6 + grain);
+            if (s.tile == TileLook::Embers) {
+                c = Mix(c, s.tileVein, std::pow(ridge, 16) * 0.26);
+                if ((Hash(uint32_t(x), uint32_t(y), s.seed + 5) & 1023u) < 5)
+                    c = Mix(c, QColor(255, 120, 40), 0.15);
+            } else {
+                c = Mix(c, s.tileVein, std::pow(ridge, 20) * 0.15);
+                if ((Hash(uint32_t(x), uint32_t(y), s.seed + 5) & 1023u) < 4)
+                    c = Mix(c, QColor(255, 255, 255), 0.20);
+            }
+            img.setPixelColor(x, y, c);
+        }
+    return img;
+}
+
+QImage PaintBricks(const SkinStyle& s)
+{
+    QImage img = Canvas(150, 300, s.gap);
+    QPainter p(&img);
+    SetupPainter(p);
+    for (int c = 1; c <= 10; ++c)
+        for (int d = 0; d <= 4; ++d)
+            PaintBrick(p, QRectF(30 * d, 30 * (c - 1), 30, 30), s, c, d);
+    return img;
+}
+
+// Icon pictures are designed in a 40 × 40 box.
+enum class Icon { NewGame, HallOfFame, Help, Options, Back };
+
+QPainterPath GearPath()
+{
+    QPolygonF gear;
+    const int teeth = 8;
+    for (int i = 0; i < teeth; ++i) {
+        const double a = 2 * Pi * i / teeth;
+        const double w = Pi / teeth * 0.55;
+        for (auto [da, r] : {std::pair{-Pi / teeth, 13.0}, std::pair{-w, 13.5}, std::pair{-w * 0.75, 18.5},
+                             std::pair{w * 0.75, 18.5}, std::pair{w, 13.5}})
+            gear << QPointF(20 + r * std::cos(a + da), 20 + r * std::sin(a + da));
+    }
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    path.addPolygon(gear);
+    path.closeSubpath();
+    path.addEllipse(QPointF(20, 20), 5.5, 5.5);
+    return path;
+}
+
+QPainterPath TrophyPath()
+{
+    QPainterPath cup;
+    cup.moveTo(9, 5);
+    cup.lineTo(31, 5);
+    cup.cubicTo(31, 18, 27, 24, 20, 25);
+    cup.cubicTo(13, 24, 9, 18, 9, 5);
+    cup.closeSubpath();
+    QPainterPath handles;
+    handles.addEllipse(QRectF(3, 7, 10, 11));
+    handles.addEllipse(QRectF(27, 7, 10, 11));
+    QPainterPath holes;
+    holes.addEllipse(QRectF(5.8, 9.6, 4.4, 5.8));
+    holes.addEllipse(QRectF(29.8, 9.6, 4.4, 5.8));
+    QPainterPath foot;
+    foot.addRect(QRectF(17.5, 24, 5, 7));
+    foot.addRoundedRect(QRectF(11, 30, 18, 6), 1.5, 1.5);
+    return cup.united(handles.subtracted(holes)).united(foot);
+}
+
+QPainterPath BackArrowPath()
+{
+    return Poly({{3, 20}, {18, 5}, {18, 13.5}, {36, 13.5}, {36, 26.5}, {18, 26.5}, {18, 35}});
+}
+
+void PaintIconPicture(QPainter& p, Icon icon, const SkinStyle& s, bool hot)
+{
+    const QColor ink = hot ? s.inkHot : s.ink;
+    const QColor shadow(0, 0, 0, 150);
+    auto inked = [&](const QPainterPath& path, const QBrush& fill) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(shadow);
+        p.drawPath(path.translated(1.0, 1.5));
+        p.setPen(QPen(WithAlpha(s.textEdge, 200), 1.2));
+        p.setBrush(fill);
+        p.drawPath(path);
+    };
+    switch (icon) {
+    case Icon::NewGame: {
+        // Three fresh bricks and a plus where the fourth will come.
+        PaintBrick(p, QRectF(3, 3, 16.5, 16.5), s, 1, 0);
+        PaintBrick(p, QRectF(20.5, 3, 16.5, 16.5), s, 3, 0);
+        PaintBrick(p, QRectF(3, 20.5, 16.5, 16.5), s, 2, 0);
+        inked(Cross(QPointF(29, 29), 7.5, 2.8), ink);
+        break;
+    }
+    case Icon::HallOfFame: {
+        QLinearGradient gold(0, 4, 0, 36);
+        gold.setColorAt(0, hot ? QColor(255, 250, 200) : QColor(255, 236, 150));
+        gold.setColorAt(0.5, hot ? QColor(255, 214, 70) : QColor(238, 182, 44));
+        gold.setColorAt(1, QColor(160, 96, 10));
+        QTransform big;
+        big.translate(20, 20);
+        big.scale(1.12, 1.12);
+        big.translate(-20, -20.5);
+        inked(big.map(TrophyPath()), gold);
+        QPainterPath star = Mark(7, QPointF(20, 13.2), 4.6);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(120, 60, 0, 200));
+        p.drawPath(star);
+        break;
+    }
+    case Icon::Help: {
+        const QPainterPath q = FitInto(TextOutline(QStringLiteral("?"), BoldFont(QStringLiteral("Liberation Serif"), QFont::Serif)),
+                                       QRectF(9, 2, 22, 36));
+        inked(q, ink);
+        break;
+    }
+    case Icon::Options: inked(GearPath(), ink); break;
+    case Icon::Back: inked(BackArrowPath(), ink); break;
+    }
+}
+
+QString IconCaption(Icon icon)
+{
+    switch (icon) {
+    case Icon::NewGame: return QStringLiteral("NEW GAME");
+    case Icon::HallOfFame: return QStringLiteral("HALL OF FAME");
+    case Icon::Help: return QStringLiteral("HELP");
+    case Icon::Options: return QStringLiteral("OPTIONS");
+    case Icon::Back: return QStringLiteral("BACK");
+    }
+    return {};
+}
+
+void PaintIconTile(QPainter& p, QPointF origin, Icon icon, const SkinStyle& s, bool hot)
+{
+    p.save();
+    p.translate(origin);
+    p.setClipRect(QRectF(0, 0, 90, 90));
+    QLinearGradient panel(0, 0, 0, 90);
+    panel.setColorAt(0, s.panelTop);
+    panel.setColorAt(1, s.panelBottom);
+    p.fillRect(QRectF(0, 0, 90, 90), panel);
+    p.setPen(QPen(Shade(s.panelBottom, -0.6), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(0.5, 0.5, 89, 89));
+    p.setPen(QPen(WithAlpha(s.metalLight, 60), 1));
+    p.drawRect(QRectF(1.5, 1.5, 87, 87));
+
+    const QPointF c(45, 38);
+    if (hot) {
+        QRadialGradient halo(c, 44);
+        halo.setColorAt(0.55, WithAlpha(s.glow, 200));
+        halo.setColorAt(1, WithAlpha(s.glow, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(halo);
+        p.drawEllipse(c, 44, 44);
+    }
+    QConicalGradient ring(c, 135);
+    ring.setColorAt(0, s.metalLight);
+    ring.setColorAt(0.25, s.metalDark);
+    ring.setColorAt(0.5, s.metalLight);
+    ring.setColorAt(0.75, s.metalDark);
+    ring.setColorAt(1, s.metalLight);
+    p.setPen(QPen(Shade(s.metalDark, -0.6), 1));
+    p.setBrush(ring);
+    p.drawEllipse(c, 31, 31);
+    QRadialGradient disc(c - QPointF(6, 8), 36);
+    const QColor inside = hot ? s.discHot : s.discNormal;
+    disc.setColorAt(0, Shade(inside, 0.35));
+    disc.setColorAt(0.7, inside);
+    disc.setColorAt(1, Shade(inside, -0.5));
+    p.setBrush(disc);
+    p.drawEllipse(c, 27, 27);
+    p.setPen(Qt::NoPen);
+    QLinearGradient gloss(0, 12, 0, 36);
+    gloss.setColorAt(0, QColor(255, 255, 255, hot ? 120 : 80));
+    gloss.setColorAt(1, QColor(255, 255, 255, 0));
+    p.setBrush(gloss);
+    p.drawEllipse(QRectF(25, 13, 40, 22));
+
+    p.save();
+    p.translate(c - QPointF(20, 20));
+    PaintIconPicture(p, icon, s, hot);
+    p.restore();
+
+    const QFont font = BoldFont(QStringLiteral("Liberation Sans"), QFont::SansSerif);
+    const QPainterPath text = TextOutline(IconCaption(icon), font);
+    const double refCap = -TextOutline(QStringLiteral("H"), font).boundingRect().top();
+    const double k = std::min(8.0 / refCap, 82.0 / text.boundingRect().width());
+    QTransform t;
+    t.translate(45, 86);
+    t.scale(k, 8.0 / refCap);
+    t.translate(-text.boundingRect().center().x(), 0);
+    const QPainterPath caption = t.map(text);
+    p.setBrush(QColor(0, 0, 0, 170));
+    p.drawPath(caption.translated(0.8, 0.8));
+    p.setBrush(hot ? s.inkHot : Mix(s.ink, s.metalDark, 0.25));
+    p.drawPath(caption);
+    p.restore();
+}
+
+QImage PaintIcons(const SkinStyle& s)
+{
+    QImage img = Canvas(180, 450, s.panelBottom);
+    QPainter p(&img);
+    SetupPainter(p);
+    struct Place { int x, y; Icon icon; bool hot; };
+    const Place places[] = {
+        {0, 0, Icon::NewGame, true},      {90, 0, Icon::HallOfFame, true},
+        {0, 90, Icon::Help, true},        {90, 90, Icon::Options, true},
+        {0, 180, Icon::NewGame, false},   {90, 180, Icon::HallOfFame, false},
+        {0, 270, Icon::Help, false},      {90, 270, Icon::Options, false},
+        {0, 360, Icon::Back, true},       {90, 360, Icon::Back, false},
+    };
+    for (const Place& pl : places)
+        PaintIconTile(p, QPointF(pl.x, pl.y), pl.icon, s, pl.hot);
+    return img;
+}
+
+// A raised plate filling `r`, lit when hot; its corners take the tile's mean colour.
+void PaintPlate(QPainter& p, const QRectF& r, const SkinStyle& s, const QColor& behind, bool hot)
+{
+    p.fillRect(r, behind);
+    const QColor top = hot ? Mix(s.panelTop, s.glow, 0.55) : s.panelTop;
+    const QColor bottom = hot ? Mix(s.panelBottom, s.glow, 0.35) : s.panelBottom;
+    p.setPen(QPen(Shade(s.panelBottom, -0.7), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    Bevel(p, r.adjusted(1, 1, -1, -1), 5, top, bottom, WithAlpha(s.metalLight, hot ? 230 : 150),
+          WithAlpha(Shade(s.panelBottom, -0.7), 200));
+}
+
+void InkPath(QPainter& p, const QPainterPath& path, const SkinStyle& s, bool hot)
+{
+    p.setPen(Qt::NoPen);
+    if (hot) {
+        p.setBrush(WithAlpha(s.glow, 90));
+        p.drawPath(path);
+        p.setPen(QPen(WithAlpha(s.glow, 110), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(path);
+        p.setPen(Qt::NoPen);
+    }
+    p.setBrush(QColor(0, 0, 0, 160));
+    p.drawPath(path.translated(1, 1.2));
+    p.setPen(QPen(WithAlpha(s.textEdge, 180), 0.9));
+    p.setBrush(hot ? s.inkHot : s.ink);
+    p.drawPath(path);
+}
+
+QPainterPath Stroked(const QPainterPath& line, double width)
+{
+    QPainterPathStroker st;
+    st.setWidth(width);
+    st.setCapStyle(Qt::RoundCap);
+    st.setJoinStyle(Qt::RoundJoin);
+    return st.createStroke(line).simplified();
+}
+
+enum class Button { Undo, Minimise, LoadSave, Quit };
+
+QPainterPath ButtonSymbol(Button b, const QRectF& r)
+{
+    const QPointF c = r.center();
+    QPainterPath path;
+    switch (b) {
+    case Button::Undo: {
+        // A turn to the left: arc from the lower right over the top, head pointing down.
+        QPainterPath arc;
+        const QRectF circle(c.x() - 10, c.y() - 9, 20, 20);
+        arc.arcMoveTo(circle, -50);
+        arc.arcTo(circle, -50, 215);
+        path = Stroked(arc, 4);
+        QPointF end;
+        {
+            QPainterPath probe;
+            probe.arcMoveTo(circle, 165);
+            end = probe.currentPosition();
+        }
+        path = path.united(Poly({{end.x() - 7, end.y() - 2}, {end.x() + 6, end.y() - 2}, {end.x() - 1.5, end.y() + 8}}));
+        break;
+    }
+    case Button::Minimise: {
+        // A window with its title bar, sinking onto the bar it shrinks to.
+        QPainterPath frame;
+        frame.addRoundedRect(QRectF(c.x() - 13, c.y() - 15, 26, 16), 2, 2);
+        QPainterPath pane;
+        pane.addRect(QRectF(c.x() - 11, c.y() - 9.5, 22, 8.8));
+        path = frame.subtracted(pane);
+        path = path.united(Poly({{c.x() - 6, c.y() + 2.5}, {c.x() + 6, c.y() + 2.5}, {c.x(), c.y() + 8.5}}));
+        QPainterPath bar;
+        bar.addRoundedRect(QRectF(c.x() - 17, c.y() + 10, 34, 4.5), 1.5, 1.5);
+        path = path.united(bar);
+        break;
+    }
+    case Button::LoadSave: {
+        // A floppy disk: body with a clipped corner, shutter and label cut out.
+        const double l = c.x() - 12, t = c.y() - 12;
+        QPainterPath body = Poly({{l, t}, {l + 20, t}, {l + 24, t + 4}, {l + 24, t + 24}, {l, t + 24}});
+        QPainterPath holes;
+        holes.addRect(QRectF(l + 5, t + 1.8, 12, 7));
+        holes.addRoundedRect(QRectF(l + 4, t + 13, 16, 9), 1, 1);
+        path = body.subtracted(holes);
+        path.addRect(QRectF(l + 12.5, t + 3, 3, 4.6));
+        break;
+    }
+    case Button::Quit: {
+        QPainterPath arc;
+        const QRectF circle(c.x() - 10, c.y() - 8.5, 20, 20);
+        arc.arcMoveTo(circle, 125);
+        arc.arcTo(circle, 125, 290);
+        QPainterPath bar;
+        bar.moveTo(c.x(), c.y() - 12.5);
+        bar.lineTo(c.x(), c.y() - 0.5);
+        path = Stroked(arc, 3.6).united(Stroked(bar, 3.8));
+        break;
+    }
+    }
+    return path;
+}
+
+void PaintButton(QPainter& p, const QRect& region, Button b, const SkinStyle& s, const QColor& behind, bool hot)
+{
+    p.save();
+    p.setClipRect(region);
+    const QRectF r(region);
+    PaintPlate(p, r, s, behind, hot);
+    InkPath(p, ButtonSymbol(b, r), s, hot);
+    p.restore();
+}
+
+void PaintColourStrip(QPainter& p, const QRect& region, const SkinStyle& s, const QColor& behind)
+{
+    p.save();
+    p.setClipRect(region);
+    p.translate(region.topLeft());
+    const QRectF r(0, 0, region.width(), region.height());
+    PaintPlate(p, r, s, behind, false);
+    // The marker's rows (17..26) are a plain groove, so a marker copied anywhere along
+    // it blends in and a redraw of the strip wipes the old one.
+    p.fillRect(QRectF(5, 17, 190, 10), Shade(s.panelBottom, -0.55));
+    p.fillRect(QRectF(5, 21, 190, 2), WithAlpha(s.metalDark, 255));
+    const QFont font = BoldFont(QStringLiteral("Liberation Sans"), QFont::SansSerif);
+    const double centres[6] = {15, 45, 77, 111, 142, 180};
+    for (int n = 5; n <= 10; ++n) {
+        const QPainterPath digit =
+            FitGlyph(TextOutline(QString::number(n), font), font, QRectF(centres[n - 5] - 15, 0, 30, 17),
+                     12.5, 15, 26);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 170));
+        p.drawPath(digit.translated(0.9, 1.1));
+        p.setPen(QPen(s.textEdge, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(digit);
+        p.setPen(Qt::NoPen);
+        p.setBrush(s.ink);
+        p.drawPath(digit);
+    }
+    p.restore();
+}
+
+void PaintMarker(QPainter& p, const QRect& region, const SkinStyle& s)
+{
+    p.save();
+    p.setClipRect(region);
+    p.translate(region.topLeft());
+    p.fillRect(QRectF(0, 0, 10, 10), Shade(s.panelBottom, -0.55));
+    p.fillRect(QRectF(0, 4, 10, 2), WithAlpha(s.metalDark, 255));
+    p.setPen(QPen(s.textEdge, 0.9));
+    QLinearGradient g(0, 0, 0, 10);
+    g.setColorAt(0, s.inkHot);
+    g.setColorAt(1, s.glow);
+    p.setBrush(g);
+    p.drawPath(Poly({{5, 0.6}, {9.5, 9.3}, {0.5, 9.3}}));
+    p.restore();
+}
+
+void PaintSwitch(QPainter& p, const QRect& region, const SkinStyle& s, const QColor& behind, bool on)
+{
+    p.save();
+    p.setClipRect(region);
+    p.translate(region.topLeft());
+    p.fillRect(QRectF(0, 0, 30, 22), behind);
+    const QRectF pill(1, 2.5, 28, 17);
+    QLinearGradient body(0, 2, 0, 20);
+    const QColor base = on ? s.switchOn : QColor(70, 70, 74);
+    body.setColorAt(0, Shade(base, -0.45));
+    body.setColorAt(1, Shade(base, on ? 0.15 : -0.1));
+    p.setPen(QPen(QColor(0, 0, 0, 200), 1));
+    p.setBrush(body);
+    p.drawRoundedRect(pill, 8.5, 8.5);
+    // "I" while on, "O" while off, on the side the knob left free.
+    p.setPen(QPen(on ? QColor(255, 255, 255, 230) : QColor(170, 170, 176), 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    if (on)
+        p.drawLine(QPointF(9, 7.5), QPointF(9, 14.5));
+    else
+        p.drawEllipse(QPointF(21, 11), 3.2, 3.2);
+    const QPointF knob(on ? 20.5 : 9.5, 11);
+    QRadialGradient kg(knob - QPointF(2, 2.5), 9);
+    kg.setColorAt(0, QColor(255, 255, 255));
+    kg.setColorAt(1, on ? s.metalLight : QColor(150, 150, 156));
+    p.setPen(QPen(QColor(0, 0, 0, 170), 0.9));
+    p.setBrush(kg);
+    p.drawEllipse(knob, 7, 7);
+    p.restore();
+}
+
+void PaintFolder(QPainter& p, const QRect& region, const SkinStyle& s, const QColor& behind)
+{
+    p.save();
+    p.setClipRect(region);
+    PaintPlate(p, QRectF(region), s, behind, false);
+    p.translate(region.topLeft());
+    const QColor f = s.folderColour;
+    QPainterPath back;
+    back.addRoundedRect(QRectF(6, 9, 29, 23), 2, 2);
+    back.addRoundedRect(QRectF(6, 7, 12, 5), 1.5, 1.5);
+    p.setPen(QPen(Shade(f, -0.7), 1));
+    p.setBrush(Shade(f, -0.3));
+    p.drawPath(back.simplified());
+    p.setBrush(QColor(250, 250, 245));
+    p.setPen(Qt::NoPen);
+    p.drawRect(QRectF(9, 11.5, 22, 8));
+    QPainterPath front = Poly({{9, 15}, {38, 15}, {34.5, 32}, {6, 32}});
+    QLinearGradient g(0, 15, 0, 32);
+    g.setColorAt(0, Shade(f, 0.35));
+    g.setColorAt(1, f);
+    p.setPen(QPen(Shade(f, -0.7), 1));
+    p.setBrush(g);
+    p.drawPath(front);
+    p.restore();
+}
+
+QImage PaintPictograms(const SkinStyle& s, const QColor& behind)
+{
+    QImage img = Canvas(PictogramWidth, PictogramHeight, behind);
+    QPainter p(&img);
+    SetupPainter(p);
+    // Cut exactly as the game reads them: (left, top, width, height).
+    PaintButton(p, QRect(6, 9, 42, 41), Button::Undo, s, behind, true);
+    PaintButton(p, QRect(6, 65, 42, 41), Button::Undo, s, behind, false);
+    PaintButton(p, QRect(55, 9, 62, 41), Button::Minimise, s, behind, true);
+    PaintButton(p, QRect(54, 65, 62, 41), Button::Minimise, s, behind, false);
+    PaintButton(p, QRect(122, 9, 41, 41), Button::LoadSave, s, behind, true);
+    PaintButton(p, QRect(122, 65, 41, 41), Button::LoadSave, s, behind, false);
+    PaintButton(p, QRect(171, 9, 40, 41), Button::Quit, s, behind, true);
+    PaintButton(p, QRect(169, 65, 40, 41), Button::Quit, s, behind, false);
+    PaintColourStrip(p, QRect(8, 115, 200, 29), s, behind);
+    PaintMarker(p, QRect(46, 152, 10, 10), s);
+    PaintSwitch(p, QRect(238, 55, 30, 22), s, behind, true);
+    PaintSwitch(p, QRect(273, 55, 30, 22), s, behind, false);
+    PaintFolder(p, QRect(237, 89, 41, 41), s, behind);
+    return img;
+}
+
+struct StripSpec {
+    int glyphWidth, height;
+    QString characters;
+    QString family;
+    QFont::StyleHint hint;
+    double capHeight, baseline;
+};
+
+QImage PaintStrip(const SkinStyle& s, const StripSpec& spec)
+{
+    const int n = int(spec.characters.size());
+    QImage img = Canvas(spec.glyphWidth * n, spec.height, s.textBgBottom);
+    QPainter p(&img);
+    SetupPainter(p);
+    // Each glyph carries its own background; a band that only varies downward lets
+    // neighbouring glyphs join into one label.
+    QLinearGradient band(0, 0, 0, spec.height);
+    band.setColorAt(0, s.textBgTop);
+    band.setColorAt(1, s.textBgBottom);
+    p.fillRect(img.rect(), band);
+    p.fillRect(QRectF(0, 0, img.width(), 1), Shade(s.textBgTop, 0.12));
+    p.fillRect(QRectF(0, spec.height - 1, img.width(), 1), Shade(s.textBgBottom, -0.5));
+    const QFont font = BoldFont(spec.family, spec.hint);
+    const double edge = spec.height > 40 ? 2.6 : 2.0;
+    for (int i = 0; i < n; ++i) {
+        const QRectF cell(spec.glyphWidth * i, 0, spec.glyphWidth, spec.height);
+        const QPainterPath glyph = FitGlyph(TextOutline(spec.characters.mid(i, 1), font), font, cell,
+                                            spec.capHeight, spec.baseline, spec.glyphWidth - edge - 1);
+        p.save();
+        p.setClipRect(cell);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 170));
+        p.drawPath(glyph.translated(1.2, 1.4));
+        p.setPen(QPen(s.textEdge, edge, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(glyph);
+        const double top = spec.baseline - spec.capHeight;
+        QLinearGradient fill(0, top, 0, spec.baseline);
+        fill.setColorAt(0, s.textTop);
+        fill.setColorAt(0.45, Mix(s.textTop, s.textBottom, 0.35));
+        fill.setColorAt(1, s.textBottom);
+        p.setPen(Qt::NoPen);
+        p.setBrush(fill);
+        p.drawPath(glyph);
+        p.restore();
+    }
+    return img;
+}
+
+}  // namespace
+
+SkinImages PaintSkin(const SkinStyle& s)
+{
+    SkinImages out;
+    out.tile = PaintTile(s);
+    const QColor behind = AverageColour(out.tile);
+    out.bricks = PaintBricks(s);
+    out.icons = PaintIcons(s);
+    out.pictograms = PaintPictograms(s, behind);
+    const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    const QString digits = QStringLiteral("0123456789");
+    const QString signs = QStringLiteral("+-=:;\"$#@%()&!");
+    const QString sans = QStringLiteral("Liberation Sans");
+    out.font1 = PaintStrip(s, {20, 30, letters + digits + signs, sans, QFont::SansSerif, 17, 23.5});
+    out.font2 = PaintStrip(s, {30, 45, letters, s.titleFamily, s.titleHint, 28, 35.5});
+    out.font3 = PaintStrip(s, {20, 30, digits, sans, QFont::SansSerif, 18, 24});
+    return out;
+}
+
+}  // namespace tesseron::assets

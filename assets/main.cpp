@@ -1,0 +1,106 @@
+// Writes the shipped skins and the title picture into the data folder given as the
+// only argument. The output depends on nothing but this source and the fonts, so
+// two runs give the same bytes.
+#include "assets/Paint.h"
+#include "assets/SkinArt.h"
+#include "assets/TitleArt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <cstdio>
+#include <exception>
+
+using namespace tesseron::assets;
+
+namespace {
+
+struct Bitmap {
+    const char* file;
+    const char* comment;
+    QImage SkinImages::*image;
+};
+
+// In description order; the line numbers the game reads are 4, 6, 8, 10, 13, 15, 17.
+const Bitmap Bitmaps[] = {
+    {"tile.bmp", "Background tile, 100 x 100, repeated over the screen:", &SkinImages::tile},
+    {"bricks.bmp", "Bricks, 150 x 300: colours 1-10 downward, arrows none/right/up/left/down across:",
+     &SkinImages::bricks},
+    {"icons.bmp", "Command icons, 180 x 450, highlighted above normal; back icon in the last row:",
+     &SkinImages::icons},
+    {"pictograms.bmp", "Side buttons and options pictures:", &SkinImages::pictograms},
+    {"font1.bmp", "Glyphs 20 x 30: A-Z 0-9 + - = : ; \" $ # @ % ( ) & !", &SkinImages::font1},
+    {"font2.bmp", "Title glyphs 30 x 45: A-Z", &SkinImages::font2},
+    {"font3.bmp", "Digits 20 x 30: 0-9", &SkinImages::font3},
+};
+
+QByteArray Description(const SkinStyle& s)
+{
+    auto path = [&](int i) { return (s.folder + '/' + Bitmaps[i].file).toUtf8(); };
+    QList<QByteArray> lines = {
+        "Tesseron skin: " + s.title.toUtf8(),
+        "Made by the Tesseron asset generator.",
+        "",
+        Bitmaps[0].comment, path(0),
+        Bitmaps[1].comment, path(1),
+        Bitmaps[2].comment, path(2),
+        Bitmaps[3].comment, path(3),
+        "",
+        Bitmaps[4].comment, path(4),
+        Bitmaps[5].comment, path(5),
+        Bitmaps[6].comment, path(6),
+    };
+    return lines.join('\n') + '\n';
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+void WriteSkin(const QDir& out, const SkinStyle& s)
+{
+    if (!out.mkpath(s.folder))
+        throw std::runtime_error("cannot create " + out.filePath(s.folder).toStdString());
+    const SkinImages images = PaintSkin(s);
+    for (const Bitmap& b : Bitmaps)
+        SaveBmp(images.*(b.image), out.filePath(s.folder + '/' + b.file));
+    WriteFile(out.filePath(s.title + ".skn"), Description(s));
+}
+
+void ReportFont(const QString& family, QFont::StyleHint hint)
+{
+    const QString found = QFontInfo(BoldFont(family, hint)).family();
+    if (found != family)
+        std::fprintf(stderr, "tesseron-assets: font \"%s\" not found, using \"%s\"\n", qPrintable(family),
+                     qPrintable(found));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+        return 2;
+    }
+    try {
+        const QDir out(QString::fromLocal8Bit(argv[1]));
+        if (!out.mkpath(QStringLiteral(".")))
+            throw std::runtime_error(std::string("cannot create ") + argv[1]);
+        ReportFont(QStringLiteral("Liberation Sans"), QFont::SansSerif);
+        ReportFont(QStringLiteral("Liberation Serif"), QFont::Serif);
+        const SkinStyle red = ScoarchingRed();
+        WriteSkin(out, red);
+        WriteSkin(out, GlacierBlue());
+        SaveBmp(PaintTitle(red), out.filePath(QStringLiteral("title.bmp")));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "tesseron-assets: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,131 @@
+// Cost of the game window's drawing: the incremental redraw after a step against
+// the full repaint of a 1920 x 1080 screen.
+#include "game/Game.h"
+#include "ui/FieldView.h"
+
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace tesseron {
+namespace {
+
+class QuietHost : public GameHost {
+public:
+    void FieldUpDate(bool) override {}
+    void ScoreLabel(int32_t) override {}
+    void PlayEffect(int) override {}
+    void Beep() override {}
+    void ShowInformation(const std::string&) override {}
+    void StepTimer(bool) override {}
+    void RestartSweepTimer() override {}
+    void GameOver(int32_t) override {}
+    int NumberOfColors() const override { return 7; }
+};
+
+// Sheets of the right sizes in a gradient, so copies move real pixel data.
+QImage Sheet(int w, int h, int seed) {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) image.setPixel(x, y, qRgb((x * 7 + seed) & 0xff, (y * 5) & 0xff, (x ^ y) & 0xff));
+    return image;
+}
+
+struct Scene {
+    Scene() {
+        skin.skn = QStringList{"bench"};
+        skin.bgimg = skin.BackgroundTile = Sheet(100, 100, 1);
+        skin.br = Sheet(150, 300, 2);
+        skin.citems = Sheet(180, 450, 3);
+        skin.pictograms = Sheet(304, 163, 4);
+        surface.Resize(1920, 1080);
+        view.FieldLeft = (1920 - 480) / 2;
+        view.FieldTop = (1080 - 480) / 2;
+        game.NewClick();
+        view.FieldUpDate(false);
+        surface.TakeDirty();
+    }
+    Skin skin;
+    Surface surface;
+    QuietHost host;
+    Random random{2024};
+    Game game{host, random};
+    HoverState hover;
+    FieldView view{surface, skin, game.st, hover};
+};
+
+// A typical step: a launched brick moves one cell on, two cells change colour.
+void BM_IncrementalAfterStep(benchmark::State& state) {
+    Scene s;
+    GameState& st = s.game.st;
+    int lane = 1;
+    while (lane <= 10 && (st.board.at(1, lane).Color != 0 || s.game.RowIsEmpty(lane))) ++lane;
+    s.game.LaunchBrick(SideLeft, lane);
+    s.view.FieldUpDate(false);
+    const Board before = st.board;
+    s.game.tmrSTEPTimer();
+    const Board after = st.board;
+    std::vector<QRect> log;
+    s.surface.SetRecorder(&log);
+    bool forward = true;
+    size_t drawn = 0, updates = 0;
+    for (auto _ : state) {
+        st.board = forward ? after : before;
+        forward = !forward;
+        s.view.FieldUpDate(false);
+        benchmark::DoNotOptimize(s.surface.TakeDirty());
+        drawn += log.size();
+        ++updates;
+        log.clear();
+    }
+    state.counters["rects"] = double(drawn) / double(updates);
+}
+BENCHMARK(BM_IncrementalAfterStep);
+
+void BM_IncrementalNothingChanged(benchmark::State& state) {
+    Scene s;
+    for (auto _ : state) {
+        s.view.FieldUpDate(false);
+        benchmark::DoNotOptimize(s.surface.Dirty());
+    }
+}
+BENCHMARK(BM_IncrementalNothingChanged);
+
+void BM_FullPaint1920x1080(benchmark::State& state) {
+    Scene s;
+    for (auto _ : state) {
+        s.view.PaintAll();
+        benchmark::DoNotOptimize(s.surface.TakeDirty());
+    }
+}
+BENCHMARK(BM_FullPaint1920x1080);
+
+// One 30 x 30 brick: the surface's own scanline copy against QPainter.
+void BM_CopyBrickSurface(benchmark::State& state) {
+    Scene s;
+    for (auto _ : state) {
+        s.surface.Copy(s.skin.br, QRect(30, 60, 30, 30), QRect(900, 400, 30, 30));
+        benchmark::DoNotOptimize(s.surface.image().constBits());
+    }
+}
+BENCHMARK(BM_CopyBrickSurface);
+
+void BM_CopyBrickQPainter(benchmark::State& state) {
+    Scene s;
+    QImage target(1920, 1080, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter p(&target);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(QRect(900, 400, 30, 30), s.skin.br, QRect(30, 60, 30, 30));
+        p.end();
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_CopyBrickQPainter);
+
+}  // namespace
+}  // namespace tesseron
+
+BENCHMARK_MAIN();
