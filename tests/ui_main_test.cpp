@@ -1,0 +1,431 @@
+// The game window on a 640 x 480 offscreen screen: start-up, pointer regions,
+// hover highlights, painting, the clock format and modal boxes.
+#include "ui/UMain.h"
+
+#include "support/ui_window_fixture.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+namespace tesseron {
+namespace {
+
+using test::GameDir;
+using test::ModalWatcher;
+using test::ShowsRegion;
+
+template <typename Pred>
+bool WaitUntil(Pred pred, int timeoutMs = 3000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!pred()) {
+        if (clock.elapsed() > timeoutMs) return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+// The first game's fixed pattern: colours 1..7 at these cells.
+bool HasFirstSet(const GameState& st) {
+    static constexpr int cells[7][2] = {{4, 5}, {4, 6}, {5, 7}, {6, 7}, {7, 6}, {7, 5}, {5, 4}};
+    for (int c = 0; c < 7; ++c)
+        if (st.board.at(cells[c][0], cells[c][1]).Color != c + 1) return false;
+    return true;
+}
+
+class StartupTest : public ::testing::Test {
+protected:
+    void Start() {
+        dir.Enter();
+        main = std::make_unique<TMain>();
+        ASSERT_TRUE(WaitUntil([&] { return !main->t.isActive(); }));
+        QTest::qWait(20);  // let the last message box close
+    }
+    GameDir dir;
+    ModalWatcher watcher;
+    std::unique_ptr<TMain> main;
+};
+
+TEST_F(StartupTest, CompleteFolderStartsSilentlyWithDefaults) {
+    Start();
+    EXPECT_TRUE(watcher.messages.empty());
+    EXPECT_EQ(main->BaseDir, dir.Base());
+    EXPECT_EQ(main->SkinFile, dir.Base() + "Scoarching red.skn");
+    EXPECT_TRUE(main->skin.Present());
+    EXPECT_TRUE(HasFirstSet(main->game.st));
+    EXPECT_FALSE(main->game.st.UndoReady);  // cleared again after the first game's snapshot
+    EXPECT_EQ(main->NumCol, 7);
+    EXPECT_TRUE(main->tmrSTEP.isActive());
+    EXPECT_EQ(main->tmrSTEP.interval(), 50);
+    EXPECT_FALSE(main->AntiMinus.isActive());
+    EXPECT_EQ(main->AntiMinus.interval(), 50);
+    EXPECT_TRUE(main->tmrTime.isActive());
+    EXPECT_EQ(main->tmrTime.interval(), 1000);
+}
+
+TEST_F(StartupTest, MissingFilesShowTheirMessagesAndTheSequenceGoesOn) {
+    dir.Remove("Vexil.hig");
+    dir.Remove("Scoarching red.skn");
+    Start();
+    ASSERT_EQ(watcher.messages.size(), 3u);
+    EXPECT_EQ(watcher.messages[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(watcher.messages[0].text, "The high scores file was not found! A new file was created.");
+    EXPECT_EQ(watcher.messages[1].icon, QMessageBox::Critical);
+    EXPECT_EQ(watcher.messages[1].text, "The skin file cound not be opened!");
+    // skn still says "skn", so loading the images fails and the general report names the step.
+    EXPECT_EQ(watcher.messages[2].icon, QMessageBox::Critical);
+    EXPECT_TRUE(watcher.messages[2].text.startsWith("Tesseron could not load the skin: ")) << watcher.messages[2].text.toStdString();
+    for (const auto& m : watcher.messages) EXPECT_EQ(m.buttons, 1);
+    EXPECT_TRUE(HasFirstSet(main->game.st));  // the first game started after the warning
+    EXPECT_FALSE(main->skin.Present());
+    EXPECT_FALSE(QFile::exists(dir.Path("Vexil.hig")));  // nothing is written at start-up
+}
+
+TEST_F(StartupTest, HighScoreFileEndingInAPartialRecordWarnsAndSkinStillLoads) {
+    test::WriteFile(dir.Path("Vexil.hig"), QByteArray(31 * 108 - 1, '\0'));
+    Start();
+    ASSERT_EQ(watcher.messages.size(), 1u);
+    EXPECT_EQ(watcher.messages[0].text, "The high scores file was not found! A new file was created.");
+    EXPECT_TRUE(main->skin.Present());
+    EXPECT_FALSE(main->game.st.UndoReady);
+}
+
+TEST_F(StartupTest, BrokenSkinImageEndsTheSequenceWithTheReport) {
+    test::WriteFile(dir.Path("icons.bmp"), "BM not really");
+    Start();
+    ASSERT_EQ(watcher.messages.size(), 1u);
+    EXPECT_TRUE(watcher.messages[0].text.startsWith("Tesseron could not load the skin: "));
+    EXPECT_TRUE(watcher.messages[0].text.contains("icons.bmp"));
+    EXPECT_TRUE(main->game.st.UndoReady);  // the later steps were skipped
+}
+
+TEST_F(StartupTest, SequenceRunsOnceOnly) {
+    Start();
+    main->game.st.Score = 77;
+    QTest::qWait(30);
+    EXPECT_EQ(main->game.st.Score, 77);  // no second new game
+    EXPECT_FALSE(main->t.isActive());
+}
+
+TEST(LayoutTest, FieldOriginIsHalfTheSpareScreenTruncatedTowardZero) {
+    EXPECT_EQ(FieldOffset(640), 80);
+    EXPECT_EQ(FieldOffset(480), 0);
+    EXPECT_EQ(FieldOffset(1024), 272);
+    EXPECT_EQ(FieldOffset(768), 144);
+    EXPECT_EQ(FieldOffset(478), -1);
+    EXPECT_EQ(FieldOffset(479), 0);
+    EXPECT_EQ(FieldOffset(400), -40);
+}
+
+TEST(LayoutTest, WindowOn640x480PlacesFieldAndLabels) {
+    GameDir dir;
+    dir.Enter();
+    TMain main;
+    EXPECT_EQ(main.FieldLeft, 80);
+    EXPECT_EQ(main.FieldTop, 0);
+    EXPECT_EQ(main.Scor->pos(), QPoint(80 + 495, 35));
+    EXPECT_EQ(main.lblTime->pos(), QPoint(8, 8));
+    EXPECT_EQ(main.surface.width(), 640);
+    EXPECT_EQ(main.surface.height(), 480);
+}
+
+TEST(ClockTest, FormatKeepsHoursAndMinutesOnly) {
+    EXPECT_EQ(HoursMinutesFormat("HH:mm:ss"), "HH:mm");
+    EXPECT_EQ(HoursMinutesFormat("HH:mm:ss t"), "HH:mm");
+    EXPECT_EQ(HoursMinutesFormat("h:mm:ss AP t"), "h:mm AP");
+    EXPECT_EQ(HoursMinutesFormat("HH.mm.ss.zzz"), "HH.mm");
+    EXPECT_EQ(HoursMinutesFormat("t HH:mm:ss"), "HH:mm");
+    EXPECT_EQ(HoursMinutesFormat("HH'h'mm:ss"), "HH'h'mm");
+    EXPECT_EQ(HoursMinutesFormat("AP h:mm:ss"), "AP h:mm");
+    EXPECT_EQ(HoursMinutesFormat("ss"), "HH:mm");  // nothing usable left
+    EXPECT_EQ(QTime(14, 5, 33).toString(HoursMinutesFormat("HH:mm:ss t")), "14:05");
+}
+
+// A started, shown window with the step timer stopped, so the board only changes by the tests.
+class PointerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir.Enter();
+        main = std::make_unique<TMain>();
+        ASSERT_TRUE(WaitUntil([&] { return !main->t.isActive(); }));
+        main->ShowFullScreen();
+        main->tmrSTEP.stop();
+        L = main->FieldLeft;
+        T = main->FieldTop;
+        Cross();
+    }
+
+    // Bricks along row 5 and column 5: every lane holds a stopper, and the entry
+    // cells of lanes 1 and 10 of every side are free.
+    void Cross() {
+        GameState& st = main->game.st;
+        for (auto& column : st.board.cells)
+            for (Cell& c : column) c = Cell{0, 0, 0};
+        for (int i = 1; i <= 10; ++i) {
+            st.board.at(i, 5) = Cell{int8_t(1 + i % 5), DirNone, 1};
+            st.board.at(5, i) = Cell{int8_t(1 + i % 5), DirNone, 1};
+        }
+        st.InMotion = false;
+        main->FieldUpDate(false);
+    }
+
+    // Which entry cells hold a launched brick: "side:lane" for each.
+    QStringList Launched() const {
+        QStringList out;
+        const GameState& st = main->game.st;
+        for (int side = SideRight; side <= SideBottom; ++side)
+            for (int lane = 1; lane <= 10; ++lane) {
+                const LaneEntry e = EntryOf(side, lane);
+                if (st.board.at(e.x, e.y).Color > 0 && st.board.at(e.x, e.y).Dir == e.dir)
+                    out << QStringLiteral("%1:%2").arg(side).arg(lane);
+            }
+        return out;
+    }
+
+    QStringList PressAt(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+        Cross();
+        QTest::mousePress(main.get(), button, {}, QPoint(x, y));
+        QTest::mouseRelease(main.get(), button, {}, QPoint(x, y));
+        return Launched();
+    }
+
+    void MoveTo(QWidget* w, int x, int y) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), w->mapToGlobal(QPointF(x, y)), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+    }
+
+    QRect Field(int x, int y, int w, int h) const { return QRect(L + x, T + y, w, h); }
+
+    GameDir dir;
+    ModalWatcher watcher;
+    std::unique_ptr<TMain> main;
+    int L = 0, T = 0;
+};
+
+TEST_F(PointerTest, StripEdgesDoNothingAndOnePixelInsideLaunches) {
+    const QString none;
+    // Left strip: L < X < L + 90, T + 90 < Y < T + 390.
+    EXPECT_EQ(PressAt(L, T + 100).join(','), none);
+    EXPECT_EQ(PressAt(L + 1, T + 100).join(','), "3:1");
+    EXPECT_EQ(PressAt(L + 89, T + 91).join(','), "3:1");
+    EXPECT_EQ(PressAt(L + 89, T + 90).join(','), none);
+    EXPECT_EQ(PressAt(L + 45, T + 389).join(','), "3:10");
+    EXPECT_EQ(PressAt(L + 45, T + 390).join(','), none);
+    // Right strip: L + 390 < X < L + 480.
+    EXPECT_EQ(PressAt(L + 390, T + 100).join(','), none);
+    EXPECT_EQ(PressAt(L + 391, T + 100).join(','), "1:1");
+    EXPECT_EQ(PressAt(L + 479, T + 389).join(','), "1:10");
+    EXPECT_EQ(PressAt(L + 480, T + 389).join(','), none);
+    // Top strip: L + 90 < X < L + 390, T < Y < T + 90.
+    EXPECT_EQ(PressAt(L + 90, T + 45).join(','), none);
+    EXPECT_EQ(PressAt(L + 91, T + 45).join(','), "2:1");
+    EXPECT_EQ(PressAt(L + 389, T + 1).join(','), "2:10");
+    EXPECT_EQ(PressAt(L + 389, T).join(','), none);
+    EXPECT_EQ(PressAt(L + 100, T + 89).join(','), "2:1");
+    EXPECT_EQ(PressAt(L + 100, T + 90).join(','), none);
+    // Bottom strip: T + 390 < Y < T + 480.
+    EXPECT_EQ(PressAt(L + 100, T + 390).join(','), none);
+    EXPECT_EQ(PressAt(L + 100, T + 391).join(','), "4:1");
+    EXPECT_EQ(PressAt(L + 389, T + 479).join(','), "4:10");
+    EXPECT_EQ(PressAt(L + 389, T + 480).join(','), none);
+    EXPECT_EQ(PressAt(L + 390, T + 479).join(','), none);
+}
+
+TEST_F(PointerTest, LaneUnderThePointerIsChosenOnEveryLayer) {
+    // Lane 4 of the left side covers rows T+180..T+209; all three layers launch it.
+    for (int x : {L + 5, L + 45, L + 85}) EXPECT_EQ(PressAt(x, T + 180).join(','), "3:4") << x;
+    EXPECT_EQ(PressAt(L + 45, T + 179).join(','), "3:3");
+    EXPECT_EQ(PressAt(L + 300, T + 400).join(','), "4:8");
+}
+
+TEST_F(PointerTest, EveryMouseButtonLaunchesAlike) {
+    EXPECT_EQ(PressAt(L + 100, T + 45, Qt::RightButton).join(','), "2:1");
+    EXPECT_EQ(PressAt(L + 100, T + 45, Qt::MiddleButton).join(','), "2:1");
+}
+
+TEST_F(PointerTest, LaunchIsDrawnAtOnce) {
+    Cross();
+    const Nexts queue = main->game.st.nexts;
+    std::vector<QRect> drawn;
+    main->surface.SetRecorder(&drawn);
+    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 45, T + 100));
+    main->surface.SetRecorder(nullptr);
+    // The entry cell (1, 1), and those bricks of the left side's lane 1 whose colour changed.
+    std::vector<QRect> want = {Field(90, 90, 30, 30)};
+    for (int layer = 1; layer <= 3; ++layer)
+        if (queue.at(SideLeft, 1, layer - 1) != main->game.st.nexts.at(SideLeft, 1, layer - 1))
+            want.push_back(Field(90 - 30 * layer, 90, 30, 30));
+    std::sort(drawn.begin(), drawn.end(), [](const QRect& a, const QRect& b) { return a.x() > b.x(); });
+    EXPECT_EQ(drawn, want);
+    EXPECT_TRUE(ShowsRegion(main->surface.image(), Field(90, 90, 30, 30), test::SheetBricks,
+                            QRect(30 * DirRight, 30 * (main->game.st.board.at(1, 1).Color - 1), 30, 30)));
+}
+
+TEST_F(PointerTest, PressAndHoverRectanglesOfUndoDiffer) {
+    // Inside the hover rectangle but left of the press rectangle: highlighted, no undo.
+    MoveTo(main.get(), L + 495, T + 100);
+    EXPECT_EQ(main->hover.HoverButton, 1);
+    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 495, T + 100));
+    QTest::qWait(30);
+    EXPECT_TRUE(watcher.messages.empty());
+    // Inside the press rectangle but right of the hover rectangle: not highlighted, undo runs
+    // (and is refused right after start-up).
+    MoveTo(main.get(), L + 540, T + 100);
+    EXPECT_EQ(main->hover.HoverButton, 0);
+    EXPECT_TRUE(ShowsRegion(main->surface.image(), Field(490, 90, 42, 41), test::SheetPictograms, QRect(6, 65, 42, 41)));
+    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 540, T + 100));
+    ASSERT_TRUE(WaitUntil([&] { return !watcher.messages.empty(); }));
+    EXPECT_EQ(watcher.messages[0].icon, QMessageBox::Information);
+    EXPECT_EQ(watcher.messages[0].text, "You are unable to make undo since you have just started playing");
+}
+
+TEST_F(PointerTest, UndoButtonTakesBackTheLastLaunch) {
+    Cross();
+    const Board before = main->game.st.board;
+    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 45, T + 100));
+    ASSERT_NE(main->game.st.board.at(1, 1).Color, 0);
+    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 543, T + 130));  // the press rectangle's corner
+    EXPECT_EQ(main->game.st.board.at(1, 1).Color, 0);
+    EXPECT_EQ(std::memcmp(&before, &main->game.st.board, sizeof before), 0);
+    // The press's own redraw puts the empty cell back on screen.
+    EXPECT_EQ(main->surface.image().pixel(L + 100, T + 100), qRgb(0, 0, 0));
+    EXPECT_EQ(main->surface.image().pixel(L + 90, T + 100), qRgb(109, 109, 109));
+}
+
+TEST_F(PointerTest, HoverRectanglesOfTheSideButtons) {
+    struct Case {
+        int x, y, button;
+    };
+    const Case cases[] = {
+        {490, 90, 1},  {532, 131, 1}, {533, 131, 0}, {490, 89, 0},  {490, 173, 2}, {532, 214, 2},
+        {540, 200, 0}, {490, 256, 3}, {531, 297, 3}, {531, 298, 0}, {490, 341, 4}, {531, 382, 4},
+        {489, 341, 0}, {531, 383, 0},
+    };
+    for (const Case& c : cases) {
+        MoveTo(main.get(), L + c.x, T + c.y);
+        EXPECT_EQ(main->hover.HoverButton, c.button) << c.x << "," << c.y;
+    }
+    // The hovered button is drawn from the highlighted row, the others from the normal one.
+    MoveTo(main.get(), L + 500, T + 270);
+    const QImage& s = main->surface.image();
+    EXPECT_TRUE(ShowsRegion(s, Field(490, 256, 41, 41), test::SheetPictograms, QRect(122, 9, 41, 41)));
+    EXPECT_TRUE(ShowsRegion(s, Field(490, 90, 42, 41), test::SheetPictograms, QRect(6, 65, 42, 41)));
+    EXPECT_TRUE(ShowsRegion(s, Field(490, 173, 62, 41), test::SheetPictograms, QRect(54, 65, 62, 41)));
+}
+
+TEST_F(PointerTest, UndoButtonIsHighlightedUntilThePointerFirstMoves) {
+    const QImage& s = main->surface.image();
+    EXPECT_EQ(main->hover.HoverButton, 1);
+    EXPECT_TRUE(ShowsRegion(s, Field(490, 90, 42, 41), test::SheetPictograms, QRect(6, 9, 42, 41)));
+    MoveTo(main.get(), 5, 200);
+    EXPECT_EQ(main->hover.HoverButton, 0);
+    EXPECT_TRUE(ShowsRegion(s, Field(490, 90, 42, 41), test::SheetPictograms, QRect(6, 65, 42, 41)));
+}
+
+TEST_F(PointerTest, CornerIconsHighlightUnderThePointer) {
+    const QImage& s = main->surface.image();
+    MoveTo(main.get(), L + 400, T + 10);  // hall of fame
+    EXPECT_TRUE(main->hover.IconHover);
+    EXPECT_EQ(main->hover.IconOffset[1], 0);
+    EXPECT_EQ(main->hover.IconOffset[0], 180);
+    EXPECT_TRUE(ShowsRegion(s, Field(390, 0, 90, 90), test::SheetIcons, QRect(90, 0, 90, 90)));
+    EXPECT_TRUE(ShowsRegion(s, Field(0, 0, 90, 90), test::SheetIcons, QRect(0, 180, 90, 90)));
+    MoveTo(main.get(), L + 390, T + 10);  // the icon's edge belongs to no region
+    EXPECT_FALSE(main->hover.IconHover);
+    EXPECT_TRUE(ShowsRegion(s, Field(390, 0, 90, 90), test::SheetIcons, QRect(90, 180, 90, 90)));
+    MoveTo(main.get(), L + 89, T + 479);  // help
+    EXPECT_EQ(main->hover.IconOffset[2], 0);
+    EXPECT_TRUE(ShowsRegion(s, Field(0, 390, 90, 90), test::SheetIcons, QRect(0, 90, 90, 90)));
+    MoveTo(main.get(), L + 479, T + 479);  // options
+    EXPECT_EQ(main->hover.IconOffset[3], 0);
+    EXPECT_EQ(main->hover.IconOffset[2], 180);
+}
+
+TEST_F(PointerTest, PointerOverTheScoreLabelClearsIconsButKeepsTheButton) {
+    MoveTo(main->Scor, 2, 2);  // right after start-up: undo highlighted
+    EXPECT_EQ(main->hover.HoverButton, 1);
+    EXPECT_FALSE(main->hover.IconHover);
+    MoveTo(main.get(), L + 45, T + 45);
+    ASSERT_TRUE(main->hover.IconHover);
+    MoveTo(main->Scor, 2, 2);
+    EXPECT_FALSE(main->hover.IconHover);
+    for (int offset : main->hover.IconOffset) EXPECT_EQ(offset, 180);
+    EXPECT_TRUE(ShowsRegion(main->surface.image(), Field(0, 0, 90, 90), test::SheetIcons, QRect(0, 180, 90, 90)));
+    EXPECT_TRUE(main->Scor->hasMouseTracking());
+}
+
+TEST_F(PointerTest, NewGameIconStartsAFreshGame) {
+    main->game.st.Score = 99;
+    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L, T + 45));  // edge: nothing
+    EXPECT_EQ(main->game.st.Score, 99);
+    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 1, T + 89));
+    EXPECT_EQ(main->game.st.Score, 0);
+    EXPECT_TRUE(HasFirstSet(main->game.st));
+    EXPECT_TRUE(main->tmrSTEP.isActive());  // a new game switches the step timer on
+}
+
+TEST_F(PointerTest, LoadSaveButtonOpensItsMenuAtThePointer) {
+    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 503, T + 280));
+    QTest::qWait(30);
+    EXPECT_TRUE(watcher.menus.empty());
+    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 504, T + 256));
+    ASSERT_EQ(watcher.menus.size(), 1u);
+    EXPECT_EQ(watcher.menus[0], QStringList({"Load game", "Save game"}));
+}
+
+TEST_F(PointerTest, CommandIconsAndMinimiseNeverCrash) {
+    for (QPoint p : {QPoint(L + 435, T + 45), QPoint(L + 45, T + 435), QPoint(L + 435, T + 435)})
+        QTest::mouseClick(main.get(), Qt::LeftButton, {}, p);
+    EXPECT_TRUE(main->isVisible());
+    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 551, T + 218));
+    EXPECT_TRUE(main->windowState() & Qt::WindowMinimized);
+}
+
+TEST_F(PointerTest, FullPaintOnShowAndPaintEventCopiesTheSurface) {
+    const QImage& s = main->surface.image();
+    EXPECT_EQ(test::Decode(s.pixel(3, 470)).sheet, test::SheetTile);  // background left of the field
+    EXPECT_EQ(test::Decode(s.pixel(3, 470)), (test::Decoded{test::SheetTile, 3, 70}));
+    const QImage shown = main->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.pixel(L + 100, T + 100), s.pixel(L + 100, T + 100));
+    EXPECT_EQ(shown.pixel(L + 200, T + 450), s.pixel(L + 200, T + 450));
+}
+
+TEST_F(PointerTest, RestoringFromMinimisedRepaintsEverything) {
+    main->showMinimized();
+    main->surface.Fill(QRect(0, 0, 640, 480), qRgb(1, 2, 3));
+    main->showFullScreen();
+    EXPECT_EQ(test::Decode(main->surface.image().pixel(3, 470)).sheet, test::SheetTile);
+}
+
+TEST(ModalTest, TimersKeepRunningWhileAMessageBoxIsOpen) {
+    GameDir dir;
+    dir.Enter();
+    TMain main;
+    ASSERT_TRUE(WaitUntil([&] { return !main.t.isActive(); }));
+    int steps = 0;
+    QObject::connect(&main.tmrSTEP, &QTimer::timeout, [&] { ++steps; });
+    ModalWatcher watcher(400);
+    main.Message(QMessageBox::Information, "wait");
+    ASSERT_EQ(watcher.messages.size(), 1u);
+    EXPECT_GE(steps, 4);  // about eight steps of 50 ms in 400 ms
+}
+
+}  // namespace
+}  // namespace tesseron
+
+int main(int argc, char** argv) {
+    tesseron::test::UseOffscreenScreen(640, 480);
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,146 @@
+// The splash and the game window together, as the program entry makes them, on a
+// 1024 x 768 offscreen screen: hand-over by time, key and press, and the ways out.
+#include "ui/UMain.h"
+#include "ui/USplash.h"
+
+#include "support/ui_window_fixture.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tesseron {
+namespace {
+
+using test::GameDir;
+
+template <typename Pred>
+bool WaitUntil(Pred pred, int timeoutMs = 3000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!pred()) {
+        if (clock.elapsed() > timeoutMs) return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+class SplashTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir.Enter();
+        created.start();
+        splash = std::make_unique<TSplash>();
+        main = std::make_unique<TMain>();
+        splash->Main = main.get();
+        main->Splash = splash.get();
+        splash->show();
+    }
+
+    // Runs the application's event loop until the program ends; false when it keeps running.
+    bool RunsToTheEnd(const std::function<void()>& action) {
+        QTimer::singleShot(0, action);
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        guard.start(3000);
+        return QApplication::exec() == 0;
+    }
+
+    bool HandedOver() const {
+        return !splash->isVisible() && main->isVisible() && !splash->Ti.isActive();
+    }
+
+    GameDir dir;
+    QElapsedTimer created;
+    std::unique_ptr<TSplash> splash;
+    std::unique_ptr<TMain> main;
+};
+
+TEST_F(SplashTest, CentredFramelessPanelWithThePicture) {
+    EXPECT_EQ(splash->size(), QSize(502, 377));
+    EXPECT_EQ(splash->pos(), QPoint((1024 - 502) / 2, (768 - 377) / 2));
+    EXPECT_EQ(splash->Image1->geometry(), QRect(1, 1, 500, 375));
+    EXPECT_FALSE(main->isVisible());
+}
+
+TEST_F(SplashTest, TitlePictureComesFromTheWorkingDirectoryFirst) {
+    QImage picture(500, 375, QImage::Format_RGB32);
+    picture.fill(qRgb(10, 20, 30));
+    ASSERT_TRUE(picture.save(dir.Path("title.bmp"), "BMP"));
+    EXPECT_EQ(TSplash::TitlePicturePath(), dir.Path("title.bmp"));
+    TSplash withPicture;
+    ASSERT_FALSE(withPicture.Image1->pixmap().isNull());
+    EXPECT_EQ(withPicture.Image1->pixmap().toImage().pixel(250, 180), qRgb(10, 20, 30));
+}
+
+TEST_F(SplashTest, HandsOverAfterFourSecondsWithTheWindowPaintedInFull) {
+    ASSERT_TRUE(WaitUntil([&] { return main->isVisible(); }, 6000));
+    EXPECT_GE(created.elapsed(), 4000);
+    EXPECT_TRUE(HandedOver());
+    EXPECT_TRUE(main->isFullScreen());
+    EXPECT_EQ(main->geometry(), QRect(0, 0, 1024, 768));
+    EXPECT_EQ(main->FieldLeft, 272);
+    EXPECT_EQ(main->FieldTop, 144);
+    EXPECT_EQ(main->Scor->pos(), QPoint(272 + 495, 144 + 35));
+    // Background tiles at 100-pixel steps up to the bottom-right corner.
+    EXPECT_EQ(test::Decode(main->surface.image().pixel(1023, 767)), (test::Decoded{test::SheetTile, 23, 67}));
+}
+
+TEST_F(SplashTest, KeyPressHandsOverAtOnceAndTheStartUpStillRuns) {
+    QTest::keyClick(splash.get(), Qt::Key_Space);
+    EXPECT_TRUE(HandedOver());
+    // The sequence had not run yet; its first tick loads the skin and paints.
+    ASSERT_TRUE(WaitUntil([&] { return main->skin.Present(); }));
+    EXPECT_EQ(test::Decode(main->surface.image().pixel(5, 5)).sheet, test::SheetTile);
+    QTest::keyClick(splash.get(), Qt::Key_A);  // a second key changes nothing
+    EXPECT_TRUE(HandedOver());
+}
+
+TEST_F(SplashTest, PressOnThePictureHandsOver) {
+    QTest::mouseClick(splash->Image1, Qt::LeftButton, {}, QPoint(250, 180));
+    EXPECT_TRUE(HandedOver());
+}
+
+TEST_F(SplashTest, PressOnThePanelFrameHandsOver) {
+    QTest::mouseClick(splash->Panel1, Qt::RightButton, {}, QPoint(0, 0));
+    EXPECT_TRUE(HandedOver());
+}
+
+TEST_F(SplashTest, QuitButtonEndsTheProgram) {
+    QTest::keyClick(splash.get(), Qt::Key_Space);
+    ASSERT_TRUE(WaitUntil([&] { return main->skin.Present(); }));
+    const int L = main->FieldLeft, T = main->FieldTop;
+    EXPECT_TRUE(RunsToTheEnd([&] { QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 499, T + 389)); }));
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_FALSE(splash->isVisible());
+}
+
+TEST_F(SplashTest, CloseRequestToTheGameWindowEndsTheProgram) {
+    QTest::keyClick(splash.get(), Qt::Key_Space);
+    EXPECT_TRUE(RunsToTheEnd([&] { main->close(); }));
+    EXPECT_FALSE(main->isVisible());
+}
+
+TEST_F(SplashTest, ClosingTheSplashBeforeTheHandOverEndsTheProgram) {
+    EXPECT_TRUE(RunsToTheEnd([&] { splash->close(); }));
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_FALSE(splash->isVisible());
+}
+
+}  // namespace
+}  // namespace tesseron
+
+int main(int argc, char** argv) {
+    tesseron::test::UseOffscreenScreen(1024, 768);
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
