@@ -20,6 +20,30 @@ bool InZone(int x, int y) { return x >= 1 && x <= ZoneSize && y >= 1 && y <= Zon
 
 int MarkIndex(int x, int y) { return (x - 1) * ZoneSize + (y - 1); }
 
+// Neighbour (x, y) is a brick of this colour at rest; x and y within 0..11. Only
+// central cells form groups: a loaded board may hold bricks in the exit ring.
+bool SameAtRest(const Board& b, int x, int y, int8_t colour) {
+    const Cell& c = b.at(x, y);
+    return c.Color == colour && c.AtRest != 0 && InZone(x, y);
+}
+
+// A loaded score can be anything; points added to it stop at the largest value.
+int32_t Saturated(int32_t score, int points) {
+    const int64_t sum = int64_t(score) + points;
+    return sum > std::numeric_limits<int32_t>::max() ? std::numeric_limits<int32_t>::max() : int32_t(sum);
+}
+
+// 1 on the exit ring, 0 in the central zone.
+struct RingTable {
+    uint8_t cells[BoardSize][BoardSize];
+};
+constexpr RingTable MakeRingTable() {
+    RingTable t{};
+    for (int i = 0; i < BoardSize; ++i) t.cells[0][i] = t.cells[BoardSize - 1][i] = t.cells[i][0] = t.cells[i][BoardSize - 1] = 1;
+    return t;
+}
+constexpr RingTable RingMarked = MakeRingTable();
+
 void Front(int x, int y, uint8_t dir, int& fx, int& fy) {
     fx = x;
     fy = y;
@@ -81,13 +105,16 @@ void Game::LaunchBrick(int side, int lane) {
     const LaneEntry e = EntryOf(side, lane);
     Cell& entry = st.board.at(e.x, e.y);
     // An exploding brick in the entry cell still blocks it, but it stops nothing in the lane.
+    // A first layer that is no brick at all can only come from a damaged saved game.
     const bool horizontal = side == SideRight || side == SideLeft;
-    if (entry.Color != 0 || (horizontal ? RowIsEmpty(lane) : ColumnIsEmpty(lane)) || st.InMotion) {
+    const uint8_t colour = st.nexts.at(side, lane, 0);
+    if (entry.Color != 0 || (horizontal ? RowIsEmpty(lane) : ColumnIsEmpty(lane)) || st.InMotion || colour < 1 ||
+        colour > MaxColors) {
         host_.Beep();
         return;
     }
     TakeUndoSnapshot();
-    entry.Color = static_cast<int8_t>(st.nexts.at(side, lane, 0));
+    entry.Color = static_cast<int8_t>(colour);
     entry.Dir = e.dir;
     entry.AtRest = 0;
     DelNexts(side, lane);
@@ -95,54 +122,68 @@ void Game::LaunchBrick(int side, int lane) {
 }
 
 int Game::CountSameNeighbours(int x, int y, bool markedOnly) const {
-    static constexpr int dx[4] = {-1, 1, 0, 0};
-    static constexpr int dy[4] = {0, 0, -1, 1};
     const int8_t colour = st.board.at(x, y).Color;
-    int n = 0;
-    for (int i = 0; i < 4; ++i) {
-        const int nx = x + dx[i], ny = y + dy[i];
-        if (nx < 0 || nx >= BoardSize || ny < 0 || ny >= BoardSize) continue;
-        const Cell& c = st.board.at(nx, ny);
-        if (c.Color != colour || c.AtRest == 0) continue;
-        if (markedOnly && (!InZone(nx, ny) || st.GroupMark[MarkIndex(nx, ny)] == 0)) continue;
-        ++n;
-    }
-    return n;
+    const auto same = [&](int nx, int ny) {
+        return int(SameAtRest(st.board, nx, ny, colour) && (!markedOnly || st.GroupMark[MarkIndex(nx, ny)] != 0));
+    };
+    return same(x - 1, y) + same(x + 1, y) + same(x, y - 1) + same(x, y + 1);
 }
 
 void Game::Check3() {
     std::memset(st.GroupMark, 0, sizeof st.GroupMark);
+    // The seed is the last qualifying cell in column order (x, then y), so the
+    // search runs backwards and stops at the first one it meets.
     int seedX = 0, seedY = 0;
-    for (int x = 1; x <= ZoneSize; ++x)
-        for (int y = 1; y <= ZoneSize; ++y) {
+    for (int x = ZoneSize; x >= 1 && seedX == 0; --x)
+        for (int y = ZoneSize; y >= 1; --y) {
             const Cell& c = st.board.at(x, y);
-            if (c.Color > 0 && c.AtRest != 0 && CountSameNeighbours(x, y, false) >= 2) {
+            if (c.Color <= 0 || c.AtRest == 0) continue;
+            const int same = SameAtRest(st.board, x - 1, y, c.Color) + SameAtRest(st.board, x + 1, y, c.Color) +
+                             SameAtRest(st.board, x, y - 1, c.Color) + SameAtRest(st.board, x, y + 1, c.Color);
+            if (same >= 2) {
                 seedX = x;
                 seedY = y;
+                break;
             }
         }
     if (seedX == 0) return;
 
-    st.GroupMark[MarkIndex(seedX, seedY)] = 1;
-    int size = 1;
+    // A cell joins when it has the group's colour and touches a marked brick at rest.
+    // Flooding out from the seed reaches the same cells as repeated passes over the
+    // zone would, in one visit per group member instead of one pass per step of growth.
+    // The exit ring starts out marked, so no neighbour test needs a bounds check.
     const int8_t colour = st.board.at(seedX, seedY).Color;
-    for (bool grown = true; grown;) {
-        grown = false;
-        for (int x = 1; x <= ZoneSize; ++x)
-            for (int y = 1; y <= ZoneSize; ++y) {
-                uint8_t& mark = st.GroupMark[MarkIndex(x, y)];
-                if (mark == 0 && st.board.at(x, y).Color == colour && CountSameNeighbours(x, y, true) > 0) {
-                    mark = 1;
-                    ++size;
-                    grown = true;
-                }
-            }
+    uint8_t marked[BoardSize][BoardSize];
+    std::memcpy(marked, RingMarked.cells, sizeof marked);
+    uint8_t pendingX[ZoneSize * ZoneSize], pendingY[ZoneSize * ZoneSize];
+    int top = 0, size = 1;
+    marked[seedX][seedY] = 1;
+    pendingX[top] = uint8_t(seedX);
+    pendingY[top++] = uint8_t(seedY);
+    while (top > 0) {
+        --top;
+        const int x = pendingX[top], y = pendingY[top];
+        if (st.board.at(x, y).AtRest == 0) continue;  // it explodes with the group but passes nothing on
+        const auto join = [&](int nx, int ny) {
+            if (marked[nx][ny] != 0 || st.board.at(nx, ny).Color != colour) return;
+            marked[nx][ny] = 1;
+            ++size;
+            pendingX[top] = uint8_t(nx);
+            pendingY[top++] = uint8_t(ny);
+        };
+        join(x - 1, y);
+        join(x + 1, y);
+        join(x, y - 1);
+        join(x, y + 1);
     }
 
     for (int x = 1; x <= ZoneSize; ++x)
         for (int y = 1; y <= ZoneSize; ++y)
-            if (st.GroupMark[MarkIndex(x, y)] != 0) st.board.at(x, y).Color = static_cast<int8_t>(-colour);
-    st.Score += 3 * (size - 2);
+            if (marked[x][y] != 0) {
+                st.GroupMark[MarkIndex(x, y)] = 1;
+                st.board.at(x, y).Color = static_cast<int8_t>(-colour);
+            }
+    st.Score = Saturated(st.Score, 3 * (size - 2));
     host_.RestartSweepTimer();
     host_.PlayEffect(EffectExplode);
 }
@@ -155,16 +196,18 @@ void Game::AntiMinusTimer() {
 
 void Game::Step() {
     Check3();
-    for (int x = 1; x <= ZoneSize; ++x)
-        for (int y = 1; y <= ZoneSize; ++y) st.board.at(x, y).AtRest = 0;
 
     // Every decision is taken on the positions at the start of the step; moves go
     // into a working copy. When two bricks head for the same cell, the first one
     // in processing order takes it and the other one waits.
     Board work = st.board;
     bool claimed[BoardSize][BoardSize] = {};
+    bool moving = false;
     for (int x = 1; x <= ZoneSize; ++x)
         for (int y = 1; y <= ZoneSize; ++y) {
+            // Clearing the flag here is the reset of all 100 flags: the board's own
+            // flags are not read below, and a brick that moves in writes 0 as well.
+            work.at(x, y).AtRest = 0;
             const Cell& c = st.board.at(x, y);
             if (c.Color <= 0) continue;
             int fx, fy;
@@ -174,37 +217,29 @@ void Game::Step() {
                 claimed[fx][fy] = true;
                 work.at(fx, fy) = Cell{c.Color, c.Dir, 0};
                 work.at(x, y).Color = 0;
+                // A brick that entered a central cell is still moving; one in the ring is leaving.
+                moving = moving || InZone(fx, fy);
             } else {
                 work.at(x, y).AtRest = 1;
             }
         }
     st.board = work;
 
-    for (int i = 1; i <= ZoneSize; ++i) {
-        struct Exit {
-            int x, y, side;
-        };
-        const Exit exits[4] = {{11, i, SideRight}, {0, i, SideLeft}, {i, 0, SideTop}, {i, 11, SideBottom}};
-        for (const Exit& e : exits) {
-            Cell& c = st.board.at(e.x, e.y);
-            if (c.Color > 0) {
-                AddNexts(e.side, i, static_cast<uint8_t>(c.Color));
-                c.Color = 0;
-            }
+    const auto giveBack = [this](int x, int y, int side, int lane) {
+        Cell& c = st.board.at(x, y);
+        if (c.Color > 0) {
+            AddNexts(side, lane, static_cast<uint8_t>(c.Color));
+            c.Color = 0;
         }
+    };
+    for (int i = 1; i <= ZoneSize; ++i) {
+        giveBack(11, i, SideRight, i);
+        giveBack(0, i, SideLeft, i);
+        giveBack(i, 0, SideTop, i);
+        giveBack(i, 11, SideBottom, i);
     }
 
     host_.FieldUpDate(false);
-
-    bool moving = false;
-    for (int x = 1; x <= ZoneSize && !moving; ++x)
-        for (int y = 1; y <= ZoneSize; ++y) {
-            const Cell& c = st.board.at(x, y);
-            if (c.Color > 0 && c.Dir != DirNone && c.AtRest == 0) {
-                moving = true;
-                break;
-            }
-        }
     st.InMotion = moving;
 }
 
@@ -218,7 +253,7 @@ bool Game::ZoneIsEmpty() const {
 void Game::tmrSTEPTimer() {
     Step();
     if (ZoneIsEmpty()) {
-        st.Score += 150;
+        st.Score = Saturated(st.Score, 150);
         PutBricks();
     }
     host_.ScoreLabel(st.Score);

@@ -1,6 +1,7 @@
 // The rules engine: launching, the movement step, groups and scoring, new
 // games and refills, undo and the end of a game. Plain C++; it reaches the
-// outside only through its GameHost.
+// outside only through its GameHost. Any bytes a loaded game leaves in the state
+// are safe: the engine stays inside its arrays and a score stops at its maximum.
 #pragma once
 
 #include "GameHost.h"

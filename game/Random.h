@@ -13,7 +13,10 @@ public:
     void Seed(uint64_t seed) { gen_.seed(seed); }
     static uint64_t ClockSeed();
     // Uniform draw from 0 .. n-1 (n >= 1).
-    int Below(int n) { return static_cast<int>(std::uniform_int_distribution<uint32_t>(0, uint32_t(n - 1))(gen_)); }
+    int Below(int n) {
+        if (n <= 1) return 0;
+        return static_cast<int>(std::uniform_int_distribution<uint32_t>(0, uint32_t(n - 1))(gen_));
+    }
 
 private:
     std::mt19937_64 gen_;
