@@ -760,26 +760,26 @@ struct StripSpec {
     double capHeight, baseline;
 };
 
-QImage PaintStrip(const SkinStyle& s, const StripSpec& spec)
+QImage PaintStrip(const SkinStyle& s, const StripSpec& strip)
 {
-    const int n = int(spec.characters.size());
-    QImage img = Canvas(spec.glyphWidth * n, spec.height, s.textBgBottom);
+    const int n = int(strip.characters.size());
+    QImage img = Canvas(strip.glyphWidth * n, strip.height, s.textBgBottom);
     QPainter p(&img);
     SetupPainter(p);
     // Each glyph carries its own background; a band that only varies downward lets
     // neighbouring glyphs join into one label.
-    QLinearGradient band(0, 0, 0, spec.height);
+    QLinearGradient band(0, 0, 0, strip.height);
     band.setColorAt(0, s.textBgTop);
     band.setColorAt(1, s.textBgBottom);
     p.fillRect(img.rect(), band);
     p.fillRect(QRectF(0, 0, img.width(), 1), Shade(s.textBgTop, 0.12));
-    p.fillRect(QRectF(0, spec.height - 1, img.width(), 1), Shade(s.textBgBottom, -0.5));
-    const QFont font = BoldFont(spec.family, spec.hint);
-    const double edge = spec.height > 40 ? 2.6 : 2.0;
+    p.fillRect(QRectF(0, strip.height - 1, img.width(), 1), Shade(s.textBgBottom, -0.5));
+    const QFont font = BoldFont(strip.family, strip.hint);
+    const double edge = strip.height > 40 ? 2.6 : 2.0;
     for (int i = 0; i < n; ++i) {
-        const QRectF cell(spec.glyphWidth * i, 0, spec.glyphWidth, spec.height);
-        const QPainterPath glyph = FitGlyph(TextOutline(spec.characters.mid(i, 1), font), font, cell,
-                                            spec.capHeight, spec.baseline, spec.glyphWidth - edge - 1);
+        const QRectF cell(strip.glyphWidth * i, 0, strip.glyphWidth, strip.height);
+        const QPainterPath glyph = FitGlyph(TextOutline(strip.characters.mid(i, 1), font), font, cell,
+                                            strip.capHeight, strip.baseline, strip.glyphWidth - edge - 1);
         p.save();
         p.setClipRect(cell);
         p.setPen(Qt::NoPen);
@@ -788,8 +788,8 @@ QImage PaintStrip(const SkinStyle& s, const StripSpec& spec)
         p.setPen(QPen(s.textEdge, edge, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         p.drawPath(glyph);
-        const double top = spec.baseline - spec.capHeight;
-        QLinearGradient fill(0, top, 0, spec.baseline);
+        const double top = strip.baseline - strip.capHeight;
+        QLinearGradient fill(0, top, 0, strip.baseline);
         fill.setColorAt(0, s.textTop);
         fill.setColorAt(0.45, Mix(s.textTop, s.textBottom, 0.35));
         fill.setColorAt(1, s.textBottom);
