@@ -1,6 +1,7 @@
 // Cost of the game window's drawing: the incremental redraw after a step against
 // the full repaint of a 1920 x 1080 screen.
 #include "game/Game.h"
+#include "tests/support/SilentHost.h"
 #include "ui/FieldView.h"
 
 #include <QPainter>
@@ -12,18 +13,6 @@
 namespace tesseron {
 namespace {
 
-class QuietHost : public GameHost {
-public:
-    void FieldUpDate(bool) override {}
-    void ScoreLabel(int32_t) override {}
-    void PlayEffect(int) override {}
-    void Beep() override {}
-    void ShowInformation(const std::string&) override {}
-    void StepTimer(bool) override {}
-    void RestartSweepTimer() override {}
-    void GameOver(int32_t) override {}
-    int NumberOfColors() const override { return 7; }
-};
 
 // Sheets of the right sizes in a gradient, so copies move real pixel data.
 QImage Sheet(int w, int h, int seed) {
@@ -49,7 +38,7 @@ struct Scene {
     }
     Skin skin;
     Surface surface;
-    QuietHost host;
+    test::SilentHost host;
     Random random{2024};
     Game game{host, random};
     HoverState hover;

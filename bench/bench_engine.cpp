@@ -5,23 +5,11 @@
 #include <cstring>
 
 #include "game/Game.h"
+#include "tests/support/SilentHost.h"
 
 namespace tesseron {
 namespace {
 
-class SilentHost : public GameHost {
-public:
-    bool stepTimerOn = true;
-    void FieldUpDate(bool) override {}
-    void ScoreLabel(int32_t) override {}
-    void PlayEffect(int) override {}
-    void Beep() override {}
-    void ShowInformation(const std::string&) override {}
-    void StepTimer(bool on) override { stepTimerOn = on; }
-    void RestartSweepTimer() override {}
-    void GameOver(int32_t) override {}
-    int NumberOfColors() const override { return 7; }
-};
 
 int Bricks(const Board& b) {
     int n = 0;
@@ -47,7 +35,7 @@ void Turn(Game& game, Random& player, long step) {
 // Plays a seeded game until the zone holds 40 bricks, at least six with arrows,
 // and something is moving: the middle of a typical game.
 GameState MidGame() {
-    SilentHost host;
+    test::SilentHost host;
     Random random(42), player(7);
     Game game(host, random);
     game.NewClick();
@@ -59,7 +47,7 @@ GameState MidGame() {
 }
 
 void BM_Step(benchmark::State& state) {
-    SilentHost host;
+    test::SilentHost host;
     Random random(1);
     Game game(host, random);
     const GameState start = MidGame();
@@ -76,7 +64,7 @@ void BM_Step(benchmark::State& state) {
 BENCHMARK(BM_Step);
 
 void BM_RestoreBoard(benchmark::State& state) {
-    SilentHost host;
+    test::SilentHost host;
     Random random(1);
     Game game(host, random);
     const GameState start = MidGame();
@@ -107,7 +95,7 @@ Board SnakeBoard() {
 }
 
 void BM_Check3Snake(benchmark::State& state) {
-    SilentHost host;
+    test::SilentHost host;
     Random random(1);
     Game game(host, random);
     const Board snake = SnakeBoard();
@@ -125,7 +113,7 @@ BENCHMARK(BM_Check3Snake);
 
 // The largest group there is: the whole zone in one colour, at rest.
 void BM_Check3FullZone(benchmark::State& state) {
-    SilentHost host;
+    test::SilentHost host;
     Random random(1);
     Game game(host, random);
     Board full{};
@@ -141,7 +129,7 @@ BENCHMARK(BM_Check3FullZone);
 
 // Nothing to find: the search that almost every step makes.
 void BM_Check3NoGroup(benchmark::State& state) {
-    SilentHost host;
+    test::SilentHost host;
     Random random(1);
     Game game(host, random);
     // A full zone at rest where no two neighbours share a colour.
@@ -159,7 +147,7 @@ BENCHMARK(BM_Check3NoGroup);
 void BM_WholeGame(benchmark::State& state) {
     long steps = 0, score = 0;
     for (auto _ : state) {
-        SilentHost host;
+        test::SilentHost host;
         Random random(2024), player(99);
         Game game(host, random);
         game.NewClick();

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "game/Game.h"
+#include "tests/support/SilentHost.h"
 #include "support/BoardPicture.h"
 #include "support/RecordingHost.h"
 
@@ -30,23 +31,9 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 namespace tesseron {
 namespace {
 
-// Records nothing, so that only the engine's own allocations are counted.
-class SilentHost : public GameHost {
-public:
-    bool stepTimerOn = true;
-    void FieldUpDate(bool) override {}
-    void ScoreLabel(int32_t) override {}
-    void PlayEffect(int) override {}
-    void Beep() override {}
-    void ShowInformation(const std::string&) override {}
-    void StepTimer(bool on) override { stepTimerOn = on; }
-    void RestartSweepTimer() override {}
-    void GameOver(int32_t) override {}
-    int NumberOfColors() const override { return 7; }
-};
 
 TEST(NoAllocationTest, StepCheck3AndLaunchNeverAllocateInAWholeGame) {
-    SilentHost host;
+    test::SilentHost host;
     Random random(2024);
     Game game(host, random);
     game.NewClick();

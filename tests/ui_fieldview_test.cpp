@@ -1,4 +1,5 @@
 #include "game/Game.h"
+#include "tests/support/SilentHost.h"
 #include "support/ui_skin_fixture.h"
 #include "ui/FieldView.h"
 
@@ -209,19 +210,6 @@ TEST_F(FieldViewTest, FullPaintDrawsInItsOrderAndNothingWithoutASkin) {
     EXPECT_TRUE(log.empty());
 }
 
-// A host that does nothing: these tests look only at the drawing.
-class QuietHost : public GameHost {
-public:
-    void FieldUpDate(bool) override {}
-    void ScoreLabel(int32_t) override {}
-    void PlayEffect(int) override {}
-    void Beep() override {}
-    void ShowInformation(const std::string&) override {}
-    void StepTimer(bool) override {}
-    void RestartSweepTimer() override {}
-    void GameOver(int32_t) override {}
-    int NumberOfColors() const override { return 7; }
-};
 
 class IncrementalTest : public FieldViewTest {
 protected:
@@ -233,7 +221,7 @@ protected:
         surface.TakeDirty();
         surface.SetRecorder(&log);
     }
-    QuietHost host;
+    test::SilentHost host;
     Random random{7};
     Game game{host, random};
     FieldView view{surface, skin, game.st, hover};
