@@ -1,0 +1,174 @@
+#include "IniFile.h"
+
+#include "FileIo.h"
+
+#include <QStringList>
+
+#include <limits>
+
+namespace tesseron::storage {
+
+namespace {
+bool SameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+}  // namespace
+
+bool ParseIniInteger(const QString& text, int32_t& value) {
+    const QString t = text.trimmed();
+    if (t.isEmpty()) return false;
+    if (t.size() > 2 && t[0] == u'0' && (t[1] == u'x' || t[1] == u'X')) {
+        uint64_t v = 0;
+        for (qsizetype i = 2; i < t.size(); ++i) {
+            const char16_t ch = t[i].unicode();
+            int d = -1;
+            if (ch >= u'0' && ch <= u'9') d = ch - u'0';
+            else if (ch >= u'a' && ch <= u'f') d = ch - u'a' + 10;
+            else if (ch >= u'A' && ch <= u'F') d = ch - u'A' + 10;
+            if (d < 0) return false;
+            v = v * 16 + uint64_t(d);
+            if (v > uint64_t(std::numeric_limits<int32_t>::max())) return false;
+        }
+        value = int32_t(v);
+        return true;
+    }
+    qsizetype i = 0;
+    bool negative = false;
+    if (t[0] == u'+' || t[0] == u'-') {
+        negative = t[0] == u'-';
+        i = 1;
+    }
+    if (i == t.size()) return false;
+    int64_t v = 0;
+    for (; i < t.size(); ++i) {
+        const char16_t ch = t[i].unicode();
+        if (ch < u'0' || ch > u'9') return false;
+        v = v * 10 + (ch - u'0');
+        if (v > int64_t(std::numeric_limits<int32_t>::max()) + 1) return false;
+    }
+    if (negative) v = -v;
+    if (v < std::numeric_limits<int32_t>::min() || v > std::numeric_limits<int32_t>::max()) return false;
+    value = int32_t(v);
+    return true;
+}
+
+IniFile::LoadResult IniFile::Load(const QString& path) {
+    Clear();
+    QByteArray data;
+    switch (ReadRegularFile(path, MaxFileSize + 1, data)) {
+    case ReadStatus::Missing: return LoadResult::Missing;
+    case ReadStatus::Unreadable: return LoadResult::Unreadable;
+    case ReadStatus::Ok: break;
+    }
+    if (data.size() > MaxFileSize) return LoadResult::Unreadable;
+    Parse(data);
+    return LoadResult::Loaded;
+}
+
+IniFile::SaveResult IniFile::Save(const QString& path) const {
+    return WriteFileSafely(path, Text(), true) ? SaveResult::Ok : SaveResult::Failed;
+}
+
+void IniFile::Parse(const QByteArray& bytes) {
+    Clear();
+    QString text = QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // the final line end
+
+    sections_.push_back(Section{QString(), false, {}});
+    for (const QString& raw : lines) {
+        const QString t = raw.trimmed();
+        if (t.startsWith(u'[') && t.endsWith(u']') && t.size() >= 2) {
+            sections_.push_back(Section{t.mid(1, t.size() - 2).trimmed(), true, {}});
+            continue;
+        }
+        Line line;
+        const qsizetype eq = t.indexOf(u'=');
+        if (eq > 0 && !t.startsWith(u';') && !t.startsWith(u'#')) {
+            line.isKey = true;
+            line.key = t.left(eq).trimmed();
+            line.value = t.mid(eq + 1).trimmed();
+        } else {
+            line.raw = raw;
+        }
+        sections_.back().lines.push_back(line);
+    }
+    if (sections_.front().lines.empty()) sections_.erase(sections_.begin());
+}
+
+QByteArray IniFile::Text() const {
+    QString out;
+    for (const Section& s : sections_) {
+        if (s.header) out += u'[' + s.name + QStringLiteral("]\n");
+        for (const Line& l : s.lines) out += (l.isKey ? l.key + u'=' + l.value : l.raw) + u'\n';
+    }
+    return out.toUtf8();
+}
+
+const IniFile::Line* IniFile::Find(const QString& section, const QString& key) const {
+    for (const Section& s : sections_) {
+        if (!s.header || !SameName(s.name, section)) continue;
+        for (const Line& l : s.lines)
+            if (l.isKey && SameName(l.key, key)) return &l;
+    }
+    return nullptr;
+}
+
+IniFile::Section& IniFile::SectionFor(const QString& section) {
+    for (Section& s : sections_)
+        if (s.header && SameName(s.name, section)) return s;
+    sections_.push_back(Section{section, true, {}});
+    return sections_.back();
+}
+
+QString IniFile::ReadString(const QString& section, const QString& key, const QString& def) const {
+    const Line* l = Find(section, key);
+    return l ? l->value.left(MaxStringLength) : def;
+}
+
+int32_t IniFile::ReadInteger(const QString& section, const QString& key, int32_t def) const {
+    const Line* l = Find(section, key);
+    int32_t v = 0;
+    return l && ParseIniInteger(l->value.left(MaxStringLength), v) ? v : def;
+}
+
+bool IniFile::ReadBool(const QString& section, const QString& key, bool def) const {
+    return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+void IniFile::WriteString(const QString& section, const QString& key, const QString& value) {
+    // A value keeps to one line, and surrounding blanks would be lost on reading.
+    QString v = value;
+    for (QChar& ch : v)
+        if (ch == u'\n' || ch == u'\r') ch = u' ';
+    v = v.trimmed();
+    for (Section& s : sections_) {
+        if (!s.header || !SameName(s.name, section)) continue;
+        for (Line& l : s.lines)
+            if (l.isKey && SameName(l.key, key)) {
+                l.value = v;
+                return;
+            }
+    }
+    Section& s = SectionFor(section);
+    // New keys go after the section's last key, ahead of trailing blank lines or comments.
+    auto at = s.lines.end();
+    while (at != s.lines.begin() && !(at - 1)->isKey) --at;
+    if (at == s.lines.begin()) at = s.lines.end();
+    Line line;
+    line.isKey = true;
+    line.key = key;
+    line.value = v;
+    s.lines.insert(at, line);
+}
+
+void IniFile::WriteInteger(const QString& section, const QString& key, int32_t value) {
+    WriteString(section, key, QString::number(value));
+}
+
+void IniFile::WriteBool(const QString& section, const QString& key, bool value) {
+    WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+}  // namespace tesseron::storage
