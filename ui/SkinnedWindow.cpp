@@ -1,0 +1,109 @@
+#include "ui/SkinnedWindow.h"
+
+#include "ui/Layout.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindowStateChangeEvent>
+
+namespace tesseron {
+
+using namespace layout;
+
+QRect SkinnedWindow::GameScreen() {
+    static const QRect screen = [] {
+        const QScreen* s = QGuiApplication::primaryScreen();
+        return s ? s->geometry() : QRect(0, 0, 640, 480);
+    }();
+    return screen;
+}
+
+SkinnedWindow::SkinnedWindow(const Skin& skin, const QString& title, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), skin_(skin) {
+    setWindowTitle(title);
+    setModal(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    const QRect screen = GameScreen();
+    surface.Resize(screen.width(), screen.height());
+    resize(screen.size());
+}
+
+void SkinnedWindow::PaintBackground() {
+    const int columns = surface.width() / TileStep + 1;
+    const int rows = surface.height() / TileStep + 1;
+    for (int i = 0; i <= columns; ++i)
+        for (int j = 0; j <= rows; ++j) surface.Draw(skin_.BackgroundTile, QPoint(TileStep * i, TileStep * j));
+}
+
+void SkinnedWindow::DrawCloseIcon() {
+    const Box from = BackIconRegion(CloseIconX);
+    surface.Copy(skin_.citems, QRect(from.left, from.top, from.width(), from.height()),
+                 QRect(CloseIcon.left, CloseIcon.top, CloseIcon.width(), CloseIcon.height()));
+}
+
+bool SkinnedWindow::TrackCloseHover(int x, int y) {
+    const bool old = CloseHover;
+    CloseHover = InCloseIcon(x, y);
+    CloseIconX = CloseHover ? BackIconHighlighted : BackIconNormal;
+    if (CloseHover == old) return false;
+    DrawCloseIcon();
+    Flush();
+    return true;
+}
+
+void SkinnedWindow::ShowModal(const std::function<void()>& uncovered) {
+    setGeometry(GameScreen());
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    exec();
+    if (uncovered) uncovered();
+}
+
+void SkinnedWindow::Repaint() { RepaintFromBlank(*this, surface, FormPaintHandler); }
+
+void SkinnedWindow::Flush() {
+    const QRegion dirty = surface.TakeDirty();
+    if (!dirty.isEmpty()) update(dirty);
+}
+
+void SkinnedWindow::paintEvent(QPaintEvent* event) { PaintSurface(*this, surface, event->region()); }
+
+void SkinnedWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Repaint();
+}
+
+void SkinnedWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+        if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized)) Repaint();
+    }
+}
+
+// These windows close only through their close icon: Escape does not reject them.
+void SkinnedWindow::keyPressEvent(QKeyEvent* event) { event->accept(); }
+
+void PaintSurface(QWidget& widget, const Surface& surface, const QRegion& region) {
+    QPainter painter(&widget);
+    const QImage& image = surface.image();
+    for (const QRect& r : region) {
+        const QRect inside = r.intersected(image.rect());
+        if (!inside.isEmpty()) painter.drawImage(inside, image, inside);
+        for (const QRect& rest : QRegion(r).subtracted(QRegion(image.rect()))) painter.fillRect(rest, Qt::black);
+    }
+}
+
+void RepaintFromBlank(QWidget& widget, Surface& surface, const std::function<void()>& paint) {
+    // What was drawn while the window was hidden or covered never reached the screen.
+    surface.Fill(QRect(0, 0, surface.width(), surface.height()), qRgb(0, 0, 0));
+    if (paint) paint();
+    const QRegion dirty = surface.TakeDirty();
+    if (!dirty.isEmpty()) widget.update(dirty);
+}
+
+}  // namespace tesseron

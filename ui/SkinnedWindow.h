@@ -1,0 +1,64 @@
+// The base of the full-screen windows drawn from the skin (hall of fame, options,
+// help): its own surface, the tiled background, the close icon with its hover
+// state, modal showing on the game's screen, and a full redraw whenever the
+// window becomes visible. The game window uses the same repaint rule.
+#pragma once
+
+#include "ui/Skin.h"
+#include "ui/Surface.h"
+
+#include <QDialog>
+#include <QRect>
+
+#include <cstdint>
+#include <functional>
+
+namespace tesseron {
+
+class SkinnedWindow : public QDialog {
+public:
+    SkinnedWindow(const Skin& skin, const QString& title, QWidget* parent = nullptr);
+
+    // The screen the game runs on, as it was when the program started.
+    static QRect GameScreen();
+
+    bool CloseHover = false;
+    int32_t CloseIconX = 90;
+
+    // The window's own full redraw; run whenever the window becomes visible.
+    std::function<void()> FormPaintHandler;
+
+    // Tiles the background tile at 100-pixel steps over the whole window.
+    void PaintBackground();
+    // The back icon at the top-left corner, highlighted while CloseHover is set.
+    void DrawCloseIcon();
+    // Follows the pointer over the close icon; redraws it only when the hover changes.
+    // Returns whether it changed.
+    bool TrackCloseHover(int x, int y);
+
+    // Shows the window full screen and waits until it is closed; `uncovered` then
+    // redraws the window that lay under it.
+    void ShowModal(const std::function<void()>& uncovered = {});
+
+    // Blank surface, then FormPaintHandler, then onto the screen.
+    void Repaint();
+    // Puts what was drawn since the last flush onto the screen.
+    void Flush();
+
+    Surface surface;
+
+protected:
+    const Skin& skin_;
+
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// Copies the marked part of a surface onto a widget; outside the surface it is black.
+void PaintSurface(QWidget& widget, const Surface& surface, const QRegion& region);
+// Redraws a window that was covered and shows it whole: a blank surface, then `paint`.
+void RepaintFromBlank(QWidget& widget, Surface& surface, const std::function<void()>& paint);
+
+}  // namespace tesseron
