@@ -51,7 +51,9 @@ bool WriteFileSafely(const QString& path, const QByteArray& data, bool createFol
     if (info.isDir()) return false;
     if (createFolder && !QDir().mkpath(info.absolutePath())) return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    // Unbuffered: a buffered flush that stops short (disk full, size limit) is not
+    // reported, and commit() would put a truncated file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     if (file.write(data) != data.size()) {
         file.cancelWriting();
         return false;

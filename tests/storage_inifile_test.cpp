@@ -1,0 +1,176 @@
+// The settings store and the settings kept in it, through real files.
+#include "storage/IniFile.h"
+#include "storage/Settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace tesseron::storage;
+
+namespace {
+
+class SettingsFile : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath("tesseron/kelm.ini");
+    QString base = dir.path() + "/";
+
+    void Put(const QByteArray& bytes) {
+        QDir().mkpath(dir.filePath("tesseron"));
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray Get() {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    Settings Read(const QByteArray& bytes) {
+        IniFile ini;
+        ini.Parse(bytes);
+        return ReadSettings(ini, base);
+    }
+};
+
+const QByteArray DefaultFile =
+    "[Sound]\nMusic=0\nMisicFile=Music.mid\nSounds=1\nSndShootFile=1.snd\nSndExplodeFile=2.snd\n"
+    "SndClickFile=3.snd\nSndApplauseFile=4.snd\nSndOverFile=5.snd\n"
+    "[Graphics]\nGameSpeed=50\nDisappearSpeed=50\nSkin=0\n"
+    "[GameSettings]\nNumberOfColors=7\n"
+    "[Skin]\nSkinFile=";
+
+TEST_F(SettingsFile, NoFileGivesDefaultsAndTheFirstCloseWritesThemAll) {
+    IniFile ini;
+    EXPECT_EQ(ini.Load(path), IniFile::LoadResult::Missing);
+    const Settings s = LoadSettingsFile(path, base);
+    Settings expected;
+    expected.SkinFile = base + "Scoarching red.skn";
+    EXPECT_EQ(s, expected);
+
+    ASSERT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::Ok);  // creates the folder
+    EXPECT_EQ(Get(), DefaultFile + (base + "Scoarching red.skn\n").toUtf8());
+}
+
+TEST_F(SettingsFile, ValuesFollowTheNumberRules) {
+    const Settings s = Read("[Graphics]\nGameSpeed=0x3C\nDisappearSpeed=0X1f\nSkin=-3\n"
+                            "[GameSettings]\nNumberOfColors=abc\n[Sound]\nMusic=2\nSounds=0\n");
+    EXPECT_EQ(s.GameSpeed, 60);
+    EXPECT_EQ(s.DisappearSpeed, 31);
+    EXPECT_EQ(s.SkinNumber, -3);
+    EXPECT_EQ(s.NumberOfColors, 7);
+    EXPECT_TRUE(s.Music);
+    EXPECT_FALSE(s.Sounds);
+
+    Put("[Sound]\nMusic=2\n");
+    ASSERT_EQ(SaveSettingsFile(path, LoadSettingsFile(path, base)), IniFile::SaveResult::Ok);
+    EXPECT_TRUE(Get().startsWith("[Sound]\nMusic=1\n"));
+}
+
+TEST_F(SettingsFile, NotANumberGivesTheDefault) {
+    IniFile ini;
+    ini.Parse("[a]\nk1=0x\nk2=12abc\nk3=0xG1\nk4=\nk5=99999999999\nk6=0x80000000\nk7=+12\nk8=-0\nk9= 42 \n");
+    for (const char* key : {"k1", "k2", "k3", "k4", "k5", "k6"}) EXPECT_EQ(ini.ReadInteger("a", key, 77), 77) << key;
+    EXPECT_EQ(ini.ReadInteger("a", "k7", 77), 12);
+    EXPECT_EQ(ini.ReadInteger("a", "k8", 77), 0);
+    EXPECT_EQ(ini.ReadInteger("a", "k9", 77), 42);
+    EXPECT_FALSE(ini.ReadBool("a", "k8", true));
+    EXPECT_TRUE(ini.ReadBool("a", "k2", true));  // not a number: the default
+}
+
+TEST_F(SettingsFile, OutOfRangeValuesAreMended) {
+    Settings s = Read("[Graphics]\nGameSpeed=0\nDisappearSpeed=-20\n[GameSettings]\nNumberOfColors=3\n");
+    EXPECT_EQ(s.GameSpeed, 50);
+    EXPECT_EQ(s.DisappearSpeed, 50);
+    EXPECT_EQ(s.NumberOfColors, 5);
+    EXPECT_EQ(Read("[GameSettings]\nNumberOfColors=0x7FFFFFFF\n").NumberOfColors, 10);
+}
+
+TEST_F(SettingsFile, LineEndsBomAndLetterCase) {
+    const QByteArray bom = "\xEF\xBB\xBF";
+    for (const QByteArray& text :
+         {bom + "[sOUND]\r\nmisicfile=tune.mid\r\nSOUNDS=0\r\n", QByteArray("[SOUND]\rMisicFile = tune.mid \rsounds=0")}) {
+        const Settings s = Read(text);
+        EXPECT_EQ(s.MisicFile, "tune.mid");
+        EXPECT_FALSE(s.Sounds);
+    }
+}
+
+TEST_F(SettingsFile, ForeignSectionsAndKeysStayInOrder) {
+    Put("; mine\n[Other]\nx=1\n\n[sound]\nVolume=3\nmusic=0\n\n[Tail]\ny=2\n");
+    Settings s = LoadSettingsFile(path, base);
+    s.Music = true;
+    ASSERT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::Ok);
+    const QByteArray out = Get();
+    EXPECT_TRUE(out.startsWith("; mine\n[Other]\nx=1\n\n[sound]\nVolume=3\nmusic=1\nMisicFile=Music.mid\n")) << out.constData();
+    EXPECT_TRUE(out.contains("SndOverFile=5.snd\n\n[Tail]\ny=2\n[Graphics]\n")) << out.constData();
+}
+
+TEST_F(SettingsFile, LongStringsAreCut) {
+    IniFile ini;
+    ini.Parse("[Skin]\nSkinFile=" + QByteArray(3000, 'a') + "\n");
+    EXPECT_EQ(ini.ReadString("skin", "skinfile", "").size(), 2047);
+}
+
+TEST_F(SettingsFile, PathFollowsXdgConfigHome) {
+    const QByteArray old = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+    EXPECT_EQ(SettingsPath(), path);
+    qputenv("XDG_CONFIG_HOME", "relative/dir");
+    EXPECT_EQ(SettingsPath(), QDir::homePath() + "/.config/tesseron/kelm.ini");
+    qputenv("XDG_CONFIG_HOME", old);
+}
+
+TEST_F(SettingsFile, NonRegularFilesAreRefusedWithoutBlocking) {
+    QDir().mkpath(dir.filePath("tesseron"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    IniFile ini;
+    EXPECT_EQ(ini.Load(path), IniFile::LoadResult::Unreadable);
+    EXPECT_EQ(ini.Load(dir.path()), IniFile::LoadResult::Unreadable);
+    QFile big(dir.filePath("big.ini"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write(QByteArray(IniFile::MaxFileSize + 1, '\n'));
+    big.close();
+    EXPECT_EQ(ini.Load(big.fileName()), IniFile::LoadResult::Unreadable);
+}
+
+TEST_F(SettingsFile, FailedWritesLeaveTheOldFileWhole) {
+    const Settings s = LoadSettingsFile(path, base);
+    // A folder where the file should be, and a file where the folder should be.
+    QDir().mkpath(path);
+    EXPECT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::Failed);
+    EXPECT_TRUE(QFileInfo(path).isDir());
+    QFile blocker(dir.filePath("blocked"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_EQ(SaveSettingsFile(dir.filePath("blocked/kelm.ini"), s), IniFile::SaveResult::Failed);
+
+    // A write that runs out of room half way (file size limit, effective for root too).
+    QDir(dir.path()).rmdir("tesseron/kelm.ini");
+    const QByteArray old = "[Sound]\nMusic=1\n";
+    Put(old);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const auto result = SaveSettingsFile(path, s);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(result, IniFile::SaveResult::Failed);
+    EXPECT_EQ(Get(), old);
+    EXPECT_EQ(QDir(dir.filePath("tesseron")).entryList(QDir::Files).size(), 1);  // no temporary left
+}
+
+TEST(SettingsMessage, NamesTheFile) {
+    EXPECT_EQ(UnableToWriteMessage("/x/kelm.ini"), "Unable to write to /x/kelm.ini");
+}
+
+}  // namespace
