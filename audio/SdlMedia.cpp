@@ -111,6 +111,10 @@ bool ReadMediaFile(const QString& file, QByteArray& bytes, QString& error) {
         error = file + ": larger than 64 MiB";
         return false;
     }
+    if (bytes.isEmpty()) {
+        error = file + ": empty file";
+        return false;
+    }
     return true;
 }
 
