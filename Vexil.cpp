@@ -1,6 +1,6 @@
-// Program entry: the windows are created once, in a fixed order, and live until the end.
-#include "ui/UMain.h"
-#include "ui/USplash.h"
+// Program entry: one application object creates the windows in their order and
+// keeps them until the end.
+#include "ui/App.h"
 
 #include <QApplication>
 
@@ -11,13 +11,7 @@ int main(int argc, char** argv) {
     // Only closing the splash ends the program, whatever windows are open then.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    tesseron::TSplash Splash;
-    tesseron::TMain Main;
-    // The hall of fame, options, name entry, help, game over and text viewer windows
-    // follow here, in that order.
-
-    Splash.Main = &Main;
-    Main.Splash = &Splash;
-    Splash.show();
+    tesseron::App program;
+    program.Start();
     return app.exec();
 }

@@ -285,14 +285,18 @@ void PaintBrick(QPainter& p, const QRectF& cell, const SkinStyle& s, int colour,
 
 namespace {
 
+// A sheet region of the game's table as the painter's rectangle.
+QRect Rect(const layout::Box& b) { return QRect(b.left, b.top, b.width(), b.height()); }
+
 QImage PaintTile(const SkinStyle& s)
 {
     // Low contrast on purpose: one tile repeats over the whole screen, so any strong
     // feature would show as a pattern and pull the eye away from the field.
-    QImage img(100, 100, QImage::Format_RGB32);
-    for (int y = 0; y < 100; ++y)
-        for (int x = 0; x < 100; ++x) {
-            const double u = x / 100.0, v = y / 100.0;
+    const int w = layout::TileSheet.width, h = layout::TileSheet.height;
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const double u = x / double(w), v = y / double(h);
             const double n = TileFbm(u, v, 4, 4, s.seed);
             const double ridge = 1 - std::abs(2 * TileFbm(u, v, 5, 3, s.seed + 31) - 1);
             const double grain = ((Hash(uint32_t(x), uint32_t(y), s.seed + 9) & 255u) / 255.0 - 0.5) * 0.05;
@@ -313,12 +317,12 @@ QImage PaintTile(const SkinStyle& s)
 
 QImage PaintBricks(const SkinStyle& s)
 {
-    QImage img = Canvas(150, 300, s.gap);
+    QImage img = Canvas(layout::BrickSheet.width, layout::BrickSheet.height, s.gap);
     QPainter p(&img);
     SetupPainter(p);
-    for (int c = 1; c <= 10; ++c)
-        for (int d = 0; d <= 4; ++d)
-            PaintBrick(p, QRectF(30 * d, 30 * (c - 1), 30, 30), s, c, d);
+    for (int c = 1; c <= layout::BrickColours; ++c)
+        for (int d = 0; d < layout::BrickColumns; ++d)
+            PaintBrick(p, Rect(layout::BrickRegion(c, d)), s, c, d);
     return img;
 }
 
@@ -499,19 +503,19 @@ void PaintIconTile(QPainter& p, QPointF origin, Icon icon, const SkinStyle& s, b
 
 QImage PaintIcons(const SkinStyle& s)
 {
-    QImage img = Canvas(180, 450, s.panelBottom);
+    QImage img = Canvas(layout::IconSheet.width, layout::IconSheet.height, s.panelBottom);
     QPainter p(&img);
     SetupPainter(p);
-    struct Place { int x, y; Icon icon; bool hot; };
-    const Place places[] = {
-        {0, 0, Icon::NewGame, true},      {90, 0, Icon::HallOfFame, true},
-        {0, 90, Icon::Help, true},        {90, 90, Icon::Options, true},
-        {0, 180, Icon::NewGame, false},   {90, 180, Icon::HallOfFame, false},
-        {0, 270, Icon::Help, false},      {90, 270, Icon::Options, false},
-        {0, 360, Icon::Back, true},       {90, 360, Icon::Back, false},
-    };
-    for (const Place& pl : places)
-        PaintIconTile(p, QPointF(pl.x, pl.y), pl.icon, s, pl.hot);
+    const Icon commands[layout::IconCount] = {Icon::NewGame, Icon::HallOfFame, Icon::Help, Icon::Options};
+    for (int i = 0; i < layout::IconCount; ++i)
+        for (const int offset : {layout::IconHighlighted, layout::IconNormal}) {
+            const layout::Box r = layout::IconRegion(i, offset);
+            PaintIconTile(p, QPointF(r.left, r.top), commands[i], s, offset == layout::IconHighlighted);
+        }
+    for (const int x : {layout::BackIconHighlighted, layout::BackIconNormal}) {
+        const layout::Box r = layout::BackIconRegion(x);
+        PaintIconTile(p, QPointF(r.left, r.top), Icon::Back, s, x == layout::BackIconHighlighted);
+    }
     return img;
 }
 
@@ -736,19 +740,16 @@ QImage PaintPictograms(const SkinStyle& s, const QColor& behind)
     QPainter p(&img);
     SetupPainter(p);
     // Cut exactly as the game reads them: (left, top, width, height).
-    PaintButton(p, QRect(6, 9, 42, 41), Button::Undo, s, behind, true);
-    PaintButton(p, QRect(6, 65, 42, 41), Button::Undo, s, behind, false);
-    PaintButton(p, QRect(55, 9, 62, 41), Button::Minimise, s, behind, true);
-    PaintButton(p, QRect(54, 65, 62, 41), Button::Minimise, s, behind, false);
-    PaintButton(p, QRect(122, 9, 41, 41), Button::LoadSave, s, behind, true);
-    PaintButton(p, QRect(122, 65, 41, 41), Button::LoadSave, s, behind, false);
-    PaintButton(p, QRect(171, 9, 40, 41), Button::Quit, s, behind, true);
-    PaintButton(p, QRect(169, 65, 40, 41), Button::Quit, s, behind, false);
-    PaintColourStrip(p, QRect(8, 115, 200, 29), s, behind);
-    PaintMarker(p, QRect(46, 152, 10, 10), s);
-    PaintSwitch(p, QRect(238, 55, 30, 22), s, behind, true);
-    PaintSwitch(p, QRect(273, 55, 30, 22), s, behind, false);
-    PaintFolder(p, QRect(237, 89, 41, 41), s, behind);
+    const Button kinds[layout::ButtonCount] = {Button::Undo, Button::Minimise, Button::LoadSave, Button::Quit};
+    for (int i = 0; i < layout::ButtonCount; ++i) {
+        PaintButton(p, Rect(layout::Buttons[i].highlighted), kinds[i], s, behind, true);
+        PaintButton(p, Rect(layout::Buttons[i].normal), kinds[i], s, behind, false);
+    }
+    PaintColourStrip(p, Rect(layout::ColourStripPicture), s, behind);
+    PaintMarker(p, Rect(layout::ColourMarkerPicture), s);
+    PaintSwitch(p, Rect(layout::SwitchOnPicture), s, behind, true);
+    PaintSwitch(p, Rect(layout::SwitchOffPicture), s, behind, false);
+    PaintFolder(p, Rect(layout::FolderPicture), s, behind);
     return img;
 }
 
@@ -815,9 +816,10 @@ SkinImages PaintSkin(const SkinStyle& s)
     const QString digits = QStringLiteral("0123456789");
     const QString signs = QStringLiteral("+-=:;\"$#@%()&!");
     const QString sans = QStringLiteral("Liberation Sans");
-    out.font1 = PaintStrip(s, {20, 30, letters + digits + signs, sans, QFont::SansSerif, 17, 23.5});
-    out.font2 = PaintStrip(s, {30, 45, letters, s.titleFamily, s.titleHint, 28, 35.5});
-    out.font3 = PaintStrip(s, {20, 30, digits, sans, QFont::SansSerif, 18, 24});
+    using layout::FontAdvance, layout::FontHeight;
+    out.font1 = PaintStrip(s, {FontAdvance[1], FontHeight[1], letters + digits + signs, sans, QFont::SansSerif, 17, 23.5});
+    out.font2 = PaintStrip(s, {FontAdvance[2], FontHeight[2], letters, s.titleFamily, s.titleHint, 28, 35.5});
+    out.font3 = PaintStrip(s, {FontAdvance[3], FontHeight[3], digits, sans, QFont::SansSerif, 18, 24});
     return out;
 }
 

@@ -1,6 +1,8 @@
 // The look of a skin and the painting of its seven bitmaps in the game's sheet layout.
 #pragma once
 
+#include "ui/Layout.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -50,9 +52,8 @@ SkinImages PaintSkin(const SkinStyle& s);
 // 4 down), designed on a 30 × 30 grid and scaled to `cell`.
 void PaintBrick(QPainter& p, const QRectF& cell, const SkinStyle& s, int colour, int dir);
 
-// Sheet geometry the game cuts from; the pictogram sheet is larger than the bare button
-// area because the options window takes regions reaching to (303, 162).
-constexpr int PictogramWidth = 310;
-constexpr int PictogramHeight = 170;
+// The pictogram sheet keeps a small margin around the regions the game cuts from it.
+constexpr int PictogramWidth = layout::PictogramSheet.width + 6;
+constexpr int PictogramHeight = layout::PictogramSheet.height + 7;
 
 }  // namespace tesseron::assets

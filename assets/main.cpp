@@ -22,7 +22,7 @@ struct Bitmap {
     QImage SkinImages::*image;
 };
 
-// In description order; the line numbers the game reads are 4, 6, 8, 10, 13, 15, 17.
+// In the order of the description's bitmap lines.
 const Bitmap Bitmaps[] = {
     {"tile.bmp", "Background tile, 100 x 100, repeated over the screen:", &SkinImages::tile},
     {"bricks.bmp", "Bricks, 150 x 300: colours 1-10 downward, arrows none/right/up/left/down across:",
@@ -37,20 +37,16 @@ const Bitmap Bitmaps[] = {
 
 QByteArray Description(const SkinStyle& s)
 {
-    auto path = [&](int i) { return (s.folder + '/' + Bitmaps[i].file).toUtf8(); };
-    QList<QByteArray> lines = {
-        "Tesseron skin: " + s.title.toUtf8(),
-        "Made by the Tesseron asset generator.",
-        "",
-        Bitmaps[0].comment, path(0),
-        Bitmaps[1].comment, path(1),
-        Bitmaps[2].comment, path(2),
-        Bitmaps[3].comment, path(3),
-        "",
-        Bitmaps[4].comment, path(4),
-        Bitmaps[5].comment, path(5),
-        Bitmaps[6].comment, path(6),
-    };
+    // Free text everywhere but on the lines the game reads; each bitmap's comment
+    // stands on the line above its name.
+    QList<QByteArray> lines(tesseron::layout::SkinDescriptionLines);
+    lines[0] = "Tesseron skin: " + s.title.toUtf8();
+    lines[1] = "Made by the Tesseron asset generator.";
+    for (int i = 0; i < tesseron::layout::SkinImageCount; ++i) {
+        const int line = tesseron::layout::SkinLines[i];
+        lines[line - 1] = Bitmaps[i].comment;
+        lines[line] = (s.folder + '/' + Bitmaps[i].file).toUtf8();
+    }
     return lines.join('\n') + '\n';
 }
 

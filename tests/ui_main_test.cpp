@@ -1,5 +1,6 @@
 // The game window on a 640 x 480 offscreen screen: start-up, pointer regions,
 // hover highlights, painting, the clock format and modal boxes.
+#include "ui/Clock.h"
 #include "ui/UMain.h"
 
 #include "support/ui_window_fixture.h"
@@ -117,13 +118,13 @@ TEST_F(StartupTest, SequenceRunsOnceOnly) {
 }
 
 TEST(LayoutTest, FieldOriginIsHalfTheSpareScreenTruncatedTowardZero) {
-    EXPECT_EQ(FieldOffset(640), 80);
-    EXPECT_EQ(FieldOffset(480), 0);
-    EXPECT_EQ(FieldOffset(1024), 272);
-    EXPECT_EQ(FieldOffset(768), 144);
-    EXPECT_EQ(FieldOffset(478), -1);
-    EXPECT_EQ(FieldOffset(479), 0);
-    EXPECT_EQ(FieldOffset(400), -40);
+    EXPECT_EQ(layout::FieldOffset(640), 80);
+    EXPECT_EQ(layout::FieldOffset(480), 0);
+    EXPECT_EQ(layout::FieldOffset(1024), 272);
+    EXPECT_EQ(layout::FieldOffset(768), 144);
+    EXPECT_EQ(layout::FieldOffset(478), -1);
+    EXPECT_EQ(layout::FieldOffset(479), 0);
+    EXPECT_EQ(layout::FieldOffset(400), -40);
 }
 
 TEST(LayoutTest, WindowOn640x480PlacesFieldAndLabels) {

@@ -1,7 +1,6 @@
 // The splash and the game window together, as the program entry makes them, on a
 // 1024 x 768 offscreen screen: hand-over by time, key and press, and the ways out.
-#include "ui/UMain.h"
-#include "ui/USplash.h"
+#include "ui/App.h"
 
 #include "support/ui_window_fixture.h"
 
@@ -36,11 +35,10 @@ protected:
     void SetUp() override {
         dir.Enter();
         created.start();
-        splash = std::make_unique<TSplash>();
-        main = std::make_unique<TMain>();
-        splash->Main = main.get();
-        main->Splash = splash.get();
-        splash->show();
+        app = std::make_unique<App>();
+        splash = &app->Splash;
+        main = &app->Main;
+        app->Start();
     }
 
     // Runs the application's event loop until the program ends; false when it keeps running.
@@ -59,8 +57,9 @@ protected:
 
     GameDir dir;
     QElapsedTimer created;
-    std::unique_ptr<TSplash> splash;
-    std::unique_ptr<TMain> main;
+    std::unique_ptr<App> app;
+    TSplash* splash = nullptr;
+    TMain* main = nullptr;
 };
 
 TEST_F(SplashTest, CentredFramelessPanelWithThePicture) {
@@ -94,12 +93,12 @@ TEST_F(SplashTest, HandsOverAfterFourSecondsWithTheWindowPaintedInFull) {
 }
 
 TEST_F(SplashTest, KeyPressHandsOverAtOnceAndTheStartUpStillRuns) {
-    QTest::keyClick(splash.get(), Qt::Key_Space);
+    QTest::keyClick(splash, Qt::Key_Space);
     EXPECT_TRUE(HandedOver());
     // The sequence had not run yet; its first tick loads the skin and paints.
     ASSERT_TRUE(WaitUntil([&] { return main->skin.Present(); }));
     EXPECT_EQ(test::Decode(main->surface.image().pixel(5, 5)).sheet, test::SheetTile);
-    QTest::keyClick(splash.get(), Qt::Key_A);  // a second key changes nothing
+    QTest::keyClick(splash, Qt::Key_A);  // a second key changes nothing
     EXPECT_TRUE(HandedOver());
 }
 
@@ -114,16 +113,16 @@ TEST_F(SplashTest, PressOnThePanelFrameHandsOver) {
 }
 
 TEST_F(SplashTest, QuitButtonEndsTheProgram) {
-    QTest::keyClick(splash.get(), Qt::Key_Space);
+    QTest::keyClick(splash, Qt::Key_Space);
     ASSERT_TRUE(WaitUntil([&] { return main->skin.Present(); }));
     const int L = main->FieldLeft, T = main->FieldTop;
-    EXPECT_TRUE(RunsToTheEnd([&] { QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 499, T + 389)); }));
+    EXPECT_TRUE(RunsToTheEnd([&] { QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 499, T + 389)); }));
     EXPECT_FALSE(main->isVisible());
     EXPECT_FALSE(splash->isVisible());
 }
 
 TEST_F(SplashTest, CloseRequestToTheGameWindowEndsTheProgram) {
-    QTest::keyClick(splash.get(), Qt::Key_Space);
+    QTest::keyClick(splash, Qt::Key_Space);
     EXPECT_TRUE(RunsToTheEnd([&] { main->close(); }));
     EXPECT_FALSE(main->isVisible());
 }

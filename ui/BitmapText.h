@@ -1,6 +1,7 @@
 // Text drawn glyph by glyph from the skin's three glyph strips.
 #pragma once
 
+#include "ui/Layout.h"
 #include "ui/Skin.h"
 #include "ui/Surface.h"
 
@@ -8,9 +9,8 @@
 
 namespace tesseron {
 
-// Advance (and glyph width) of fonts 1..3; index 0 is unused.
-constexpr int FontAdvance[4] = {0, 20, 30, 20};
-constexpr int FontHeight[4] = {0, 30, 45, 30};
+using layout::FontAdvance;  // glyph width and advance of fonts 1..3
+using layout::FontHeight;
 
 // Glyph number (from 1) that draws the character in the font (1..3).
 int GlyphIndex(unsigned char character, int font);

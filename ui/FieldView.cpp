@@ -1,32 +1,21 @@
 #include "ui/FieldView.h"
 
+#include "ui/Layout.h"
+
 
 namespace tesseron {
 
+using namespace layout;
+
 namespace {
 
-constexpr int Tile = 30;
-
-QRect BrickSource(int colour, int dir) { return QRect(Tile * dir, Tile * (colour - 1), Tile, Tile); }
-
-struct Button {
-    QRect highlighted, normal, target;  // sheet regions and the place relative to the field
-};
-
-// The minimise and quit pictures sit one and two pixels apart between their two
-// versions; quit is drawn 41 wide from a 40-wide picture.
-const Button Buttons[4] = {
-    {QRect(6, 9, 42, 41), QRect(6, 65, 42, 41), QRect(490, 90, 42, 41)},
-    {QRect(55, 9, 62, 41), QRect(54, 65, 62, 41), QRect(490, 173, 62, 41)},
-    {QRect(122, 9, 41, 41), QRect(122, 65, 41, 41), QRect(490, 256, 41, 41)},
-    {QRect(171, 9, 40, 41), QRect(169, 65, 40, 41), QRect(490, 341, 41, 41)},
-};
+QRect R(const Box& b) { return QRect(b.left, b.top, b.width(), b.height()); }
 
 }  // namespace
 
 void FieldView::DrawBrick(int x, int y) {
     if (x < 0 || x >= BoardSize || y < 0 || y >= BoardSize) return;
-    const QPoint at(FieldLeft + Tile * (x + 2), FieldTop + Tile * (y + 2));
+    const QPoint at(FieldLeft + CellLeft(x), FieldTop + CellTop(y));
     const Cell& cell = st_.board.at(x, y);
     const int c = cell.Color;
     // A saved game may hold anything: a colour without a row shows as empty, an
@@ -38,41 +27,32 @@ void FieldView::DrawBrick(int x, int y) {
     }
     const int dir = cell.Dir <= DirDown ? int(cell.Dir) : int(DirNone);
     const QImage& sheet = c > 0 ? skin_.br : skin_.ExplodingBricks();
-    surface_.Copy(sheet, BrickSource(colour, dir), QRect(at, QSize(Tile, Tile)));
+    surface_.Copy(sheet, R(BrickRegion(colour, dir)), QRect(at, QSize(Brick, Brick)));
 }
 
 void FieldView::DrawNext(int side, int lane, int layer) {
     if (side < 1 || side > 4 || lane < 1 || lane > ZoneSize || layer < 1 || layer > 3) return;
-    QPoint at;
-    switch (side) {
-    case SideRight: at = QPoint(Tile * (layer + 12), Tile * (lane + 2)); break;
-    case SideTop: at = QPoint(Tile * (lane + 2), Tile * (3 - layer)); break;
-    case SideLeft: at = QPoint(Tile * (3 - layer), Tile * (lane + 2)); break;
-    default: at = QPoint(Tile * (lane + 2), Tile * (layer + 12)); break;
-    }
-    at += QPoint(FieldLeft, FieldTop);
+    const Point p = NextAt(side, lane, layer);
+    const QPoint at(FieldLeft + p.x, FieldTop + p.y);
     const int c = st_.nexts.at(side, lane, layer - 1);
     if (c < 1 || c > MaxColors) {
         surface_.Draw(skin_.imBlack, at);
         return;
     }
-    surface_.Copy(skin_.br, BrickSource(c, 0), QRect(at, QSize(Tile, Tile)));
+    surface_.Copy(skin_.br, R(BrickRegion(c, DirNone)), QRect(at, QSize(Brick, Brick)));
 }
 
 void FieldView::DrawIcons() {
-    const int32_t* o = hover_.IconOffset;
-    const QPoint field(FieldLeft, FieldTop);
-    surface_.Copy(skin_.citems, QRect(0, o[0], 90, 90), QRect(field, QSize(90, 90)));
-    surface_.Copy(skin_.citems, QRect(90, o[1], 90, 90), QRect(field + QPoint(390, 0), QSize(90, 90)));
-    surface_.Copy(skin_.citems, QRect(0, o[2] + 90, 90, 90), QRect(field + QPoint(0, 390), QSize(90, 90)));
-    surface_.Copy(skin_.citems, QRect(90, o[3] + 90, 90, 90), QRect(field + QPoint(390, 390), QSize(90, 90)));
+    for (int i = 0; i < IconCount; ++i)
+        surface_.Copy(skin_.citems, R(IconRegion(i, hover_.IconOffset[i])),
+                      R(CornerIcon[i].shifted(FieldLeft, FieldTop)));
 }
 
 void FieldView::DrawButtons() {
-    for (int i = 0; i < 4; ++i) {
-        const Button& b = Buttons[i];
-        const QRect& from = hover_.HoverButton == i + 1 ? b.highlighted : b.normal;
-        surface_.Copy(skin_.pictograms, from, b.target.translated(FieldLeft, FieldTop));
+    for (int i = 0; i < ButtonCount; ++i) {
+        const SideButton& b = Buttons[i];
+        surface_.Copy(skin_.pictograms, R(hover_.HoverButton == i + 1 ? b.highlighted : b.normal),
+                      R(b.drawn.shifted(FieldLeft, FieldTop)));
     }
 }
 
@@ -91,10 +71,10 @@ void FieldView::FieldUpDate(bool full) {
 }
 
 void FieldView::DrawBackground() {
-    const int columns = surface_.width() / 100 + 1;
-    const int rows = surface_.height() / 100 + 1;
+    const int columns = surface_.width() / TileStep + 1;
+    const int rows = surface_.height() / TileStep + 1;
     for (int i = 0; i <= columns; ++i)
-        for (int j = 0; j <= rows; ++j) surface_.Draw(skin_.BackgroundTile, QPoint(100 * i, 100 * j));
+        for (int j = 0; j <= rows; ++j) surface_.Draw(skin_.BackgroundTile, QPoint(TileStep * i, TileStep * j));
 }
 
 void FieldView::PaintAll() {

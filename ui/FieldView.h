@@ -14,7 +14,7 @@ namespace tesseron {
 struct HoverState {
     uint8_t HoverButton = 1;  // 1 undo, 2 minimise, 3 load/save, 4 quit, 0 none
     bool IconHover = false;
-    int32_t IconOffset[4] = {180, 180, 180, 180};  // new game, hall of fame, help, options: 0 hovered
+    int32_t IconOffset[4] = {180, 180, 180, 180};  // new game, hall of fame, help, options: 0 hovered, 180 not
 };
 
 class FieldView {

@@ -83,6 +83,35 @@ constexpr SideButton Buttons[ButtonCount] = {
     {{490, 341, 531, 382}, {171, 9, 211, 50}, {169, 65, 209, 106}, {499, 341, 546, 389}, {490, 341, 531, 382}},
 };
 
+// What a press on the game window does, tested in this order; every region that
+// holds the pointer acts (they do not overlap).
+enum class Command { Undo, Minimize, LoadSave, Quit, NewGame, Scores, Rules, Options, LaunchLeft, LaunchRight, LaunchTop, LaunchBottom };
+struct Region {
+    Box box;
+    Bounds bounds;
+    Command command;
+};
+constexpr Region PressRegions[] = {
+    {Buttons[0].press, Bounds::Inclusive, Command::Undo},
+    {Buttons[1].press, Bounds::Inclusive, Command::Minimize},
+    {Buttons[2].press, Bounds::Inclusive, Command::LoadSave},
+    {Buttons[3].press, Bounds::Inclusive, Command::Quit},
+    {CornerIcon[0], Bounds::Strict, Command::NewGame},
+    {CornerIcon[1], Bounds::Strict, Command::Scores},
+    {CornerIcon[2], Bounds::Strict, Command::Rules},
+    {CornerIcon[3], Bounds::Strict, Command::Options},
+    {LeftStrip, Bounds::Strict, Command::LaunchLeft},
+    {RightStrip, Bounds::Strict, Command::LaunchRight},
+    {TopStrip, Bounds::Strict, Command::LaunchTop},
+    {BottomStrip, Bounds::Strict, Command::LaunchBottom},
+};
+// Hovers: the side buttons by their hover rectangles (inclusive), the icons by their
+// areas (strict).
+constexpr Bounds ButtonHoverBounds = Bounds::Inclusive;
+constexpr Bounds IconHoverBounds = Bounds::Strict;
+// The lane under the pointer (field coordinates) on a strip along x or along y.
+constexpr int LaneAlong(int offset) { return (offset - Periphery) / Brick + 1; }
+
 constexpr Point ScoreLabel{495, 35};  // top-left corner of the score
 constexpr Point ClockLabel{8, 8};     // of the window, not of the field
 

@@ -1,5 +1,7 @@
 #include "ui/Skin.h"
 
+#include "ui/Layout.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -65,10 +67,11 @@ void CheckBmpHeader(const QString& path, const QByteArray& head, qint64 fileSize
 }  // namespace
 
 Skin::Skin() {
-    imBlack = QImage(30, 30, QImage::Format_RGB32);
+    using layout::Brick;
+    imBlack = QImage(Brick, Brick, QImage::Format_RGB32);
     imBlack.fill(qRgb(0, 0, 0));
     const QRgb grey = qRgb(109, 109, 109);
-    for (int i = 0; i < 30; ++i) {
+    for (int i = 0; i < Brick; ++i) {
         imBlack.setPixel(i, 0, grey);
         imBlack.setPixel(0, i, grey);
     }
@@ -137,22 +140,19 @@ QImage Skin::LoadBitmap(const QString& path) {
 }
 
 void Skin::LoadImages(const QString& baseDir) {
-    struct Slot {
-        int line;
-        QImage Skin::*image;
+    // In the order of the description's bitmap lines.
+    static constexpr QImage Skin::*images[layout::SkinImageCount] = {
+        &Skin::bgimg, &Skin::br, &Skin::citems, &Skin::pictograms, &Skin::font1, &Skin::font2, &Skin::font3,
     };
-    static constexpr Slot skinImages[] = {
-        {4, &Skin::bgimg},       {6, &Skin::br},     {8, &Skin::citems}, {10, &Skin::pictograms},
-        {13, &Skin::font1},      {15, &Skin::font2}, {17, &Skin::font3},
-    };
-    for (const Slot& slot : skinImages) {
-        const QString name = slot.line < skn.size() ? skn[slot.line] : QString();
+    for (int i = 0; i < layout::SkinImageCount; ++i) {
+        const int line = layout::SkinLines[i];
+        const QString name = line < skn.size() ? skn[line] : QString();
         const QString path = baseDir + name;
         if (name.isEmpty())
             throw SkinError(QStringLiteral("Cannot load the skin image \"%1\": line %2 of the skin description names no file.")
-                                .arg(path).arg(slot.line).toStdString());
+                                .arg(path).arg(line).toStdString());
         // Replaced only once decoded, so a failing image keeps its old content.
-        this->*slot.image = LoadBitmap(path);
+        this->*images[i] = LoadBitmap(path);
     }
     BackgroundTile = bgimg;
     ExplodingBricks();  // built now rather than in the middle of a step
@@ -164,9 +164,9 @@ const QImage& Skin::ExplodingBricks() const {
     for (int y = 0; y < exploding_.height(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(exploding_.scanLine(y));
         // Distances from the tile's centre, doubled so they stay whole numbers.
-        const int ay = std::abs(2 * (y % 30) - 29);
+        const int ay = std::abs(2 * (y % layout::Brick) - (layout::Brick - 1));
         for (int x = 0; x < exploding_.width(); ++x) {
-            const int ax = std::abs(2 * (x % 30) - 29);
+            const int ax = std::abs(2 * (x % layout::Brick) - (layout::Brick - 1));
             const bool burst = (ax <= 3 && ay <= 23) || (ay <= 3 && ax <= 23) || (std::abs(ax - ay) <= 2 && ax <= 17);
             if (burst) {
                 line[x] = qRgb(255, 255, 255);

@@ -1,126 +1,38 @@
 #include "ui/UMain.h"
 
-#include "ui/USplash.h"
+#include "ui/Clock.h"
+#include "ui/SkinnedWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTime>
 #include <QWindowStateChangeEvent>
 
 #include <exception>
-#include <vector>
 
 namespace tesseron {
+
+using namespace layout;
 
 namespace {
 
 constexpr int DefaultSpeed = 50;  // GameSpeed and DisappearSpeed without a settings file
 constexpr qint64 HighRecordSize = 108;
 
-bool IsPatternLetter(QChar c) {
-    return QStringLiteral("hHmsztaApP").contains(c);
-}
-
 }  // namespace
-
-QString HoursMinutesFormat(const QString& timeFormat) {
-    struct Piece {
-        QString text;
-        QChar letter;  // null for literal text
-    };
-    std::vector<Piece> pieces;
-    for (qsizetype i = 0; i < timeFormat.size();) {
-        const QChar c = timeFormat[i];
-        if (IsPatternLetter(c)) {
-            // "AP" and "ap" form one token; other letters repeat themselves.
-            const bool ampm = QStringLiteral("aApP").contains(c);
-            qsizetype j = i + 1;
-            while (j < timeFormat.size() &&
-                   (ampm ? QStringLiteral("aApP").contains(timeFormat[j]) : timeFormat[j] == c))
-                ++j;
-            pieces.push_back({timeFormat.mid(i, j - i), ampm ? QChar('a') : c});
-            i = j;
-        } else {
-            qsizetype j = i;
-            while (j < timeFormat.size() && !IsPatternLetter(timeFormat[j])) {
-                if (timeFormat[j] == QLatin1Char('\'')) {
-                    const qsizetype close = timeFormat.indexOf(QLatin1Char('\''), j + 1);
-                    j = close < 0 ? timeFormat.size() : close + 1;
-                } else {
-                    ++j;
-                }
-            }
-            if (!pieces.empty() && pieces.back().letter.isNull())
-                pieces.back().text += timeFormat.mid(i, j - i);
-            else
-                pieces.push_back({timeFormat.mid(i, j - i), QChar()});
-            i = j;
-        }
-    }
-
-    QString out;
-    bool hasHours = false;
-    for (std::size_t k = 0; k < pieces.size(); ++k) {
-        const Piece& p = pieces[k];
-        const bool drop = p.letter == QLatin1Char('s') || p.letter == QLatin1Char('z') || p.letter == QLatin1Char('t');
-        if (drop) continue;
-        // A separator that only leads to a dropped token goes with it.
-        if (p.letter.isNull() && k + 1 < pieces.size()) {
-            const QChar next = pieces[k + 1].letter;
-            if (next == QLatin1Char('s') || next == QLatin1Char('z') || next == QLatin1Char('t')) continue;
-        }
-        if (p.letter == QLatin1Char('h') || p.letter == QLatin1Char('H')) hasHours = true;
-        out += p.text;
-    }
-    out = out.trimmed();
-    return hasHours ? out : QStringLiteral("HH:mm");
-}
-
-// --- The engine's host -------------------------------------------------------
-
-void TMain::Host::FieldUpDate(bool full) { w_.FieldUpDate(full); }
-
-void TMain::Host::ScoreLabel(int32_t) { w_.ShowScore(); }
-
-void TMain::Host::PlayEffect(int effect) { w_.PlayEffect(effect); }
-
-void TMain::Host::Beep() { QApplication::beep(); }
-
-void TMain::Host::ShowInformation(const std::string& text) {
-    w_.Message(QMessageBox::Information, QString::fromStdString(text));
-}
-
-void TMain::Host::StepTimer(bool enabled) {
-    // Enabling a running timer leaves its count alone, as switching a timer on that is on does.
-    if (!enabled)
-        w_.tmrSTEP.stop();
-    else if (!w_.tmrSTEP.isActive())
-        w_.tmrSTEP.start();
-}
-
-void TMain::Host::RestartSweepTimer() {
-    w_.AntiMinus.stop();
-    w_.AntiMinus.start();
-}
-
-void TMain::Host::GameOver(int32_t) { w_.AddHighScore(); }
-
-int TMain::Host::NumberOfColors() const { return w_.NumCol; }
 
 // --- Creation ----------------------------------------------------------------
 
 TMain::TMain(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), host_(*this), game(host_, random),
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), host_(*this), game(host_, random_),
       view(surface, skin, game.st, hover) {
     setWindowTitle(QStringLiteral("Tesseron"));
     // Every pixel comes from the surface, so Qt need not clear anything first.
@@ -143,7 +55,7 @@ TMain::TMain(QWidget* parent)
     timePalette.setColor(QPalette::WindowText, QColor(0, 147, 0));
     lblTime->setPalette(timePalette);
     lblTime->setToolTip(QStringLiteral("Current time"));
-    lblTime->move(8, 8);
+    lblTime->move(ClockLabel.x, ClockLabel.y);
     lblTime->adjustSize();
     lblTime->installEventFilter(this);
 
@@ -183,11 +95,10 @@ void TMain::FormCreate() {
     BaseDir = QDir::currentPath();
     if (!BaseDir.endsWith(QLatin1Char('/'))) BaseDir += QLatin1Char('/');
     skin.BackgroundTile = skin.bgimg;
-    random.Seed(Random::ClockSeed());
+    random_.Seed(Random::ClockSeed());
     game.st.Score = 0;
 
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    screen_ = screen ? screen->geometry() : QRect(0, 0, 640, 480);
+    screen_ = SkinnedWindow::GameScreen();
     FieldLeft = FieldOffset(screen_.width());
     FieldTop = FieldOffset(screen_.height());
     view.FieldLeft = FieldLeft;
@@ -195,7 +106,7 @@ void TMain::FormCreate() {
     surface.Resize(screen_.width(), screen_.height());
     resize(screen_.size());
 
-    Scor->move(FieldLeft + 495, FieldTop + 35);
+    Scor->move(FieldLeft + ScoreLabel.x, FieldTop + ScoreLabel.y);
     game.st.UndoReady = false;
 }
 
@@ -266,8 +177,9 @@ void TMain::UpDateScores() {
     // No hall of fame window to fill yet.
 }
 
-void TMain::AddHighScore() {
-    // The engine has stopped the step timer; no table takes the score yet.
+void TMain::AddHighScore(int32_t score) {
+    // The engine has stopped the step timer; the score goes to the high-score table.
+    if (GameOverHandler) GameOverHandler(score);
 }
 
 void TMain::LoadSkin() {
@@ -287,11 +199,11 @@ void TMain::FormClose() {
 
 void TMain::closeEvent(QCloseEvent* event) {
     // The window manager's close goes the way of the quit button and ends the program.
-    const bool ended = Splash ? Splash->close() : (FormClose(), true);
-    if (ended)
-        event->accept();
+    event->ignore();
+    if (QuitHandler)
+        QuitHandler();
     else
-        event->ignore();
+        FormClose();
 }
 
 // --- Drawing -----------------------------------------------------------------
@@ -305,8 +217,12 @@ void TMain::FormPaint() {
     if (!skin.Present()) return;
     tmrTimeTimer();
     view.PaintAll();
-    ShowScore();
+    ShowScore(game.st.Score);
     Flush();
+}
+
+void TMain::Uncover() {
+    RepaintFromBlank(*this, surface, [this] { FormPaint(); });
 }
 
 void TMain::FieldUpDate(bool full) {
@@ -332,35 +248,26 @@ void TMain::tmrTimeTimer() {
     }
 }
 
-void TMain::ShowScore() {
-    const QString text = QString::number(game.st.Score);
+void TMain::ShowScore(int32_t score) {
+    const QString text = QString::number(score);
     if (text != Scor->text()) {
         Scor->setText(text);
         Scor->adjustSize();
     }
 }
 
-void TMain::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    const QImage& image = surface.image();
-    for (const QRect& r : event->region()) {
-        const QRect inside = r.intersected(image.rect());
-        if (!inside.isEmpty()) painter.drawImage(inside, image, inside);
-        // A window larger than the screen it was made for shows black beyond the surface.
-        for (const QRect& rest : QRegion(r).subtracted(QRegion(image.rect()))) painter.fillRect(rest, Qt::black);
-    }
-}
+void TMain::paintEvent(QPaintEvent* event) { PaintSurface(*this, surface, event->region()); }
 
 void TMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    FormPaint();
+    Uncover();
 }
 
 void TMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
         const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-        if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized)) FormPaint();
+        if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized)) Uncover();
     }
 }
 
@@ -402,62 +309,55 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMain::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
-    const int L = FieldLeft, T = FieldTop;
-    if (PointInRect(L + 500, T + 90, L + 543, T + 130, X, Y)) game.UndoClick();
-    if (PointInRect(L + 495, T + 173, L + 551, T + 218, X, Y)) MinimizeClick();
-    if (PointInRect(L + 504, T + 256, L + 539, T + 306, X, Y)) loadsave->exec(mapToGlobal(QPoint(X, Y)));
-    if (PointInRect(L + 499, T + 341, L + 546, T + 389, X, Y)) QuitClick();
-
-    const bool leftColumn = L < X && X < L + 90;
-    const bool rightColumn = L + 390 < X && X < L + 480;
-    const bool middleColumn = L + 90 < X && X < L + 390;
-    const bool topRow = T < Y && Y < T + 90;
-    const bool bottomRow = T + 390 < Y && Y < T + 480;
-    const bool middleRow = T + 90 < Y && Y < T + 390;
-    if (leftColumn && topRow) {
-        game.NewClick();
-        PlayEffect(EffectClick);
-    }
-    if (rightColumn && topRow) ScoresClick();
-    if (leftColumn && bottomRow) RulesClick();
-    if (rightColumn && bottomRow) OptionsClick();
-
-    if (leftColumn && middleRow) game.LaunchBrick(SideLeft, (Y - T - 90) / 30 + 1);
-    if (rightColumn && middleRow) game.LaunchBrick(SideRight, (Y - T - 90) / 30 + 1);
-    if (middleColumn && topRow) game.LaunchBrick(SideTop, (X - L - 90) / 30 + 1);
-    if (middleColumn && bottomRow) game.LaunchBrick(SideBottom, (X - L - 90) / 30 + 1);
-
+    for (const Region& r : PressRegions)
+        if (Inside(r.box.shifted(FieldLeft, FieldTop), r.bounds, X, Y)) Run(r.command, X, Y);
     FieldUpDate(false);
 }
 
+void TMain::Run(Command command, int X, int Y) {
+    const int x = X - FieldLeft, y = Y - FieldTop;
+    switch (command) {
+    case Command::Undo: game.UndoClick(); break;
+    case Command::Minimize: MinimizeClick(); break;
+    case Command::LoadSave:
+        loadsave->exec(mapToGlobal(QPoint(X, Y)));
+        if (isVisible()) Uncover();
+        break;
+    case Command::Quit: QuitClick(); break;
+    case Command::NewGame:
+        game.NewClick();
+        PlayEffect(EffectClick);
+        break;
+    case Command::Scores: ScoresClick(); break;
+    case Command::Rules: RulesClick(); break;
+    case Command::Options: OptionsClick(); break;
+    case Command::LaunchLeft: game.LaunchBrick(SideLeft, LaneAlong(y)); break;
+    case Command::LaunchRight: game.LaunchBrick(SideRight, LaneAlong(y)); break;
+    case Command::LaunchTop: game.LaunchBrick(SideTop, LaneAlong(x)); break;
+    case Command::LaunchBottom: game.LaunchBrick(SideBottom, LaneAlong(x)); break;
+    }
+}
+
 void TMain::FormMouseMove(Qt::KeyboardModifiers, int X, int Y) {
-    const int L = FieldLeft, T = FieldTop;
     const uint8_t oldButton = hover.HoverButton;
     hover.HoverButton = 0;
-    if (PointInRect(L + 490, T + 90, L + 532, T + 131, X, Y)) hover.HoverButton = 1;
-    if (PointInRect(L + 490, T + 173, L + 532, T + 214, X, Y)) hover.HoverButton = 2;
-    if (PointInRect(L + 490, T + 256, L + 531, T + 297, X, Y)) hover.HoverButton = 3;
-    if (PointInRect(L + 490, T + 341, L + 531, T + 382, X, Y)) hover.HoverButton = 4;
+    for (int i = 0; i < ButtonCount; ++i)
+        if (Inside(Buttons[i].hover.shifted(FieldLeft, FieldTop), ButtonHoverBounds, X, Y)) hover.HoverButton = uint8_t(i + 1);
     if (hover.HoverButton != oldButton) DrawButtons();
 
     const bool oldIconHover = hover.IconHover;
-    for (int32_t& offset : hover.IconOffset) offset = 180;
+    for (int32_t& offset : hover.IconOffset) offset = IconNormal;
     hover.IconHover = false;
-    const bool leftColumn = L < X && X < L + 90;
-    const bool rightColumn = L + 390 < X && X < L + 480;
-    const bool topRow = T < Y && Y < T + 90;
-    const bool bottomRow = T + 390 < Y && Y < T + 480;
-    const bool over[4] = {leftColumn && topRow, rightColumn && topRow, leftColumn && bottomRow, rightColumn && bottomRow};
-    for (int i = 0; i < 4; ++i)
-        if (over[i]) {
-            hover.IconOffset[i] = 0;
+    for (int i = 0; i < IconCount; ++i)
+        if (Inside(CornerIcon[i].shifted(FieldLeft, FieldTop), IconHoverBounds, X, Y)) {
+            hover.IconOffset[i] = IconHighlighted;
             hover.IconHover = true;
         }
     if (hover.IconHover != oldIconHover) DrawIcons();
 }
 
 void TMain::ScorMouseMove() {
-    for (int32_t& offset : hover.IconOffset) offset = 180;
+    for (int32_t& offset : hover.IconOffset) offset = IconNormal;
     if (hover.IconHover) {
         DrawIcons();
         hover.IconHover = false;
@@ -466,8 +366,8 @@ void TMain::ScorMouseMove() {
 
 // --- Commands ----------------------------------------------------------------
 
-void TMain::PlayEffect(int) {
-    // Sound effects are not played yet; every effect of the game passes through here.
+void TMain::PlayEffect(int effect) {
+    if (sounds) sounds->PlayEffect(effect);
 }
 
 void TMain::MinimizeClick() {
@@ -477,20 +377,27 @@ void TMain::MinimizeClick() {
 
 void TMain::QuitClick() {
     PlayEffect(EffectClick);
-    if (Splash)
-        Splash->close();
+    if (QuitHandler)
+        QuitHandler();
     else
-        close();
+        FormClose();
 }
 
 void TMain::ScoresClick() {
     UpDateScores();
     PlayEffect(EffectApplause);
+    if (ScoresHandler) ScoresHandler();
 }
 
-void TMain::RulesClick() { PlayEffect(EffectClick); }
+void TMain::RulesClick() {
+    PlayEffect(EffectClick);
+    if (RulesHandler) RulesHandler();
+}
 
-void TMain::OptionsClick() { PlayEffect(EffectClick); }
+void TMain::OptionsClick() {
+    PlayEffect(EffectClick);
+    if (OptionsHandler) OptionsHandler();
+}
 
 // No saved-game slots are kept yet, so both menu items leave the game as it is.
 void TMain::Loadgame1Click() {}
@@ -498,8 +405,10 @@ void TMain::Loadgame1Click() {}
 void TMain::SaveClick() {}
 
 void TMain::Message(QMessageBox::Icon icon, const QString& text) {
-    QMessageBox box(icon, QStringLiteral("Tesseron"), text, QMessageBox::Ok, isVisible() ? this : nullptr);
+    const bool visible = isVisible();
+    QMessageBox box(icon, QStringLiteral("Tesseron"), text, QMessageBox::Ok, visible ? this : nullptr);
     box.exec();
+    if (visible && isVisible()) Uncover();
 }
 
 }  // namespace tesseron

@@ -1,12 +1,15 @@
-// The game window: it owns the game, the skin and the drawing surface, runs the
-// start-up sequence, drives the engine from its timers and maps the pointer onto
-// the field, the corner icons and the side buttons.
+// The game window: the field with its periphery, corner icons and side buttons. It
+// runs the start-up sequence, drives the engine from its timers and turns the
+// pointer into commands. What lies beyond it (the other windows, the sounds) it
+// reaches through the handlers and services the application object gives it.
 #pragma once
 
+#include "audio/Sounds.h"
 #include "game/Game.h"
-#include "game/GameHost.h"
 #include "game/Random.h"
 #include "ui/FieldView.h"
+#include "ui/Layout.h"
+#include "ui/MainHost.h"
 #include "ui/Skin.h"
 #include "ui/Surface.h"
 
@@ -16,40 +19,38 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QMenu;
 
 namespace tesseron {
 
-class TSplash;
-
-// Position of the field along one screen side: (side - 480) / 2, truncated toward zero.
-constexpr int FieldOffset(int screenSide) { return (screenSide - 480) / 2; }
-
 // Inclusive on all four sides.
 constexpr bool PointInRect(int left, int top, int right, int bottom, int X, int Y) {
-    return left <= X && X <= right && top <= Y && Y <= bottom;
+    return layout::Inside({left, top, right, bottom}, layout::Bounds::Inclusive, X, Y);
 }
-
-// The locale's time format reduced to hours and minutes: seconds, fractions and the
-// time zone are dropped together with the separator in front of each.
-QString HoursMinutesFormat(const QString& timeFormat);
 
 class TMain : public QWidget {
 public:
     explicit TMain(QWidget* parent = nullptr);
     ~TMain() override;
 
-    // The splash window is the application's main window: quitting closes it.
-    TSplash* Splash = nullptr;
+    // --- Wiring, set by the application object --------------------------------
+    Sounds* sounds = nullptr;                // silent while none is given
+    std::function<void()> QuitHandler;       // ends the program (closes the splash)
+    std::function<void()> ScoresHandler;     // the hall of fame, modally
+    std::function<void()> RulesHandler;      // the help window, modally
+    std::function<void()> OptionsHandler;    // the options window, modally
+    std::function<void(int32_t)> GameOverHandler;  // a finished game's score
 
+    // --- State and controls of the window -------------------------------------
     QString BaseDir;   // working directory at creation, with a trailing '/'
     QString SkinFile;  // the skin description the start-up sequence reads
     int FieldLeft = 0;
     int FieldTop = 0;
     int NumCol = 7;
 
-    Random random;
     Skin skin;
     Surface surface;
     HoverState hover;
@@ -63,24 +64,8 @@ public:
     QMenu* loadsave = nullptr;
 
 private:
-    // The engine's requests arrive here and go on to the window's own methods.
-    class Host final : public GameHost {
-    public:
-        explicit Host(TMain& w) : w_(w) {}
-        void FieldUpDate(bool full) override;
-        void ScoreLabel(int32_t score) override;
-        void PlayEffect(int effect) override;
-        void Beep() override;
-        void ShowInformation(const std::string& text) override;
-        void StepTimer(bool enabled) override;
-        void RestartSweepTimer() override;
-        void GameOver(int32_t score) override;
-        int NumberOfColors() const override;
-
-    private:
-        TMain& w_;
-    };
-    Host host_;
+    Random random_;
+    MainHost host_;
 
 public:
     Game game;
@@ -96,16 +81,18 @@ public:
     void WriteIni();
     void SaveHigh();
     void UpDateScores();
-    void AddHighScore();
+    void AddHighScore(int32_t score);
     void LoadSkin();
 
     // Drawing.
     void FormPaint();
+    // The window became visible again: everything is drawn anew from the state.
+    void Uncover();
     void FieldUpDate(bool full);
     void DrawIcons();
     void DrawButtons();
     void tmrTimeTimer();
-    void ShowScore();
+    void ShowScore(int32_t score);
 
     // Pointer input.
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
@@ -141,6 +128,7 @@ private:
     // with the step's name and ends the sequence.
     template <typename F>
     bool Attempt(const char* step, F&& f);
+    void Run(layout::Command command, int X, int Y);
     void Flush();
 
     QRect screen_;  // the screen the game started on

@@ -1,6 +1,6 @@
 #include "ui/USplash.h"
 
-#include "ui/UMain.h"
+#include "ui/DataFiles.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -76,18 +76,12 @@ TSplash::TSplash(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
 }
 
 QString TSplash::TitlePicturePath() {
-    const QString local = QDir::current().filePath(QStringLiteral("title.bmp"));
-    if (QFileInfo(local).isFile()) return local;
-#ifdef TESSERON_DATA_DIR
-    const QString shipped = QStringLiteral(TESSERON_DATA_DIR "/title.bmp");
-    if (QFileInfo(shipped).isFile()) return shipped;
-#endif
-    return {};
+    return ShippedFile(QDir::currentPath() + QLatin1Char('/'), QStringLiteral("title.bmp"));
 }
 
 void TSplash::TiTimer() {
     hide();
-    if (Main) Main->ShowFullScreen();
+    if (ShowMain) ShowMain();
     Ti.stop();
 }
 
@@ -101,7 +95,7 @@ void TSplash::mousePressEvent(QMouseEvent*) { Panel1MouseDown(); }
 void TSplash::keyPressEvent(QKeyEvent*) { FormKeyDown(); }
 
 void TSplash::FormClose() {
-    if (Main) Main->FormClose();
+    if (MainClose) MainClose();
 }
 
 void TSplash::closeEvent(QCloseEvent* event) {
@@ -122,7 +116,7 @@ void TSplash::closeEvent(QCloseEvent* event) {
     }
     ended_ = true;
     event->accept();
-    if (Main) Main->hide();
+    if (Ended) Ended();
     Ti.stop();
     QCoreApplication::exit(0);
 }

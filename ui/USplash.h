@@ -6,18 +6,20 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
 class QFrame;
 class QLabel;
 
 namespace tesseron {
 
-class TMain;
-
 class TSplash : public QWidget {
 public:
     explicit TSplash(QWidget* parent = nullptr);
 
-    TMain* Main = nullptr;  // the game window it hands over to
+    std::function<void()> ShowMain;   // shows the game window it hands over to
+    std::function<void()> MainClose;  // the game window's save steps at the end
+    std::function<void()> Ended;      // the program ends: the other windows go
 
     QFrame* Panel1 = nullptr;
     QLabel* Image1 = nullptr;
@@ -28,7 +30,7 @@ public:
     void FormKeyDown();
     void FormClose();
 
-    // The title picture: title.bmp in the working directory, else in the shipped data folder.
+    // The title picture: title.bmp in the working directory, else the shipped one.
     static QString TitlePicturePath();
 
 protected:

@@ -1,0 +1,14 @@
+// Where the game finds the files it ships: the skins, the title picture, the
+// sounds, the tune and the texts.
+#pragma once
+
+#include <QString>
+
+namespace tesseron {
+
+// The first regular file of that name in the start-up folder, the installed data
+// folder beside the program (../share/tesseron) or the build tree's data folder;
+// empty when there is none.
+QString ShippedFile(const QString& baseDir, const QString& name);
+
+}  // namespace tesseron
