@@ -45,15 +45,6 @@ protected:
     }
 };
 
-TEST_F(HighFile, DefaultTable) {
-    ASSERT_EQ(table.High.size(), 71);
-    for (int c = 5; c <= 10; ++c) {
-        EXPECT_EQ(table.Names(c), QStringList({"Empty", "Empty", "Empty", "Empty", "Empty"}));
-        EXPECT_EQ(table.Scores(c), QStringList({"5", "4", "3", "2", "1"}));
-    }
-    for (int i = 61; i < 71; ++i) EXPECT_TRUE(table.High[i].isEmpty());
-}
-
 TEST_F(HighFile, SavedFileByteForByte) {
     table.High[0] = "Hdr";
     table.High[21] = QString(150, u'x');  // 7 colours, rank 1

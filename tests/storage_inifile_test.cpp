@@ -169,8 +169,4 @@ TEST_F(SettingsFile, FailedWritesLeaveTheOldFileWhole) {
     EXPECT_EQ(QDir(dir.filePath("tesseron")).entryList(QDir::Files).size(), 1);  // no temporary left
 }
 
-TEST(SettingsMessage, NamesTheFile) {
-    EXPECT_EQ(UnableToWriteMessage("/x/kelm.ini"), "Unable to write to /x/kelm.ini");
-}
-
 }  // namespace
