@@ -1,9 +1,11 @@
-// Writes the shipped skins and the title picture into the data folder given as the
+// Writes the shipped skins, title picture, sounds and tune into the data folder given as the
 // only argument. The output depends on nothing but this source and the fonts, so
 // two runs give the same bytes.
 #include "assets/Paint.h"
 #include "assets/SkinArt.h"
+#include "assets/SoundArt.h"
 #include "assets/TitleArt.h"
+#include "assets/TuneArt.h"
 
 #include <QDir>
 #include <QFile>
@@ -94,6 +96,12 @@ int main(int argc, char** argv)
         WriteSkin(out, red);
         WriteSkin(out, GlacierBlue());
         SaveBmp(PaintTitle(red), out.filePath(QStringLiteral("title.bmp")));
+        WriteFile(out.filePath(QStringLiteral("1.snd")), ShootSound());
+        WriteFile(out.filePath(QStringLiteral("2.snd")), ExplodeSound());
+        WriteFile(out.filePath(QStringLiteral("3.snd")), ClickSound());
+        WriteFile(out.filePath(QStringLiteral("4.snd")), ApplauseSound());
+        WriteFile(out.filePath(QStringLiteral("5.snd")), GameOverSound());
+        WriteFile(out.filePath(QStringLiteral("Music.mid")), Tune());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tesseron-assets: %s\n", e.what());
         return 1;
