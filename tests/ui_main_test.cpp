@@ -1,6 +1,7 @@
 // The game window on a 640 x 480 offscreen screen: start-up, pointer regions,
 // hover highlights, painting, the clock format and modal boxes.
 #include "ui/Clock.h"
+#include "ui/SkinnedWindow.h"
 #include "ui/UMain.h"
 
 #include "support/ui_window_fixture.h"
@@ -24,16 +25,7 @@ using test::GameDir;
 using test::ModalWatcher;
 using test::ShowsRegion;
 
-template <typename Pred>
-bool WaitUntil(Pred pred, int timeoutMs = 3000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!pred()) {
-        if (clock.elapsed() > timeoutMs) return false;
-        QTest::qWait(5);
-    }
-    return true;
-}
+using test::WaitUntil;
 
 // The first game's fixed pattern: colours 1..7 at these cells.
 bool HasFirstSet(const GameState& st) {
@@ -406,6 +398,100 @@ TEST_F(PointerTest, RestoringFromMinimisedRepaintsEverything) {
     main->surface.Fill(QRect(0, 0, 640, 480), qRgb(1, 2, 3));
     main->showFullScreen();
     EXPECT_EQ(test::Decode(main->surface.image().pixel(3, 470)).sheet, test::SheetTile);
+}
+
+// --- The engine's host as the window answers it ---------------------------------
+
+TEST_F(PointerTest, HostShowsTheScoreItIsGivenAndHandsOnTheFinalScore) {
+    main->game.st.Score = 5;
+    main->EngineHost().ScoreLabel(1234);
+    EXPECT_EQ(main->Scor->text(), "1234");
+    main->game.st.Score = 77;
+    main->game.tmrSTEPTimer();  // a step refreshes the label from the engine
+    EXPECT_EQ(main->Scor->text(), "77");
+    std::vector<int32_t> handed;
+    main->GameOverHandler = [&](int32_t score) { handed.push_back(score); };
+    main->EngineHost().GameOver(321);
+    EXPECT_EQ(handed, std::vector<int32_t>{321});
+}
+
+TEST_F(PointerTest, HostLeavesARunningStepTimerAloneAndRestartsTheSweep) {
+    main->tmrSTEP.setInterval(1000);
+    main->tmrSTEP.start();
+    main->AntiMinus.setInterval(1000);
+    main->AntiMinus.start();
+    QTest::qWait(300);
+    main->EngineHost().StepTimer(true);
+    EXPECT_LT(main->tmrSTEP.remainingTime(), 900);  // still counting from its start
+    main->EngineHost().RestartSweepTimer();
+    EXPECT_GT(main->AntiMinus.remainingTime(), 900);  // a full interval from now
+    main->EngineHost().StepTimer(false);
+    EXPECT_FALSE(main->tmrSTEP.isActive());
+    main->AntiMinus.stop();
+    main->EngineHost().RestartSweepTimer();
+    EXPECT_TRUE(main->AntiMinus.isActive());
+}
+
+TEST_F(PointerTest, IconsAndButtonsAreRedrawnOnlyWhenTheHoverChanges) {
+    std::vector<QRect> drawn;
+    main->surface.SetRecorder(&drawn);
+    MoveTo(main.get(), L + 45, T + 45);  // onto the new-game icon: the four icons
+    EXPECT_EQ(drawn.size(), 4u + 4u);    // and the buttons, since undo lost its highlight
+    drawn.clear();
+    MoveTo(main.get(), L + 50, T + 60);
+    MoveTo(main.get(), L + 200, T + 200);  // into the zone: the icons once
+    EXPECT_EQ(drawn.size(), 4u);
+    drawn.clear();
+    MoveTo(main.get(), L + 210, T + 220);
+    MoveTo(main.get(), L + 495, T + 100);  // onto undo: the buttons once
+    MoveTo(main.get(), L + 500, T + 110);
+    main->surface.SetRecorder(nullptr);
+    EXPECT_EQ(drawn.size(), 4u);
+}
+
+// --- Repainting ----------------------------------------------------------------
+
+TEST_F(PointerTest, ClosingAWindowOnTopRedrawsTheArrowsAChangeOfDirectionLeftStale) {
+    main->game.st.board.at(3, 3) = Cell{2, DirRight, 1};
+    main->FieldUpDate(false);
+    main->game.st.board.at(3, 3).Dir = DirDown;  // the same colour: no incremental redraw
+    main->FieldUpDate(false);
+    const QRect cell = Field(150, 150, 30, 30);
+    ASSERT_TRUE(ShowsRegion(main->surface.image(), cell, test::SheetBricks, QRect(30 * DirRight, 30, 30, 30)));
+    SkinnedWindow cover(main->skin, QStringLiteral("cover"));
+    QTimer::singleShot(50, &cover, &QDialog::accept);
+    cover.ShowModal([&] { main->Uncover(); });
+    EXPECT_TRUE(ShowsRegion(main->surface.image(), cell, test::SheetBricks, QRect(30 * DirDown, 30, 30, 30)));
+}
+
+TEST_F(StartupTest, WithoutASkinTheShownWindowStaysBlack) {
+    dir.Remove("Scoarching red.skn");
+    Start();
+    main->ShowFullScreen();
+    const QImage& s = main->surface.image();
+    const int L = main->FieldLeft, T = main->FieldTop;
+    // The first game's full redraw happened while the window was hidden: no grid, no icons.
+    for (QPoint p : {QPoint(L + 90, T + 90), QPoint(L + 100, T + 100), QPoint(L + 45, T + 45), QPoint(5, 5)})
+        EXPECT_EQ(s.pixel(p), qRgb(0, 0, 0)) << p.x() << "," << p.y();
+    EXPECT_EQ(main->grab().toImage().pixel(L + 90, T + 90), qRgb(0, 0, 0));
+}
+
+TEST(LayoutTest, PressTableWalksButtonsThenIconsThenStripsWithTheirBounds) {
+    using namespace layout;
+    EXPECT_TRUE(Inside(Buttons[0].press, Bounds::Inclusive, 500, 90));
+    EXPECT_TRUE(Inside(Buttons[0].press, Bounds::Inclusive, 543, 130));
+    EXPECT_FALSE(Inside(CornerIcon[0], Bounds::Strict, 0, 45));
+    EXPECT_FALSE(Inside(CornerIcon[0], Bounds::Strict, 90, 45));
+    EXPECT_TRUE(Inside(CornerIcon[0], Bounds::Strict, 89, 89));
+    // Every point of the field and the button column lands in at most one press region.
+    for (int x = -1; x <= 560; ++x)
+        for (int y = -1; y <= 481; ++y) {
+            int hits = 0;
+            for (const Region& r : PressRegions) hits += Inside(r.box, r.bounds, x, y);
+            ASSERT_LE(hits, 1) << x << "," << y;
+        }
+    EXPECT_EQ(LaneAlong(90 + 1), 1);
+    EXPECT_EQ(LaneAlong(389), 10);
 }
 
 TEST(ModalTest, TimersKeepRunningWhileAMessageBoxIsOpen) {

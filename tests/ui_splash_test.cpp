@@ -19,16 +19,7 @@ namespace {
 
 using test::GameDir;
 
-template <typename Pred>
-bool WaitUntil(Pred pred, int timeoutMs = 3000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!pred()) {
-        if (clock.elapsed() > timeoutMs) return false;
-        QTest::qWait(5);
-    }
-    return true;
-}
+using test::WaitUntil;
 
 class SplashTest : public ::testing::Test {
 protected:

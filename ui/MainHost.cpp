@@ -13,8 +13,8 @@ void MainHost::ScoreLabel(int32_t score) { w_.ShowScore(score); }
 void MainHost::PlayEffect(int effect) { w_.PlayEffect(effect); }
 
 void MainHost::Beep() {
-    if (w_.sounds)
-        w_.sounds->Beep();
+    if (w_.audio)
+        w_.audio->Beep();
     else
         QApplication::beep();
 }

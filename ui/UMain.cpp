@@ -367,7 +367,7 @@ void TMain::ScorMouseMove() {
 // --- Commands ----------------------------------------------------------------
 
 void TMain::PlayEffect(int effect) {
-    if (sounds) sounds->PlayEffect(effect);
+    if (audio) audio->PlayEffect(effect);
 }
 
 void TMain::MinimizeClick() {

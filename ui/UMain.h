@@ -4,7 +4,7 @@
 // reaches through the handlers and services the application object gives it.
 #pragma once
 
-#include "audio/Sounds.h"
+#include "audio/Audio.h"
 #include "game/Game.h"
 #include "game/Random.h"
 #include "ui/FieldView.h"
@@ -37,7 +37,7 @@ public:
     ~TMain() override;
 
     // --- Wiring, set by the application object --------------------------------
-    Sounds* sounds = nullptr;                // silent while none is given
+    Audio* audio = nullptr;                  // silent while none is given
     std::function<void()> QuitHandler;       // ends the program (closes the splash)
     std::function<void()> ScoresHandler;     // the hall of fame, modally
     std::function<void()> RulesHandler;      // the help window, modally
@@ -70,6 +70,8 @@ private:
 public:
     Game game;
     FieldView view;
+    // What the engine calls; the same object the game was given.
+    GameHost& EngineHost() { return host_; }
 
     // Start-up and shutdown.
     void FormCreate();

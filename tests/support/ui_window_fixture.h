@@ -12,6 +12,8 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTemporaryFile>
+#include <QTest>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -21,6 +23,18 @@
 #include <vector>
 
 namespace tesseron::test {
+
+// Runs the event loop until `pred` holds; false after `timeoutMs`.
+template <typename Pred>
+bool WaitUntil(Pred pred, int timeoutMs = 3000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!pred()) {
+        if (clock.elapsed() > timeoutMs) return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
 
 // Must run before the QApplication exists: the offscreen platform with one screen.
 inline void UseOffscreenScreen(int width, int height) {
