@@ -1,0 +1,71 @@
+#include "ui/URul.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QStringDecoder>
+
+namespace tesseron {
+
+const QString Trul::NotFound = QStringLiteral("The file was not found!");
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick) OnClick();
+}
+
+Trul::Trul(QWidget* parent) : QDialog(parent), Memo1(this), Panel1(QStringLiteral("Close"), this) {
+    Memo1.setReadOnly(true);
+    Memo1.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1.setPlainText(NotFound);
+    Panel1.setAlignment(Qt::AlignCenter);
+    Panel1.setCursor(Qt::PointingHandCursor);
+    Panel1.OnClick = [this] { Panel1Click(); };
+    FormCreate();
+}
+
+void Trul::FormCreate() {
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::black);
+    setPalette(p);
+}
+
+void Trul::Panel1Click() { close(); }
+
+QString DecodeText(const QByteArray& bytes) {
+    // Stateless, so a sequence cut off at the end counts as an error too.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) return text;
+    return QString::fromLatin1(bytes);
+}
+
+bool Trul::LoadFile(const QString& path) {
+    // Only a regular file: opening a FIFO or a device could block the game.
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        Memo1.setPlainText(NotFound);
+        return false;
+    }
+    const QByteArray bytes = file.read(MaxTextBytes);
+    if (file.error() != QFileDevice::NoError) {
+        Memo1.setPlainText(NotFound);
+        return false;
+    }
+    QString text = DecodeText(bytes);
+    // A NUL in a binary file would cut the shown text short.
+    text.replace(QChar(0), QChar::ReplacementCharacter);
+    Memo1.setPlainText(text);
+    return true;
+}
+
+void Trul::ShowFile(const QString& path) {
+    LoadFile(path);
+    Memo1.moveCursor(QTextCursor::Start);
+    exec();
+}
+
+}  // namespace tesseron

@@ -1,0 +1,47 @@
+// A small framed window that shows a plain text file, read-only, with a "Close"
+// bar underneath.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QString>
+
+#include <functional>
+
+namespace tesseron {
+
+// A label that runs OnClick when the left button is released over it.
+class ClickLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void()> OnClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+class Trul : public QDialog {
+public:
+    explicit Trul(QWidget* parent = nullptr);
+
+    QPlainTextEdit Memo1;
+    ClickLabel Panel1;
+
+    static constexpr qint64 MaxTextBytes = qint64(4) << 20;
+    static const QString NotFound;
+
+    // Replaces the text with the file's; the single line NotFound when it cannot be read.
+    // Returns whether the file was read.
+    bool LoadFile(const QString& path);
+    // LoadFile, then shows the window modally; returns when it is closed.
+    void ShowFile(const QString& path);
+
+    void FormCreate();
+    void Panel1Click();
+};
+
+// 8-bit text: UTF-8 when the bytes are valid UTF-8, Latin-1 otherwise.
+QString DecodeText(const QByteArray& bytes);
+
+}  // namespace tesseron

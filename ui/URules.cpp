@@ -1,0 +1,234 @@
+#include "ui/URules.h"
+
+#include "audio/Sounds.h"
+#include "ui/BitmapText.h"
+#include "ui/Layout.h"
+#include "ui/Links.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QPixmap>
+
+namespace tesseron {
+
+namespace {
+
+QFont PixelFont(const QString& family, int pixels, bool underline = false) {
+    QFont f(family);
+    f.setPixelSize(pixels);
+    f.setUnderline(underline);
+    return f;
+}
+QFont Serif(int pixels, bool underline = false) { return PixelFont(QStringLiteral("Liberation Serif"), pixels, underline); }
+QFont Sans(int pixels) { return PixelFont(QStringLiteral("Liberation Sans"), pixels); }
+
+// A label that is not transparent paints its background in the window's black.
+void Style(QLabel& l, const QFont& font, const QColor& text, const QColor& background = QColor()) {
+    l.setFont(font);
+    QPalette p = l.palette();
+    p.setColor(QPalette::WindowText, text);
+    if (background.isValid()) {
+        p.setColor(QPalette::Window, background);
+        l.setAutoFillBackground(true);
+    }
+    l.setPalette(p);
+}
+
+void Opaque(QLabel& l, const QColor& background = Qt::black) {
+    QPalette p = l.palette();
+    p.setColor(QPalette::Window, background);
+    l.setPalette(p);
+    l.setAutoFillBackground(true);
+}
+
+void Clickable(ClickLabel& l, std::function<void()> action) {
+    l.setCursor(Qt::PointingHandCursor);
+    l.OnClick = std::move(action);
+}
+
+}  // namespace
+
+int TRules::TitleLeft(int screenWidth) { return layout::ColumnOffset(screenWidth) + 215; }
+
+TRules::TRules(const Skin& skin, const QString& baseDir, Sounds* sounds,
+               std::function<void(const QString& path)> showText, OpenFunction open)
+    : SkinnedWindow(skin, QStringLiteral("Help")),
+      Label1(this), Label2(this), Label7(this), Label13(this), ShellLink2(this, open), ovlogo(this), Label5(this),
+      ShellLink3(this, open), Label8(this), Label9(this), Label3(this), Label10(this), ovlabel(this), Label12(this),
+      Label4(this), Label14(this), ovlabel2(this), baseDir_(baseDir), sounds_(sounds), showText_(std::move(showText)),
+      open_(open ? std::move(open) : OpenFunction([](const QUrl& url) { QDesktopServices::openUrl(url); })) {
+    FormPaintHandler = [this] { FormPaint(); };
+    const QString mailto = QStringLiteral("mailto:") + links::SupportAddress;
+
+    // The title area passes the pointer on to the window; so does the credits line.
+    for (QLabel* l : {&Label1, &Label7}) {
+        l->setMouseTracking(true);
+        l->installEventFilter(this);
+    }
+    for (QLabel* l : {&Label2, &Label13, &Label3}) Opaque(*l);
+
+    Style(Label7, Sans(12), QColor(227, 255, 236));
+    Label7.setWordWrap(true);
+    Label7.setText(QStringLiteral("Tesseron 1.40\n"
+                                  "Game, pictures and sounds by Orvane. Free software under the GNU GPL v3 or later."));
+
+    ShellLink2.setText(QStringLiteral("     ") + links::SupportAddress);
+    Style(ShellLink2, Sans(13), QColor(183, 183, 255));
+    ShellLink2.FocusFont = Sans(13);
+    ShellLink2.FocusColor = QColor(255, 170, 170);
+    ShellLink2.setToolTip(QStringLiteral("Send e-mail to the author"));
+    ShellLink2.setCursor(Qt::PointingHandCursor);
+    ShellLink2.Link = mailto;
+
+    ovlogo.setGeometry(120, 384, 88, 31);
+    try {
+        ovlogo.setPixmap(QPixmap::fromImage(Skin::LoadBitmap(baseDir_ + QStringLiteral("logo.bmp"))));
+    } catch (const SkinError&) {
+        // No logo: the gap in ovlabel's text stays empty.
+    }
+    ovlogo.setToolTip(links::MakerSite);
+    Clickable(ovlogo, [this] { ovlogoClick(); });
+    ovlogo.setVisible(false);
+
+    ShellLink3.setGeometry(24, 160, 196, 21);
+    ShellLink3.setText(links::SupportAddress);
+    Style(ShellLink3, Serif(19, true), QColor(147, 147, 255));
+    ShellLink3.FocusFont = Serif(19, true);
+    ShellLink3.FocusColor = QColor(255, 136, 136);
+    ShellLink3.setCursor(Qt::PointingHandCursor);
+    ShellLink3.Link = mailto;
+
+    Label8.setText(QStringLiteral("           [ Rules of the game ]"));
+    Style(Label8, Serif(27), QColor(217, 255, 138), QColor(30, 60, 0));
+    Clickable(Label8, [this] { Label8Click(); });
+
+    Label9.setGeometry(40, 352, 248, 26);
+    Label9.setText(QStringLiteral("Visit Tesseron website"));
+    Style(Label9, Serif(23), QColor(217, 255, 138), Qt::black);
+    Clickable(Label9, [this] { Label9Click(); });
+
+    Label10.setGeometry(24, 320, 265, 26);
+    Label10.setText(QStringLiteral("Tesseron in the Internet:"));
+    Style(Label10, Serif(23), QColor(236, 255, 198), Qt::black);
+
+    ovlabel.setGeometry(40, 384, 243, 26);
+    ovlabel.setText(QStringLiteral("Visit the                website"));
+    Style(ovlabel, Serif(23), QColor(217, 255, 138));
+    ovlabel.setToolTip(links::MakerSite);
+    Clickable(ovlabel, [this] { ovlogoClick(); });
+    ovlabel.setVisible(false);
+
+    Label12.setText(
+        QStringLiteral("  If you have any questions or problems with the game feel free to e-mail support:"));
+    Style(Label12, Serif(19), Qt::white);
+    Label12.setWordWrap(true);
+
+    Label4.setGeometry(304, 360, 260, 13);
+    Label4.setText(QStringLiteral("Detailed help, News, Updates, Additional skins, Links..."));
+    Style(Label4, Sans(11), QColor(164, 164, 164), Qt::black);
+
+    Label14.setText(QStringLiteral("                     [ Tesseron Readme ]"));
+    Style(Label14, Serif(27), QColor(217, 255, 138), QColor(27, 53, 0));
+    Clickable(Label14, [this] { Label14Click(); });
+
+    ovlabel2.setGeometry(304, 392, 306, 13);
+    ovlabel2.setText(QStringLiteral("The Orvane website. News, games, projects, demos..."));
+    Style(ovlabel2, Sans(11), QColor(164, 164, 164), Qt::black);
+    ovlabel2.setVisible(false);
+
+    // The labels are stacked in creation order; ovlabel's transparent gap lies over the logo.
+    LayOut();
+    FormCreate();
+}
+
+void TRules::LayOut() {
+    const int w = width(), h = height();
+    int top = 0;
+    auto stackTop = [&](QLabel& l, int height) {
+        l.setGeometry(0, top, w, height);
+        top += height;
+    };
+    stackTop(Label1, 105);
+    stackTop(Label3, 21);
+    stackTop(Label12, 21);
+    stackTop(Label5, 49);
+    stackTop(Label8, 31);
+    stackTop(Label14, 31);
+    int bottom = h;
+    auto stackBottom = [&](QWidget& l, int height) {
+        bottom -= height;
+        l.setGeometry(0, bottom, w, height);
+    };
+    stackBottom(Label13, 8);
+    stackBottom(ShellLink2, 16);
+    stackBottom(Label7, 30);
+    stackBottom(Label2, 11);
+}
+
+void TRules::FormCreate() {
+    ovlogo.setVisible(true);
+    ovlabel.setVisible(true);
+    ovlabel2.setVisible(true);
+    surface.Fill(QRect(0, 0, surface.width(), surface.height()), qRgb(0, 0, 0));
+    CloseHover = false;
+    CloseIconX = layout::BackIconNormal;
+}
+
+void TRules::FormPaint() {
+    PaintBackground();
+    DrawCloseIcon();
+    DrawString(TitleLeft(GameScreen().width()), layout::TitleTop, surface, skin_, 2, QByteArrayLiteral("H E L P"));
+}
+
+void TRules::FormMouseMove(Qt::KeyboardModifiers, int x, int y) { TrackCloseHover(x, y); }
+
+void TRules::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+    if (!layout::InCloseIcon(x, y)) return;
+    if (sounds_) sounds_->ResumeEffect(3);
+    close();
+}
+
+void TRules::Label8Click() {
+    if (showText_) showText_(baseDir_ + QStringLiteral("rules.txt"));
+}
+
+void TRules::Label14Click() {
+    if (showText_) showText_(baseDir_ + QStringLiteral("readme.txt"));
+}
+
+void TRules::Label9Click() { open_(QUrl(links::GameSite)); }
+
+void TRules::ovlogoClick() { open_(QUrl(links::MakerSite)); }
+
+void TRules::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    FormMouseMove(event->modifiers(), p.x(), p.y());
+}
+
+void TRules::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    FormMouseDown(event->button(), event->modifiers(), p.x(), p.y());
+}
+
+void TRules::resizeEvent(QResizeEvent* event) {
+    SkinnedWindow::resizeEvent(event);
+    LayOut();
+}
+
+bool TRules::eventFilter(QObject* watched, QEvent* event) {
+    auto* label = qobject_cast<QWidget*>(watched);
+    const bool moves = event->type() == QEvent::MouseMove;
+    const bool presses = event->type() == QEvent::MouseButtonPress && watched == &Label1;
+    if (label && (moves || presses)) {
+        auto* m = static_cast<QMouseEvent*>(event);
+        const QPoint p = label->mapTo(this, m->position().toPoint());
+        if (moves)
+            FormMouseMove(m->modifiers(), p.x(), p.y());
+        else
+            FormMouseDown(m->button(), m->modifiers(), p.x(), p.y());
+        return true;
+    }
+    return SkinnedWindow::eventFilter(watched, event);
+}
+
+}  // namespace tesseron
