@@ -1,6 +1,7 @@
 // Writes the shipped skins, title picture, sounds and tune into the data folder given as the
 // only argument. The output depends on nothing but this source and the fonts, so
 // two runs give the same bytes.
+#include "assets/LogoArt.h"
 #include "assets/Paint.h"
 #include "assets/SkinArt.h"
 #include "assets/SoundArt.h"
@@ -96,6 +97,7 @@ int main(int argc, char** argv)
         WriteSkin(out, red);
         WriteSkin(out, GlacierBlue());
         SaveBmp(PaintTitle(red), out.filePath(QStringLiteral("title.bmp")));
+        SaveBmp(PaintLogo(), out.filePath(QStringLiteral("logo.bmp")));
         WriteFile(out.filePath(QStringLiteral("1.snd")), ShootSound());
         WriteFile(out.filePath(QStringLiteral("2.snd")), ExplodeSound());
         WriteFile(out.filePath(QStringLiteral("3.snd")), ClickSound());
