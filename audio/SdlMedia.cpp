@@ -10,6 +10,9 @@
 #include <atomic>
 #include <cmath>
 #include <cstdint>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <vector>
 
 namespace tesseron {
@@ -82,6 +85,14 @@ void ChannelFinished(int channel) {
         Post(channel + 1);
 }
 void MusicFinished() { Post(0); }
+
+// Loading leaves large freed buffers in the heap; hand them back so that idle
+// effects cost little more than their samples.
+void GiveBackFreedMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
 
 QString SdlError() { return QString::fromUtf8(SDL_GetError()); }
 
@@ -255,9 +266,21 @@ public:
             error = file + ": no free mixer channel";
             return false;
         }
-        chunk_ = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1);
+        Mix_Chunk* loaded = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1);
+        if (!loaded) {
+            error = file + ": " + SdlError();
+            return false;
+        }
+        // The mixer keeps its whole conversion buffer, several times the sound; keep
+        // just the converted samples.
+        pcm_.assign(loaded->abuf, loaded->abuf + loaded->alen);
+        Mix_FreeChunk(loaded);
+        bytes.clear();
+        GiveBackFreedMemory();
+        chunk_ = Mix_QuickLoad_RAW(pcm_.data(), Uint32(pcm_.size()));
         if (!chunk_) {
             error = file + ": " + SdlError();
+            pcm_ = {};
             return false;
         }
         return true;
@@ -267,8 +290,9 @@ public:
             return;
         Mix_HaltChannel(channel_);
         Unlisten(channel_ + 1, &notice_);
-        Mix_FreeChunk(chunk_);
+        Mix_FreeChunk(chunk_);  // leaves pcm_ to us
         chunk_ = nullptr;
+        pcm_ = {};
     }
     bool IsOpen() const override { return chunk_ != nullptr; }
 
@@ -296,6 +320,7 @@ private:
     std::shared_ptr<Device> device_;
     const int channel_;
     Mix_Chunk* chunk_ = nullptr;
+    std::vector<Uint8> pcm_;  // the samples chunk_ plays, in the device's format
     Notice notice_;
 };
 
