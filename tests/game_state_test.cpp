@@ -191,6 +191,11 @@ TEST(PictureTest, PicturesRoundTripThroughTheBoard) {
     EXPECT_EQ(b.at(1, 10).Color, 9);
     EXPECT_EQ(b.at(10, 10).Color, 8);
     EXPECT_EQ(test::ZonePicture(b), test::Canonical(pic));
+    // The same board listing only its two rows with bricks.
+    const Board sparse = test::BoardFrom(
+        "2: . 1 2> 3^= 4< 5v= *6 10 . .\n"
+        "10: 9= . . . . . . . . 8\n");
+    EXPECT_EQ(test::ZonePicture(sparse), test::ZonePicture(b));
 }
 
 }  // namespace

@@ -510,9 +510,3 @@ TEST(ModalTest, TimersKeepRunningWhileAMessageBoxIsOpen) {
 }  // namespace
 }  // namespace tesseron
 
-int main(int argc, char** argv) {
-    tesseron::test::UseOffscreenScreen(640, 480);
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

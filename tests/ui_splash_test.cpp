@@ -127,10 +127,3 @@ TEST_F(SplashTest, ClosingTheSplashBeforeTheHandOverEndsTheProgram) {
 }  // namespace
 }  // namespace tesseron
 
-int main(int argc, char** argv) {
-    tesseron::test::UseOffscreenScreen(1024, 768);
-    QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

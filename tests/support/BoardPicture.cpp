@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 #include <vector>
 
@@ -63,12 +64,31 @@ void SetZone(Board& board, const std::string& picture) {
     std::istringstream lines(picture);
     std::string line;
     std::vector<std::vector<std::string>> rows;
+    // Sparse form: "y: cells" names its row, and every row not named stays empty.
+    std::vector<std::vector<std::string>> sparse(ZoneSize, std::vector<std::string>(ZoneSize, "."));
+    bool isSparse = false;
     while (std::getline(lines, line)) {
         std::istringstream words(line);
         std::vector<std::string> row;
         for (std::string w; words >> w;) row.push_back(w);
-        if (!row.empty()) rows.push_back(row);
+        if (row.empty()) continue;
+        if (row[0].size() >= 2 && row[0].back() == ':') {
+            const int y = std::atoi(row[0].c_str());
+            row.erase(row.begin());
+            if (y < 1 || y > ZoneSize || (!isSparse && !rows.empty())) {
+                ADD_FAILURE() << "bad row label in board picture: " << line;
+                return;
+            }
+            isSparse = true;
+            sparse[y - 1] = row;
+        } else if (isSparse) {
+            ADD_FAILURE() << "unlabelled row in a sparse board picture: " << line;
+            return;
+        } else {
+            rows.push_back(row);
+        }
     }
+    if (isSparse) rows = sparse;
     if (rows.size() != ZoneSize) {
         ADD_FAILURE() << "board picture has " << rows.size() << " rows, not 10";
         return;

@@ -6,6 +6,9 @@
 //   [*] colour [arrow] [=]
 // with "*" for an exploding brick, colour 1..10, arrow one of > ^ < v and
 // "=" for a brick at rest, e.g. "3", "7>", "*2", "4<=", "10v".
+//
+// A sparse picture lists only the rows that hold bricks, each labelled with its
+// row number, e.g. "5: . . 3 3 3 . . . . ."; the other rows are empty.
 #pragma once
 
 #include <string>
