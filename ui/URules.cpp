@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
+#include <algorithm>
+
 namespace tesseron {
 
 namespace {
@@ -97,6 +99,8 @@ TRules::TRules(const Skin& skin, const QString& baseDir, Sounds* sounds,
     ShellLink3.FocusColor = QColor(255, 136, 136);
     ShellLink3.setCursor(Qt::PointingHandCursor);
     ShellLink3.Link = mailto;
+    // Never cut the address short: the label grows when the address is longer.
+    ShellLink3.resize(std::max(196, ShellLink3.sizeHint().width()), 21);
 
     Label8.setText(QStringLiteral("           [ Rules of the game ]"));
     Style(Label8, Serif(27), QColor(217, 255, 138), QColor(30, 60, 0));
