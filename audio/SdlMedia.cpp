@@ -100,6 +100,10 @@ QString SdlError() { return QString::fromUtf8(SDL_GetError()); }
 // FIFO or a device never blocks the game.
 bool ReadMediaFile(const QString& file, QByteArray& bytes, QString& error) {
     const QFileInfo info(file);
+    if (file.isEmpty()) {
+        error = "no file name given";
+        return false;
+    }
     if (!info.exists()) {
         error = file + ": no such file";
         return false;

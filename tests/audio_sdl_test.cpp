@@ -112,8 +112,8 @@ struct SdlAudioTest : ::testing::Test {
 TEST_F(SdlAudioTest, EffectIsHeardSoon) {
     QElapsedTimer clock;
     auto audio = MakeAudio(true);
-    audio->StartAudio();  // the device opens with the first player
     clock.start();
+    audio->StartAudio();  // the device opens with the first player
     QThread::msleep(100);
     const qint64 playedAt = clock.elapsed();
     audio->PlayEffect(S2);
