@@ -244,6 +244,9 @@ TEST(AssetsTest, GeneratorWritesTheSameBytesAgain)
     ASSERT_TRUE(gen.waitForFinished(120000));
     ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
     int files = 0;
+    const QStringList topLevel = QDir(out.path()).entryList(QDir::Files);
+    for (const char* name : {"title.bmp", "logo.bmp", "1.snd", "2.snd", "3.snd", "4.snd", "5.snd", "Music.mid"})
+        EXPECT_TRUE(topLevel.contains(QLatin1String(name))) << name;
     QDirIterator it(out.path(), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
@@ -254,5 +257,5 @@ TEST(AssetsTest, GeneratorWritesTheSameBytesAgain)
         EXPECT_TRUE(fresh.readAll() == built.readAll()) << relative.toStdString() << " differs";
         ++files;
     }
-    EXPECT_EQ(files, 2 * 8 + 1);
+    EXPECT_EQ(files, 2 * 8 + 1 + 1 + 6);  // two skins of 8 files, title, logo, sounds and tune
 }

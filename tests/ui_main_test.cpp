@@ -409,10 +409,12 @@ TEST_F(PointerTest, HostShowsTheScoreItIsGivenAndHandsOnTheFinalScore) {
     main->game.st.Score = 77;
     main->game.tmrSTEPTimer();  // a step refreshes the label from the engine
     EXPECT_EQ(main->Scor->text(), "77");
-    std::vector<int32_t> handed;
-    main->GameOverHandler = [&](int32_t score) { handed.push_back(score); };
+    int asked = 0;
+    main->EnterNameHandler = [&] { ++asked; return QStringLiteral("ADA"); };
     main->EngineHost().GameOver(321);
-    EXPECT_EQ(handed, std::vector<int32_t>{321});
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(main->high.Names(7)[0], "ADA");
+    EXPECT_EQ(main->high.Scores(7)[0], "321");
 }
 
 TEST_F(PointerTest, HostLeavesARunningStepTimerAloneAndRestartsTheSweep) {

@@ -3,8 +3,12 @@
 // Windows know nothing of each other; what one asks of another goes through here.
 #pragma once
 
+#include "audio/Audio.h"
 #include "ui/UMain.h"
+#include "ui/URul.h"
+#include "ui/URules.h"
 #include "ui/USplash.h"
+#include "ui/readme.h"
 
 namespace tesseron {
 
@@ -13,14 +17,24 @@ public:
     App();
     ~App();
 
-    // The splash first: it is the application's main window, and closing it ends the program.
+    // The sounds first, so that every window can be given them.
+    Audio audio;
+    // The splash first of the windows: it is the application's main window, and
+    // closing it ends the program.
     TSplash Splash;
     TMain Main;
-    // The hall of fame, options, name entry, help, game over and text viewer
-    // windows follow here, in that order.
+    // The hall of fame, options and name entry windows come here, in that order.
+    TRules Rules;
+    // The game-over notice comes here.
+    Trul rul;  // the viewer's plain base; never shown
+    Tureadme ureadme;
 
     // Shows the splash; the start-up sequence runs as soon as the event loop does.
     void Start();
+
+private:
+    // The text viewer over the help window, which is redrawn when it closes.
+    void ShowText(const QString& path);
 };
 
 }  // namespace tesseron

@@ -25,7 +25,6 @@ using namespace layout;
 namespace {
 
 constexpr int DefaultSpeed = 50;  // GameSpeed and DisappearSpeed without a settings file
-constexpr qint64 HighRecordSize = 108;
 
 }  // namespace
 
@@ -148,40 +147,6 @@ void TMain::FormActivate() {
     game.st.UndoReady = false;
 }
 
-void TMain::LoadHigh() {
-    // The file must open and end on a whole record; the table keeps its built-in lines.
-    QFile file(BaseDir + QStringLiteral("Vexil.hig"));
-    const bool readable = file.open(QIODevice::ReadOnly) && file.size() >= HighRecordSize &&
-                          file.size() % HighRecordSize == 0;
-    if (!readable)
-        Message(QMessageBox::Warning, QStringLiteral("The high scores file was not found! A new file was created."));
-}
-
-void TMain::ReadIni() {
-    // No settings file is kept yet: every run starts from the defaults.
-    tmrSTEP.setInterval(DefaultSpeed);
-    AntiMinus.setInterval(DefaultSpeed);
-    NumCol = 7;
-    SkinFile = BaseDir + QStringLiteral("Scoarching red.skn");
-}
-
-void TMain::WriteIni() {
-    // Nothing to write while the settings are not stored.
-}
-
-void TMain::SaveHigh() {
-    // Nothing to write while the table is not kept.
-}
-
-void TMain::UpDateScores() {
-    // No hall of fame window to fill yet.
-}
-
-void TMain::AddHighScore(int32_t score) {
-    // The engine has stopped the step timer; the score goes to the high-score table.
-    if (GameOverHandler) GameOverHandler(score);
-}
-
 void TMain::LoadSkin() {
     skin.LoadImages(BaseDir);
     FormPaint();
@@ -190,12 +155,6 @@ void TMain::LoadSkin() {
 }
 
 // --- Shutdown ----------------------------------------------------------------
-
-void TMain::FormClose() {
-    // Settings first: a failure to write them abandons the close before the scores.
-    WriteIni();
-    SaveHigh();
-}
 
 void TMain::closeEvent(QCloseEvent* event) {
     // The window manager's close goes the way of the quit button and ends the program.
@@ -398,11 +357,6 @@ void TMain::OptionsClick() {
     PlayEffect(EffectClick);
     if (OptionsHandler) OptionsHandler();
 }
-
-// No saved-game slots are kept yet, so both menu items leave the game as it is.
-void TMain::Loadgame1Click() {}
-
-void TMain::SaveClick() {}
 
 void TMain::Message(QMessageBox::Icon icon, const QString& text) {
     const bool visible = isVisible();

@@ -7,6 +7,8 @@
 #include "audio/Audio.h"
 #include "game/Game.h"
 #include "game/Random.h"
+#include "storage/HighScores.h"
+#include "storage/Settings.h"
 #include "ui/FieldView.h"
 #include "ui/Layout.h"
 #include "ui/MainHost.h"
@@ -42,7 +44,10 @@ public:
     std::function<void()> ScoresHandler;     // the hall of fame, modally
     std::function<void()> RulesHandler;      // the help window, modally
     std::function<void()> OptionsHandler;    // the options window, modally
-    std::function<void(int32_t)> GameOverHandler;  // a finished game's score
+    std::function<QString()> EnterNameHandler;     // asks a high scorer's name
+    std::function<void()> GameOverHandler;         // the game-over notice, modally
+    // The hall of fame's lines for the current number of colours.
+    std::function<void(const QStringList& names, const QStringList& scores)> FameHandler;
 
     // --- State and controls of the window -------------------------------------
     QString BaseDir;   // working directory at creation, with a trailing '/'
@@ -50,6 +55,8 @@ public:
     int FieldLeft = 0;
     int FieldTop = 0;
     int NumCol = 7;
+    int32_t SkinNumber = 0;    // kept for the settings file only
+    storage::HighTable high;   // the high-score table, High
 
     Skin skin;
     Surface surface;
@@ -133,7 +140,8 @@ private:
     void Run(layout::Command command, int X, int Y);
     void Flush();
 
-    QRect screen_;  // the screen the game started on
+    storage::Settings settings_;  // as last read; what no other part holds goes back from here
+    QRect screen_;                // the screen the game started on
     QString clockFormat_;
 };
 

@@ -1,0 +1,103 @@
+// The game window's files: the settings, the high-score table and the saved games.
+// The storage library reads and writes them; here the window tells the player.
+#include "ui/UMain.h"
+
+#include "storage/HighScores.h"
+#include "storage/SavedGames.h"
+#include "storage/Settings.h"
+
+namespace tesseron {
+
+void TMain::LoadHigh() {
+    if (high.LoadHigh(storage::HighPath(BaseDir)) != storage::LoadHighResult::Loaded)
+        Message(QMessageBox::Warning, QString::fromLatin1(storage::MsgHighNotFound));
+}
+
+void TMain::SaveHigh() {
+    if (high.SaveHigh(storage::HighPath(BaseDir)) != storage::SaveHighResult::Ok)
+        Message(QMessageBox::Warning, QString::fromLatin1(storage::MsgHighNotCreated));
+}
+
+void TMain::ReadIni() {
+    settings_ = storage::LoadSettingsFile(storage::SettingsPath(), BaseDir);
+    const storage::Settings& s = settings_;
+    if (audio) {
+        audio->Music = s.Music;
+        audio->SetFile(MusicPlayer, s.MisicFile);
+        audio->Sound = s.Sounds;
+        const QString* effects[] = {&s.SndShootFile, &s.SndExplodeFile, &s.SndClickFile, &s.SndApplauseFile, &s.SndOverFile};
+        for (int player = S1; player <= S5; ++player) audio->SetFile(player, *effects[player - 1]);
+    }
+    tmrSTEP.setInterval(s.GameSpeed);
+    AntiMinus.setInterval(s.DisappearSpeed);
+    SkinNumber = s.SkinNumber;
+    NumCol = s.NumberOfColors;
+    SkinFile = s.SkinFile;
+    if (audio) audio->StartAudio();
+}
+
+void TMain::WriteIni() {
+    storage::Settings s = settings_;  // without a sound service its values go back as read
+    if (audio) {
+        s.Music = audio->Music;
+        s.MisicFile = audio->File(MusicPlayer);
+        s.Sounds = audio->Sound;
+        QString* effects[] = {&s.SndShootFile, &s.SndExplodeFile, &s.SndClickFile, &s.SndApplauseFile, &s.SndOverFile};
+        for (int player = S1; player <= S5; ++player) *effects[player - 1] = audio->File(player);
+    }
+    s.GameSpeed = tmrSTEP.interval();
+    s.DisappearSpeed = AntiMinus.interval();
+    s.SkinNumber = SkinNumber;
+    s.NumberOfColors = NumCol;
+    s.SkinFile = SkinFile;
+    const QString path = storage::SettingsPath();
+    if (storage::SaveSettingsFile(path, s) != storage::IniFile::SaveResult::Ok)
+        Message(QMessageBox::Critical, storage::UnableToWriteMessage(path));
+}
+
+void TMain::FormClose() {
+    // A settings file that cannot be written is reported, and the scores are still saved.
+    WriteIni();
+    SaveHigh();
+}
+
+void TMain::UpDateScores() {
+    if (FameHandler) FameHandler(high.Names(NumCol), high.Scores(NumCol));
+}
+
+void TMain::AddHighScore(int32_t score) {
+    // The engine has stopped the step timer; the dialogs below wait for the player.
+    if (!high.Qualifies(NumCol, score)) {
+        if (GameOverHandler) GameOverHandler();
+        return;
+    }
+    const QString name = EnterNameHandler ? EnterNameHandler() : QString();
+    high.Enter(NumCol, score, name);
+    UpDateScores();
+    if (ScoresHandler) ScoresHandler();
+}
+
+void TMain::SaveClick() {
+    PlayEffect(EffectClick);
+    if (storage::SaveSlot(storage::SlotPath(BaseDir, NumCol), game.st) != storage::SaveSlotResult::Saved)
+        Message(QMessageBox::Warning, QString::fromLatin1(storage::MsgGameNotSaved));
+}
+
+void TMain::Loadgame1Click() {
+    PlayEffect(EffectClick);
+    switch (storage::LoadSlot(storage::SlotPath(BaseDir, NumCol), game.st, NumCol)) {
+    case storage::LoadSlotResult::Loaded:
+        // A game loaded after the end of another must run, so the step timer goes on.
+        EngineHost().StepTimer(true);
+        break;
+    case storage::LoadSlotResult::Spent:
+        Message(QMessageBox::Information, QString::fromLatin1(storage::MsgSameGameTwice));
+        break;
+    case storage::LoadSlotResult::Failed:
+        Message(QMessageBox::Warning, QString::fromLatin1(storage::MsgSavedGameNotOpened));
+        game.NewClick();
+        break;
+    }
+}
+
+}  // namespace tesseron
