@@ -174,4 +174,12 @@ constexpr int SkinImageCount = 7;
 constexpr int SkinLines[SkinImageCount] = {4, 6, 8, 10, 13, 15, 17};
 constexpr int SkinDescriptionLines = SkinLines[SkinImageCount - 1] + 1;
 
+// --- Hall of fame ----------------------------------------------------------------
+
+constexpr int FameRanks = 5;
+constexpr int FameTitleLeft = 140;  // from the left edge of the content column
+// Rank 1..5: the name's y on the window; its score sits FameScoreDrop lower.
+constexpr int FameNameTop(int rank) { return 90 + 80 * (rank - 1); }
+constexpr int FameScoreDrop = 35;
+
 }  // namespace tesseron::layout

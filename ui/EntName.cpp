@@ -1,0 +1,137 @@
+#include "ui/EntName.h"
+
+#include "audio/Sounds.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace tesseron {
+
+namespace {
+
+QFont Sans11() {
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(11);
+    return f;
+}
+
+void Colours(QWidget& w, const QColor& text, const QColor& background = Qt::black) {
+    QPalette p = w.palette();
+    p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Button, background);
+    p.setColor(QPalette::ButtonText, text);
+    w.setPalette(p);
+}
+
+}  // namespace
+
+QString UpperCaseName(const QString& name) {
+    QString upper = name;
+    for (QChar& c : upper)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 'a' + 'A');
+    return upper;
+}
+
+TEnterName::TEnterName(Sounds* sounds, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      Panel1(this),
+      Label1(&Panel1),
+      PlayerName(&Panel1),
+      SpeedButton1(&Panel1),
+      sounds_(sounds) {
+    setWindowTitle(QStringLiteral("Good work!"));
+    setModal(true);
+    setFixedSize(225, 89);
+    setAutoFillBackground(true);
+    Colours(*this, Qt::white);
+
+    Panel1.setGeometry(0, 0, 225, 89);
+    Panel1.setAutoFillBackground(true);
+    Colours(Panel1, Qt::white);
+
+    Label1.setGeometry(13, 8, 204, 13);
+    Label1.setFont(Sans11());
+    Colours(Label1, Qt::white);
+    Label1.setText(QStringLiteral("Please enter your name for the hall of fame!"));
+
+    PlayerName.setGeometry(8, 28, 209, 21);
+    PlayerName.setText(QStringLiteral("Anonymus"));
+    PlayerName.installEventFilter(this);
+
+    SpeedButton1.setGeometry(8, 56, 209, 25);
+    SpeedButton1.setText(QStringLiteral("OK"));
+    SpeedButton1.setFont(Sans11());
+    SpeedButton1.setFlat(true);
+    SpeedButton1.setFocusPolicy(Qt::NoFocus);
+    // Not a default button: Enter in the field is handled once, by the field.
+    SpeedButton1.setAutoDefault(false);
+    SpeedButton1.setDefault(false);
+    Colours(SpeedButton1, Qt::yellow);
+    connect(&SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
+
+    setTabOrder(&PlayerName, &SpeedButton1);
+    CentreOnScreen();
+}
+
+void TEnterName::CentreOnScreen() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect s = screen->geometry();
+        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
+    }
+}
+
+QString TEnterName::Ask() {
+    exec();
+    return PlayerName.text();
+}
+
+void TEnterName::FormShow() {
+    if (sounds_) sounds_->ResumeEffect(4);
+}
+
+void TEnterName::FormActivate() {
+    PlayerName.clear();
+    PlayerName.setFocus();
+}
+
+void TEnterName::PlayerNameKeyDown(int key) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) SpeedButton1Click();
+}
+
+void TEnterName::SpeedButton1Click() {
+    PlayerName.setText(UpperCaseName(PlayerName.text()));
+    accept();
+}
+
+void TEnterName::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The window system's own show events (after a restore) are not a new showing.
+    if (event->spontaneous()) return;
+    CentreOnScreen();
+    FormShow();
+    FormActivate();
+}
+
+void TEnterName::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TEnterName::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &PlayerName && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            PlayerNameKeyDown(key);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace tesseron

@@ -1,0 +1,56 @@
+#include "ui/UGameOver.h"
+
+#include "audio/Sounds.h"
+
+#include <QKeyEvent>
+#include <QShowEvent>
+
+namespace tesseron {
+
+TGameOver::TGameOver(Sounds* sounds, QWidget* parent) : TEnterName(sounds, parent) {
+    setWindowTitle(QStringLiteral("GameOver"));
+    setFixedSize(236, 55);
+    Panel1.setGeometry(0, 0, 236, 55);
+
+    QFont serif(QStringLiteral("Liberation Serif"));
+    serif.setPixelSize(35);
+    Label1.setFont(serif);
+    Label1.setText(QStringLiteral("GAME OVER"));
+    Label1.setGeometry(13, 8, Label1.sizeHint().width(), 40);
+
+    PlayerName.hide();
+    SpeedButton1.hide();
+    Label1.OnClick = [this] { Label1Click(); };
+    Panel1.OnClick = [this] { Label1Click(); };
+    CentreOnScreen();
+}
+
+void TGameOver::Show() { exec(); }
+
+void TGameOver::FormShow() {
+    if (sounds_) sounds_->ResumeEffect(5);
+}
+
+// A click on the label reaches the panel beneath it too: close only once.
+void TGameOver::Label1Click() {
+    if (isVisible()) accept();
+}
+
+void TGameOver::FormKeyPress(const QString& text) {
+    if (text.isEmpty() || !text.at(0).isPrint()) return;
+    if (isVisible()) accept();
+}
+
+void TGameOver::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    CentreOnScreen();
+    FormShow();
+}
+
+void TGameOver::keyPressEvent(QKeyEvent* event) {
+    event->accept();  // neither Escape nor Enter closes it; only a character does
+    FormKeyPress(event->text());
+}
+
+}  // namespace tesseron

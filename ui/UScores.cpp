@@ -1,0 +1,75 @@
+#include "ui/UScores.h"
+
+#include "audio/Sounds.h"
+#include "ui/BitmapText.h"
+#include "ui/Layout.h"
+
+#include <QMouseEvent>
+
+namespace tesseron {
+
+using namespace layout;
+
+static_assert(FameRanks == 5, "FameNames and FameScores hold one entry per rank");
+
+TScores::TScores(const Skin& skin, Sounds* sounds, QWidget* parent)
+    : SkinnedWindow(skin, QStringLiteral("Scores"), parent), sounds_(sounds) {
+    FormPaintHandler = [this] { FormPaint(); };
+    FormCreate();
+}
+
+void TScores::FormCreate() {
+    surface.Fill(QRect(0, 0, surface.width(), surface.height()), qRgb(0, 0, 0));
+    CloseHover = false;
+    CloseIconX = BackIconNormal;
+}
+
+void TScores::SetEntries(const QStringList& names, const QStringList& scores) {
+    for (int k = 0; k < FameRanks; ++k) {
+        FameNames[k] = names.value(k);
+        FameScores[k] = scores.value(k);
+    }
+}
+
+int TScores::TitleLeft(int screenWidth) { return ColumnOffset(screenWidth) + FameTitleLeft; }
+
+int TScores::CentredLeft(int screenWidth, int length, int font) {
+    const int advance = font >= 1 && font <= 3 ? FontAdvance[font] : 0;
+    // 64-bit product: a name of any length must not overflow into a positive x.
+    return int((qint64(screenWidth) - qint64(length) * advance) / 2);
+}
+
+void TScores::DrawCentred(int y, const QString& text, int font) {
+    const QByteArray bytes = text.toLatin1();
+    DrawString(CentredLeft(GameScreen().width(), int(bytes.size()), font), y, surface, skin_, font, bytes);
+}
+
+void TScores::FormPaint() {
+    PaintBackground();
+    DrawCloseIcon();
+    DrawString(TitleLeft(GameScreen().width()), TitleTop, surface, skin_, 2, QByteArrayLiteral("HALL OF FAME"));
+    for (int k = 1; k <= FameRanks; ++k) {
+        DrawCentred(FameNameTop(k), FameNames[k - 1], 1);
+        DrawCentred(FameNameTop(k) + FameScoreDrop, FameScores[k - 1], 3);
+    }
+}
+
+void TScores::FormMouseMove(Qt::KeyboardModifiers, int x, int y) { TrackCloseHover(x, y); }
+
+void TScores::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+    if (!InCloseIcon(x, y)) return;
+    accept();
+    if (sounds_) sounds_->ResumeEffect(3);
+}
+
+void TScores::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    FormMouseMove(event->modifiers(), p.x(), p.y());
+}
+
+void TScores::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    FormMouseDown(event->button(), event->modifiers(), p.x(), p.y());
+}
+
+}  // namespace tesseron

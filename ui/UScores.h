@@ -1,0 +1,47 @@
+// The hall of fame: the five best names and scores of the current number of
+// colours in the skin's bitmap fonts, closed only through its close icon.
+#pragma once
+
+#include "ui/SkinnedWindow.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace tesseron {
+
+class Sounds;
+
+class TScores : public SkinnedWindow {
+public:
+    // `sounds` may be null (silent).
+    TScores(const Skin& skin, Sounds* sounds, QWidget* parent = nullptr);
+
+    // Rank 1 first; shown as they are, names as Latin-1 bytes.
+    QString FameNames[5];
+    QString FameScores[5];
+
+    // Takes the first five of each list; missing entries become empty.
+    void SetEntries(const QStringList& names, const QStringList& scores);
+
+    void FormCreate();
+    void FormPaint();
+    void FormMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+
+    // Draws `text` centred on the screen's width at y.
+    void DrawCentred(int y, const QString& text, int font);
+
+    // Where the title starts, and where a centred text of `length` characters starts,
+    // on a screen of this width.
+    static int TitleLeft(int screenWidth);
+    static int CentredLeft(int screenWidth, int length, int font);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    Sounds* sounds_;
+};
+
+}  // namespace tesseron
