@@ -1,5 +1,6 @@
 // The game window on a 640 x 480 offscreen screen: start-up, pointer regions,
 // hover highlights, painting, the clock format and modal boxes.
+#include "storage/Settings.h"
 #include "ui/Clock.h"
 #include "ui/SkinnedWindow.h"
 #include "ui/UMain.h"
@@ -107,6 +108,54 @@ TEST_F(StartupTest, SequenceRunsOnceOnly) {
     QTest::qWait(30);
     EXPECT_EQ(main->game.st.Score, 77);  // no second new game
     EXPECT_FALSE(main->t.isActive());
+}
+
+// --- Files ------------------------------------------------------------------------
+
+TEST_F(StartupTest, ClosingWritesAllSettingsAndTheScoresEvenWhenTheSettingsFail) {
+    Start();
+    main->FormClose();
+    QFile ini(storage::SettingsPath());
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(ini.readAll());
+    for (const char* key : {"Music=0", "MisicFile=Music.mid", "Sounds=1", "SndShootFile=1.snd", "SndOverFile=5.snd",
+                            "GameSpeed=50", "DisappearSpeed=50", "Skin=0", "NumberOfColors=7", "SkinFile="})
+        EXPECT_TRUE(text.contains(QLatin1String(key))) << key;
+    EXPECT_EQ(QFileInfo(dir.Path("Vexil.hig")).size(), 3348);
+
+    // A folder where the settings file should be: the message, and the scores still saved.
+    ini.close();
+    ASSERT_TRUE(QFile::remove(storage::SettingsPath()));
+    ASSERT_TRUE(QDir().mkpath(storage::SettingsPath()));
+    ASSERT_TRUE(QFile::remove(dir.Path("Vexil.hig")));
+    main->FormClose();
+    QDir().rmdir(storage::SettingsPath());
+    ASSERT_FALSE(watcher.messages.empty());
+    EXPECT_EQ(watcher.messages.back().text, "Unable to write to " + storage::SettingsPath());
+    EXPECT_EQ(QFileInfo(dir.Path("Vexil.hig")).size(), 3348);
+}
+
+TEST_F(StartupTest, SavedGameLoadsOnceAndAMissingSlotStartsANewGame) {
+    Start();
+    main->game.st.Score = 42;
+    main->SaveClick();
+    EXPECT_EQ(QFileInfo(dir.Path("kelm.sg3")).size(), 600);
+    main->game.st.Score = 0;
+    main->EngineHost().StepTimer(false);  // as after the end of a game
+    main->Loadgame1Click();
+    EXPECT_EQ(main->game.st.Score, 42);
+    EXPECT_TRUE(main->tmrSTEP.isActive());  // the loaded game runs
+    main->Loadgame1Click();
+    ASSERT_TRUE(WaitUntil([&] { return !watcher.messages.empty(); }));
+    EXPECT_EQ(watcher.messages.back().text, "You can not open the same game twice");
+    EXPECT_EQ(main->game.st.Score, 42);
+
+    main->NumCol = 8;  // another slot, never saved
+    main->game.st.Score = 9;
+    main->Loadgame1Click();
+    EXPECT_EQ(watcher.messages.back().text, "Could not open the saved game. A new game started.");
+    EXPECT_EQ(main->game.st.Score, 0);
+    EXPECT_FALSE(QFile::exists(dir.Path("kelm.sg4")));
 }
 
 TEST(LayoutTest, FieldOriginIsHalfTheSpareScreenTruncatedTowardZero) {
