@@ -158,6 +158,46 @@ TEST_F(StartupTest, SavedGameLoadsOnceAndAMissingSlotStartsANewGame) {
     EXPECT_FALSE(QFile::exists(dir.Path("kelm.sg4")));
 }
 
+// --- A skin that cannot be used ----------------------------------------------------
+
+TEST_F(StartupTest, ABrokenSkinGivesWayToTheShippedOneAndAChangeKeepsTheLastGoodFile) {
+    test::CodedSkinDir shipped;
+    test::WriteFile(shipped.Path("Shipped.skn"), shipped.Lines().join("\n").toLatin1());
+    test::WriteFile(dir.Path("icons.bmp"), "BM not really");
+    dir.Enter();
+    main = std::make_unique<TMain>();
+    main->FallbackSkin = shipped.Path("Shipped.skn");
+    ASSERT_TRUE(WaitUntil([&] { return !main->t.isActive(); }));
+    ASSERT_EQ(watcher.messages.size(), 1u);  // reported as before, then the shipped skin
+    EXPECT_TRUE(main->skin.Present());
+    EXPECT_FALSE(main->game.st.UndoReady);  // and the sequence went on to its end
+    main->ShowFullScreen();
+    EXPECT_EQ(test::Decode(main->surface.image().pixel(5, 5)).sheet, test::SheetTile);
+
+    const QString before = main->SkinFile;
+    test::WriteFile(dir.Path("Other.skn"), "only a title\n");
+    EXPECT_FALSE(main->ChangeSkin(dir.Path("Other.skn")));
+    EXPECT_EQ(main->SkinFile, before);
+    EXPECT_TRUE(main->skin.Present());
+}
+
+TEST_F(StartupTest, WithNoSkinAtAllEscapeStillQuits) {
+    dir.Remove("Scoarching red.skn");
+    dir.Enter();
+    main = std::make_unique<TMain>();
+    main->FallbackSkin = dir.Path("missing.skn");
+    int quits = 0;
+    main->QuitHandler = [&] { ++quits; };
+    ASSERT_TRUE(WaitUntil([&] { return !main->t.isActive(); }));
+    QTest::qWait(20);
+    EXPECT_FALSE(main->skin.Present());
+    main->ShowFullScreen();
+    QTest::keyClick(main.get(), Qt::Key_Space);
+    EXPECT_EQ(quits, 0);
+    QTest::keyClick(main.get(), Qt::Key_Escape);
+    EXPECT_EQ(quits, 1);
+}
+
 TEST(LayoutTest, FieldOriginIsHalfTheSpareScreenTruncatedTowardZero) {
     EXPECT_EQ(layout::FieldOffset(640), 80);
     EXPECT_EQ(layout::FieldOffset(480), 0);

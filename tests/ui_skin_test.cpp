@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 namespace tesseron {
@@ -239,6 +241,47 @@ TEST_F(HostileImageTest, AbsurdSizesAreRefusedBeforeDecoding) {
 TEST_F(HostileImageTest, SideOfTheLimitLoads) {
     WriteFile(dir.path() + "/long.bmp", GoodBmp(8192, 1));
     EXPECT_EQ(ErrorOf("long.bmp"), "");
+}
+
+TEST_F(HostileImageTest, ShortCompressedBitmapsCannotClaimALargePicture) {
+    // 8-bit RLE, 8192 x 4096: 60 bytes cannot hold the runs for 32 M pixels.
+    QByteArray bmp = GoodBmp(2, 2).left(54);
+    auto put32 = [&](int at, int32_t v) {
+        for (int i = 0; i < 4; ++i) bmp[at + i] = char(uint32_t(v) >> (8 * i));
+    };
+    put32(10, 54);
+    put32(18, 8192);
+    put32(22, 4096);
+    bmp[28] = 8;
+    bmp[29] = 0;
+    put32(30, 1);  // BI_RLE8
+    put32(34, 0);
+    WriteFile(dir.path() + "/rle.bmp", bmp + QByteArray("\x00\x01", 2) + QByteArray(4, '\0'));
+    EXPECT_NE(ErrorOf("rle.bmp").find("too short"), std::string::npos);
+}
+
+TEST_F(HostileImageTest, PipesAndDevicesAreRefusedWithoutWaiting) {
+    const QString fifo = dir.path() + "/pipe.bmp";
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    EXPECT_NE(ErrorOf("pipe.bmp").find("not a regular file"), std::string::npos);
+    EXPECT_THROW(Skin::ReadDescription(fifo), SkinError);
+    EXPECT_THROW(Skin::ReadDescription("/dev/zero"), SkinError);
+}
+
+TEST(SkinBudgetTest, TheSevenImagesShareOnePixelBudget) {
+    // Each image alone is allowed; together they are far beyond any real skin.
+    CodedSkinDir coded;
+    QImage big(4096, 1024, QImage::Format_RGB32);
+    big.fill(0);
+    for (const char* name : {"tile.bmp", "bricks.bmp", "icons.bmp", "picto.bmp", "f1.bmp"}) big.save(coded.Path(name), "BMP");
+    Skin skin;
+    skin.skn = coded.Lines();
+    try {
+        skin.LoadImages(coded.Base());
+        FAIL() << "loaded";
+    } catch (const SkinError& e) {
+        EXPECT_NE(std::string(e.what()).find("f1.bmp"), std::string::npos) << e.what();
+    }
 }
 
 }  // namespace

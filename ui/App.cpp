@@ -1,18 +1,35 @@
 #include "ui/App.h"
 
 #include "audio/SdlMedia.h"
+#include "storage/Settings.h"
+#include "ui/DataFiles.h"
 
 namespace tesseron {
 
 App::App()
     : audio(CreateSdlBackend()),
-      Rules(Main.skin, Main.BaseDir, &audio, [this](const QString& path) { ShowText(path); }) {
+      Scores(Main.skin, &audio),
+      EnterName(&audio),
+      Rules(Main.skin, Main.BaseDir, &audio, [this](const QString& path) { ShowText(path); }),
+      GameOver(&audio) {
     Main.audio = &audio;
+    Main.FallbackSkin = ShippedFile(Main.BaseDir, QString::fromLatin1(storage::DefaultSkinName));
     Splash.ShowMain = [this] { Main.ShowFullScreen(); };
     Splash.MainClose = [this] { Main.FormClose(); };
     Splash.Ended = [this] { Main.hide(); };
     Main.QuitHandler = [this] { Splash.close(); };
     Main.RulesHandler = [this] { Rules.ShowModal([this] { Main.Uncover(); }); };
+    Main.ScoresHandler = [this] { Scores.ShowModal([this] { Main.Uncover(); }); };
+    Main.FameHandler = [this](const QStringList& names, const QStringList& scores) { Scores.SetEntries(names, scores); };
+    Main.EnterNameHandler = [this] {
+        const QString name = EnterName.Ask();
+        Main.Uncover();
+        return name;
+    };
+    Main.GameOverHandler = [this] {
+        GameOver.Show();
+        Main.Uncover();
+    };
 }
 
 App::~App() = default;

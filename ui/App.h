@@ -4,7 +4,10 @@
 #pragma once
 
 #include "audio/Audio.h"
+#include "ui/EntName.h"
+#include "ui/UGameOver.h"
 #include "ui/UMain.h"
+#include "ui/UScores.h"
 #include "ui/URul.h"
 #include "ui/URules.h"
 #include "ui/USplash.h"
@@ -23,9 +26,11 @@ public:
     // closing it ends the program.
     TSplash Splash;
     TMain Main;
-    // The hall of fame, options and name entry windows come here, in that order.
+    TScores Scores;
+    // The options window comes here.
+    TEnterName EnterName;
     TRules Rules;
-    // The game-over notice comes here.
+    TGameOver GameOver;
     Trul rul;  // the viewer's plain base; never shown
     Tureadme ureadme;
 

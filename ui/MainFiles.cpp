@@ -1,10 +1,13 @@
-// The game window's files: the settings, the high-score table and the saved games.
-// The storage library reads and writes them; here the window tells the player.
+// The game window's files: the settings, the high-score table, the saved games and
+// the skin. The storage library and the skin read and write them; here the window
+// tells the player.
 #include "ui/UMain.h"
 
 #include "storage/HighScores.h"
 #include "storage/SavedGames.h"
 #include "storage/Settings.h"
+
+#include <QFileInfo>
 
 namespace tesseron {
 
@@ -75,6 +78,55 @@ void TMain::AddHighScore(int32_t score) {
     high.Enter(NumCol, score, name);
     UpDateScores();
     if (ScoresHandler) ScoresHandler();
+}
+
+void TMain::LoadSkin() {
+    skinUsable_ = false;
+    skin.LoadImages(BaseDir);
+    skinUsable_ = true;
+    FormPaint();
+    view.DrawAllBricks();
+    Flush();
+}
+
+bool TMain::ChangeSkin(const QString& path) {
+    try {
+        skin.skn = Skin::ReadDescription(path);
+    } catch (const SkinError&) {
+        Message(QMessageBox::Critical, QStringLiteral("The skin file cound not be opened!"));
+        return false;
+    }
+    try {
+        LoadSkin();
+    } catch (const SkinError& e) {
+        Message(QMessageBox::Critical,
+                QStringLiteral("Tesseron could not load the skin: %1").arg(QString::fromLocal8Bit(e.what())));
+        FallBackToDefaultSkin();
+        return false;
+    }
+    // Only a skin that loaded is kept for the next start.
+    SkinFile = path;
+    return true;
+}
+
+bool TMain::FallBackToDefaultSkin() {
+    skinUsable_ = false;
+    if (FallbackSkin.isEmpty()) return false;
+    try {
+        skin.skn = Skin::ReadDescription(FallbackSkin);
+        skin.LoadImages(QFileInfo(FallbackSkin).absolutePath() + QLatin1Char('/'));
+    } catch (const SkinError& e) {
+        // Nothing left to draw with: the window stays black and Escape still quits.
+        skin.skn = QStringList{QStringLiteral("skn")};
+        Message(QMessageBox::Critical, QStringLiteral("Tesseron could not load its own skin either: %1")
+                                           .arg(QString::fromLocal8Bit(e.what())));
+        return false;
+    }
+    skinUsable_ = true;
+    FormPaint();
+    view.DrawAllBricks();
+    Flush();
+    return true;
 }
 
 void TMain::SaveClick() {

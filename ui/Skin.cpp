@@ -2,10 +2,14 @@
 
 #include "ui/Layout.h"
 
+#include "storage/FileIo.h"
+
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -61,6 +65,10 @@ void CheckBmpHeader(const QString& path, const QByteArray& head, qint64 fileSize
     } else if (compression == 1 || compression == 2) {
         if (fileSize <= offBits || (sizeImage != 0 && fileSize < offBits + sizeImage))
             Fail(path, QStringLiteral("the file is truncated (pixel data missing)"));
+        // A run of two bytes makes at most 255 pixels: a short file cannot honestly
+        // claim a large picture, and decoding one would cost the whole claim in memory.
+        if ((fileSize - offBits) / 2 * 255 < width * height)
+            Fail(path, QStringLiteral("the compressed pixel data is too short for %1 x %2 pixels").arg(width).arg(height));
     }
 }
 
@@ -101,35 +109,43 @@ QStringList Skin::SplitLines(const QByteArray& bytes) {
 }
 
 QStringList Skin::ReadDescription(const QString& path) {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        throw SkinError(QStringLiteral("Cannot read the skin description \"%1\".").arg(path).toStdString());
     // Only the first eighteen lines mean anything; a huge file is read no further than this.
-    const QByteArray bytes = file.read(MaxDescriptionBytes);
-    if (file.error() != QFileDevice::NoError)
-        throw SkinError(QStringLiteral("Cannot read the skin description \"%1\": %2.").arg(path, file.errorString()).toStdString());
+    QByteArray bytes;
+    if (storage::ReadRegularFile(path, MaxDescriptionBytes, bytes) != storage::ReadStatus::Ok)
+        throw SkinError(QStringLiteral("Cannot read the skin description \"%1\".").arg(path).toStdString());
     return SplitLines(bytes);
 }
 
-QImage Skin::LoadBitmap(const QString& path) {
+QImage Skin::LoadBitmap(const QString& path, qint64 pixelBudget) {
     const QFileInfo info(path);
     if (!info.exists()) Fail(path, QStringLiteral("the file does not exist"));
     if (info.isDir()) Fail(path, QStringLiteral("this is a folder, not an image file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) Fail(path, QStringLiteral("the file cannot be opened (%1)").arg(file.errorString()));
+    if (!info.isFile()) Fail(path, QStringLiteral("this is not a regular file"));
+    // Read whole and without blocking: a named pipe or a device never holds the game up.
+    QByteArray bytes;
+    switch (storage::ReadRegularFile(path, MaxImageFileBytes + 1, bytes)) {
+    case storage::ReadStatus::Ok: break;
+    case storage::ReadStatus::Missing: Fail(path, QStringLiteral("the file does not exist"));
+    case storage::ReadStatus::Unreadable: Fail(path, QStringLiteral("the file cannot be opened or read"));
+    }
+    if (bytes.size() > MaxImageFileBytes) Fail(path, QStringLiteral("the file is larger than a skin image may be"));
+    QBuffer file(&bytes);
+    file.open(QIODevice::ReadOnly);
 
     const QByteArray format = info.suffix().toLower().toLatin1();
     if (format.isEmpty()) Fail(path, QStringLiteral("the file name has no extension to tell its image type"));
     if (format == "bmp" || format == "dib") {
-        CheckBmpHeader(path, file.peek(14 + 124), file.size());
+        CheckBmpHeader(path, bytes.left(14 + 124), bytes.size());
     }
 
     QImageReader reader(&file, format);
     reader.setAutoDetectImageFormat(false);  // the extension alone says what the file is
+    // Whatever a header claims, the decoder gets no more memory than the budget allows.
+    reader.setAllocationLimit(int(std::min(MaxImagePixels, pixelBudget) * 4 / (1 << 20) + 1));
     if (!reader.canRead()) Fail(path, QStringLiteral("not an image of a known kind (%1)").arg(QString::fromLatin1(format)));
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > MaxImageSide || size.height() > MaxImageSide ||
-                           qint64(size.width()) * size.height() > MaxImagePixels))
+                           qint64(size.width()) * size.height() > std::min(MaxImagePixels, pixelBudget)))
         Fail(path, QStringLiteral("the image claims %1 x %2 pixels, more than a skin image may have")
                        .arg(size.width()).arg(size.height()));
     QImage image;
@@ -144,6 +160,7 @@ void Skin::LoadImages(const QString& baseDir) {
     static constexpr QImage Skin::*images[layout::SkinImageCount] = {
         &Skin::bgimg, &Skin::br, &Skin::citems, &Skin::pictograms, &Skin::font1, &Skin::font2, &Skin::font3,
     };
+    qint64 budget = MaxSkinPixels;
     for (int i = 0; i < layout::SkinImageCount; ++i) {
         const int line = layout::SkinLines[i];
         const QString name = line < skn.size() ? skn[line] : QString();
@@ -152,7 +169,8 @@ void Skin::LoadImages(const QString& baseDir) {
             throw SkinError(QStringLiteral("Cannot load the skin image \"%1\": line %2 of the skin description names no file.")
                                 .arg(path).arg(line).toStdString());
         // Replaced only once decoded, so a failing image keeps its old content.
-        this->*images[i] = LoadBitmap(path);
+        this->*images[i] = LoadBitmap(path, budget);
+        budget -= qint64((this->*images[i]).width()) * (this->*images[i]).height();
     }
     BackgroundTile = bgimg;
     ExplodingBricks();  // built now rather than in the middle of a step

@@ -36,7 +36,8 @@ public:
     static QStringList ReadDescription(const QString& path);
     // Loads one bitmap, treating the file as hostile; throws SkinError naming the file
     // when it is missing, unreadable, not an image of a known kind or absurdly large.
-    static QImage LoadBitmap(const QString& path);
+    // At most pixelBudget pixels are decoded.
+    static QImage LoadBitmap(const QString& path, qint64 pixelBudget = MaxImagePixels);
 
     // Loads the seven images named by skn (lines 4, 6, 8, 10, 13, 15, 17, each relative
     // to baseDir) in that order. Stops at the first failure and throws: images before
@@ -45,6 +46,9 @@ public:
 
     static constexpr int MaxImageSide = 8192;
     static constexpr qint64 MaxImagePixels = qint64(8192) * 4096;  // 128 MiB at 32 bits
+    // All seven images together; a real skin needs about 0.15 M.
+    static constexpr qint64 MaxSkinPixels = qint64(16) << 20;
+    static constexpr qint64 MaxImageFileBytes = qint64(64) << 20;
 
     // The brick sheet as exploding bricks show it: the same layout, brightened, with a
     // white burst on every tile. Rebuilt on first use after br changed.

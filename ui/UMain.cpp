@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -142,16 +143,10 @@ void TMain::FormActivate() {
             }
         }))
         return;
-    if (!Attempt("load the skin", [this] { LoadSkin(); })) return;
+    // A skin that cannot be used gives way to the shipped one, so the player is never stuck.
+    if (!Attempt("load the skin", [this] { LoadSkin(); }) && !FallBackToDefaultSkin()) return;
     if (!Attempt("bring the hall of fame up to date", [this] { UpDateScores(); })) return;
     game.st.UndoReady = false;
-}
-
-void TMain::LoadSkin() {
-    skin.LoadImages(BaseDir);
-    FormPaint();
-    view.DrawAllBricks();
-    Flush();
 }
 
 // --- Shutdown ----------------------------------------------------------------
@@ -238,6 +233,16 @@ void TMain::ShowFullScreen() {
 }
 
 // --- Pointer input -----------------------------------------------------------
+
+void TMain::keyPressEvent(QKeyEvent* event) {
+    // The game takes no keys; only a window left without any skin to draw can be quit with Escape.
+    if (event->key() == Qt::Key_Escape && !skinUsable_) {
+        if (QuitHandler)
+            QuitHandler();
+        else
+            FormClose();
+    }
+}
 
 void TMain::mousePressEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();

@@ -92,6 +92,12 @@ public:
     void UpDateScores();
     void AddHighScore(int32_t score);
     void LoadSkin();
+    // The options window's choice: reads the description and loads it. A skin that
+    // fails is reported and the shipped one takes its place; false then.
+    bool ChangeSkin(const QString& path);
+    // Loads the shipped default skin from its own folder; false when it fails too.
+    bool FallBackToDefaultSkin();
+    QString FallbackSkin;  // the shipped default skin's description; none when empty
 
     // Drawing.
     void FormPaint();
@@ -125,6 +131,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -142,6 +149,7 @@ private:
 
     storage::Settings settings_;  // as last read; what no other part holds goes back from here
     QRect screen_;                // the screen the game started on
+    bool skinUsable_ = false;     // the last skin loaded whole
     QString clockFormat_;
 };
 
