@@ -182,4 +182,57 @@ constexpr int FameTitleLeft = 140;  // from the left edge of the content column
 constexpr int FameNameTop(int rank) { return 90 + 80 * (rank - 1); }
 constexpr int FameScoreDrop = 35;
 
+// --- Options window ----------------------------------------------------------------
+
+// The layout's origin L, T on a screen of this size, truncated toward zero.
+constexpr int OptionsLeftOf(int screenWidth) { return (screenWidth - 640) / 2; }
+constexpr int OptionsTopOf(int screenHeight) { return (screenHeight - 400) / 2 + 80; }
+
+// Everything below is relative to (L, T) unless its name says otherwise.
+constexpr int OptionsTitleLeft = 125;  // at y TitleTop of the window
+constexpr Point ColoursCaption{0, 0};
+constexpr Point SoundsCaption{0, 60};
+constexpr Point MusicCaption{0, 100};
+constexpr Point SkinCaption{0, 160};
+
+constexpr int MinColours = 5;
+constexpr int MaxColours = 10;
+// Marker x and hit-zone left x for 5..10 colours, from the strip's left edge.
+constexpr int ColorMarkX[MaxColours - MinColours + 1] = {10, 40, 72, 106, 137, 172};
+constexpr int ColorZoneX[MaxColours - MinColours + 1] = {1, 32, 66, 102, 135, 178};
+constexpr int ColorZoneWidth = 26;
+
+constexpr Box ColourStrip{340, -3, 540, 26};     // drawn
+constexpr Box ColourStripHit{340, -3, 545, 33};  // inclusive; the zones then decide
+constexpr Box ColourMarker(int colours) {
+    const int m = ColorMarkX[colours - MinColours];
+    return {340 + m, 14, 350 + m, 24};
+}
+// Strict on x: a pointer on a zone's edge, or between zones, selects nothing.
+constexpr bool InColourZone(int colours, int dx) {
+    const int left = ColourStrip.left + ColorZoneX[colours - MinColours];
+    return left < dx && dx < left + ColorZoneWidth;
+}
+
+constexpr Box SoundSwitch{340, 57, 370, 79};
+constexpr Box MusicSwitch{340, 97, 370, 119};
+constexpr Box MusicFileIcon{470, 100, 511, 141};
+constexpr Box SkinIcon{340, 160, 381, 201};
+
+// What a press on the options window does after the colour selection, in this
+// order; the close icon (InCloseIcon, window coordinates) is tested last.
+enum class OptionsCommand { MusicFile, Skin, Sounds, Music };
+struct OptionsRegion {
+    Box box;
+    Bounds bounds;
+    OptionsCommand command;
+};
+constexpr OptionsRegion OptionsPressRegions[] = {
+    {{470, 100, 535, 132}, Bounds::Inclusive, OptionsCommand::MusicFile},
+    {{340, 160, 405, 192}, Bounds::Inclusive, OptionsCommand::Skin},
+    {{340, 57, 452, 93}, Bounds::Inclusive, OptionsCommand::Sounds},
+    {{340, 97, 452, 133}, Bounds::Inclusive, OptionsCommand::Music},
+};
+constexpr Bounds ColourStripBounds = Bounds::Inclusive;
+
 }  // namespace tesseron::layout

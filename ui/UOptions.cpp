@@ -1,0 +1,164 @@
+#include "ui/UOptions.h"
+
+#include "audio/Audio.h"
+#include "ui/BitmapText.h"
+
+#include <QFileDialog>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace tesseron {
+
+using namespace layout;
+
+namespace {
+
+std::optional<QString> RunOpenDialog(QWidget* parent, const QString& title, const QStringList& filters,
+                                     const QString& suffix, const QString& folder) {
+    QFileDialog dialog(parent, title, folder);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.first();
+}
+
+}  // namespace
+
+TOptions::TOptions(const Skin& skin, const QString& baseDir, Audio* audio, QWidget* parent)
+    : SkinnedWindow(skin, QStringLiteral("Options"), parent), SkinOpenDir(baseDir), audio_(audio) {
+    FormPaintHandler = [this] { FormPaint(); };
+    GetColours = [this] { return ownColours_; };
+    SetColours = [this](int n) { ownColours_ = n; };
+    ChooseSkin = [this] { return SkinOpen(); };
+    ChooseMusic = [this] { return MusOpen(); };
+    FormCreate();
+}
+
+void TOptions::FormCreate() {
+    surface.Fill(QRect(0, 0, surface.width(), surface.height()), qRgb(0, 0, 0));
+    CloseHover = false;
+    CloseIconX = BackIconNormal;
+    const QRect screen = GameScreen();
+    OptionsLeft = OptionsLeftOf(screen.width());
+    OptionsTop = OptionsTopOf(screen.height());
+}
+
+std::optional<QString> TOptions::SkinOpen() {
+    return RunOpenDialog(this, QStringLiteral("Open a SKIN"),
+                         {QStringLiteral("Tesseron skins (*.skn)"), QStringLiteral("All files (*)")},
+                         QStringLiteral("skn"), SkinOpenDir);
+}
+
+std::optional<QString> TOptions::MusOpen() {
+    return RunOpenDialog(this, QStringLiteral("Open music file"),
+                         {QStringLiteral("MIDI files (*.mid *.rmi)"), QStringLiteral("All files (*)")},
+                         QStringLiteral("mid"), QString());
+}
+
+int TOptions::Colours() const { return GetColours ? GetColours() : ownColours_; }
+
+void TOptions::Copy(const QImage& sheet, const Box& from, const Box& to) {
+    const Box at = to.shifted(OptionsLeft, OptionsTop);
+    surface.Copy(sheet, QRect(from.left, from.top, from.width(), from.height()),
+                 QRect(at.left, at.top, at.width(), at.height()));
+}
+
+void TOptions::FormPaint() {
+    const int L = OptionsLeft, T = OptionsTop;
+    PaintBackground();
+    DrawCloseIcon();
+    DrawString(L + OptionsTitleLeft, TitleTop, surface, skin_, 2, QByteArrayLiteral("O P T I O N S"));
+    DrawString(L + ColoursCaption.x, T + ColoursCaption.y, surface, skin_, 1, QByteArrayLiteral("NUMBER OF COLORS"));
+    DrawColorStrip();
+    DrawString(L + SoundsCaption.x, T + SoundsCaption.y, surface, skin_, 1, QByteArrayLiteral("SOUNDS"));
+    DrawSoundSwitch();
+    DrawString(L + MusicCaption.x, T + MusicCaption.y, surface, skin_, 1, QByteArrayLiteral("MUSIC"));
+    DrawMusicSwitch();
+    DrawString(L + SkinCaption.x, T + SkinCaption.y, surface, skin_, 1, QByteArrayLiteral("SKIN"));
+    Copy(skin_.pictograms, FolderPicture, SkinIcon);
+}
+
+void TOptions::DrawColorStrip() {
+    Copy(skin_.pictograms, ColourStripPicture, ColourStrip);
+    // Only a bad settings file gives a count outside 5..10: mark the nearest one.
+    Copy(skin_.pictograms, ColourMarkerPicture, ColourMarker(std::clamp(Colours(), MinColours, MaxColours)));
+}
+
+void TOptions::DrawSoundSwitch() {
+    const bool on = audio_ && audio_->Sound;
+    Copy(skin_.pictograms, on ? SwitchOnPicture : SwitchOffPicture, SoundSwitch);
+}
+
+void TOptions::DrawMusicSwitch() {
+    const bool on = audio_ && audio_->Music;
+    Copy(skin_.pictograms, on ? SwitchOnPicture : SwitchOffPicture, MusicSwitch);
+    Copy(skin_.pictograms, FolderPicture, MusicFileIcon);
+}
+
+void TOptions::FormMouseMove(Qt::KeyboardModifiers, Qt::MouseButtons buttons, int x, int y) {
+    TrackCloseHover(x, y);
+    if (buttons & Qt::LeftButton) Moving(x, y);
+}
+
+void TOptions::Moving(int x, int y) {
+    TrackCloseHover(x, y);
+    const int dx = x - OptionsLeft, dy = y - OptionsTop;
+    if (!Inside(ColourStripHit, ColourStripBounds, dx, dy)) return;
+    for (int n = MinColours; n <= MaxColours; ++n) {
+        if (!InColourZone(n, dx)) continue;
+        const int old = Colours();
+        if (SetColours) SetColours(n);
+        if (n != old && NewGame) NewGame();
+        DrawColorStrip();
+        Flush();
+        return;  // the zones do not overlap
+    }
+}
+
+void TOptions::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+    Moving(x, y);
+    const int dx = x - OptionsLeft, dy = y - OptionsTop;
+    for (const OptionsRegion& r : OptionsPressRegions) {
+        if (!Inside(r.box, r.bounds, dx, dy)) continue;
+        switch (r.command) {
+        case OptionsCommand::MusicFile:
+            if (audio_) audio_->MusFile1Click(ChooseMusic ? ChooseMusic : Chooser([] { return std::nullopt; }));
+            break;
+        case OptionsCommand::Skin: {
+            if (audio_) audio_->ResumeEffect(S3);
+            const std::optional<QString> path = ChooseSkin ? ChooseSkin() : std::nullopt;
+            // A skin that failed to load leaves this window as it was; the game window reports it.
+            if (path && ChangeSkin && ChangeSkin(*path)) Repaint();
+            break;
+        }
+        case OptionsCommand::Sounds:
+            if (audio_) audio_->ToggleSounds([this] { DrawSoundSwitch(); });
+            break;
+        case OptionsCommand::Music:
+            if (audio_) audio_->ToggleMusic([this] { DrawMusicSwitch(); });
+            break;
+        }
+    }
+    Flush();
+    if (InCloseIcon(x, y)) {
+        if (audio_) audio_->ResumeEffect(S3);
+        accept();
+    }
+}
+
+void TOptions::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    FormMouseMove(event->modifiers(), event->buttons(), p.x(), p.y());
+}
+
+void TOptions::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    FormMouseDown(event->button(), event->modifiers(), p.x(), p.y());
+}
+
+}  // namespace tesseron

@@ -1,0 +1,67 @@
+// The options window: number of colours, the sounds and music switches, the music
+// file and the skin, each taking effect at once. Drawn from the skin; closed only
+// through its close icon.
+#pragma once
+
+#include "ui/Layout.h"
+#include "ui/SkinnedWindow.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+namespace tesseron {
+
+class Audio;
+
+class TOptions : public SkinnedWindow {
+public:
+    using Chooser = std::function<std::optional<QString>()>;
+
+    // `audio` may be null: the switches then show off and do nothing.
+    TOptions(const Skin& skin, const QString& baseDir, Audio* audio, QWidget* parent = nullptr);
+
+    // --- Wiring, set by the application object --------------------------------
+    std::function<int()> GetColours;        // the game's NumCol
+    std::function<void(int)> SetColours;    // sets NumCol
+    std::function<void()> NewGame;          // the game's NewClick
+    // Reads the skin description at `path`, loads it and repaints the game window;
+    // false when the skin could not be loaded (the game window reports it).
+    std::function<bool(const QString& path)> ChangeSkin;
+    // The file dialogs; each returns the chosen full path, or nothing when cancelled.
+    Chooser ChooseSkin;   // default: SkinOpen in SkinOpenDir
+    Chooser ChooseMusic;  // default: MusOpen
+    QString SkinOpenDir;  // initial folder of SkinOpen; BaseDir at creation
+
+    // --- Layout origin ------------------------------------------------------------
+    int32_t OptionsLeft = 0;
+    int32_t OptionsTop = 0;
+
+    void FormCreate();
+    void FormPaint();
+    void DrawColorStrip();
+    void DrawSoundSwitch();
+    void DrawMusicSwitch();
+    void FormMouseMove(Qt::KeyboardModifiers shift, Qt::MouseButtons buttons, int x, int y);
+    void Moving(int x, int y);
+    void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+
+    // The dialogs the default choosers show.
+    std::optional<QString> SkinOpen();
+    std::optional<QString> MusOpen();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    int Colours() const;
+    void Copy(const QImage& sheet, const layout::Box& from, const layout::Box& to);
+
+    Audio* audio_;
+    int ownColours_ = 7;  // stands in for NumCol until the hooks are set
+};
+
+}  // namespace tesseron
