@@ -6,6 +6,7 @@
 #include "support/FakeMedia.h"
 #include "support/ui_window_fixture.h"
 
+#include <QFileDialog>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
@@ -236,6 +237,49 @@ TEST_F(OptionsTest, StripMarkerSwitchesAndIconsComeFromThePictogramSheet) {
     options.DrawColorStrip();
     EXPECT_TRUE(ShowsRegion(img, At(ColourMarker(5)), SheetPictograms, Sheet(ColourMarkerPicture)));
     options.hide();
+}
+
+}  // namespace
+}  // namespace tesseron
+
+namespace tesseron {
+namespace {
+
+// The default choosers: the dialog's title, filters, suffix, folder and must-exist rule.
+TEST(OptionsDialogs, DefaultChoosersAskForExistingFilesAndCancelToNothing) {
+    CodedSkinDir dir;
+    Skin skin;
+    dir.LoadInto(skin);
+    TOptions options(skin, dir.Base(), nullptr);
+    struct Seen {
+        QString title, suffix, folder;
+        QStringList filters;
+        QFileDialog::FileMode mode;
+    };
+    std::vector<Seen> seen;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) {
+                seen.push_back({d->windowTitle(), d->defaultSuffix(), d->directory().absolutePath(),
+                                d->nameFilters(), d->fileMode()});
+                d->reject();
+            }
+    });
+    poll.start();
+    EXPECT_FALSE(options.ChooseSkin().has_value());
+    EXPECT_FALSE(options.ChooseMusic().has_value());
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].title, "Open a SKIN");
+    EXPECT_EQ(seen[0].filters, QStringList({"Tesseron skins (*.skn)", "All files (*)"}));
+    EXPECT_EQ(seen[0].suffix, "skn");
+    EXPECT_EQ(QDir(seen[0].folder), QDir(dir.Base()));
+    EXPECT_EQ(seen[0].mode, QFileDialog::ExistingFile);
+    EXPECT_EQ(seen[1].title, "Open music file");
+    EXPECT_EQ(seen[1].filters, QStringList({"MIDI files (*.mid *.rmi)", "All files (*)"}));
+    EXPECT_EQ(seen[1].suffix, "mid");
+    EXPECT_EQ(seen[1].mode, QFileDialog::ExistingFile);
 }
 
 }  // namespace
