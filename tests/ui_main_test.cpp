@@ -5,6 +5,7 @@
 #include "ui/SkinnedWindow.h"
 #include "ui/UMain.h"
 
+#include "support/BoardPicture.h"
 #include "support/ui_window_fixture.h"
 
 #include <QApplication>
@@ -590,12 +591,37 @@ TEST(ModalTest, TimersKeepRunningWhileAMessageBoxIsOpen) {
     dir.Enter();
     TMain main;
     ASSERT_TRUE(WaitUntil([&] { return !main.t.isActive(); }));
+    // A brick with a long way to go keeps the steps coming.
+    test::SetZone(main.game.st.board, "1: 2> . . . . . . . . 3\n");
+    main.EngineHost().StepTimer(true);
     int steps = 0;
     QObject::connect(&main.tmrSTEP, &QTimer::timeout, [&] { ++steps; });
     ModalWatcher watcher(400);
     main.Message(QMessageBox::Information, "wait");
     ASSERT_EQ(watcher.messages.size(), 1u);
     EXPECT_GE(steps, 4);  // about eight steps of 50 ms in 400 ms
+}
+
+TEST_F(PointerTest, TimersRestWhileNothingCanChangeAndWakeOnThePlayersMove) {
+    main->EngineHost().StepTimer(true);
+    ASSERT_TRUE(WaitUntil([&] { return main->StepResting(); }));
+    EXPECT_FALSE(main->tmrSTEP.isActive());
+    const Board still = main->game.st.board;
+    QTest::qWait(120);
+    EXPECT_EQ(std::memcmp(&still, &main->game.st.board, sizeof still), 0);
+    // A launch wakes the steps, which carry the brick to its stop.
+    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 45, T + 100));
+    EXPECT_TRUE(main->tmrSTEP.isActive());
+    ASSERT_TRUE(WaitUntil([&] { return main->StepResting(); }));
+    EXPECT_EQ(main->game.st.board.at(1, 1).Color, 0);  // it travelled on from the entry cell
+    // A sweep with nothing exploding rests; one that empties cells wakes the steps.
+    main->AntiMinus.start();
+    ASSERT_TRUE(WaitUntil([&] { return !main->AntiMinus.isActive(); }));
+    EXPECT_TRUE(main->StepResting());
+    main->game.st.board.at(2, 2).Color = -3;
+    main->AntiMinus.start();
+    ASSERT_TRUE(WaitUntil([&] { return !main->StepResting(); }));
+    EXPECT_EQ(main->game.st.board.at(2, 2).Color, 0);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@ namespace tesseron {
 App::App()
     : audio(CreateSdlBackend()),
       Scores(Main.skin, &audio),
+      Options(Main.skin, Main.BaseDir, &audio),
       EnterName(&audio),
       Rules(Main.skin, Main.BaseDir, &audio, [this](const QString& path) { ShowText(path); }),
       GameOver(&audio) {
@@ -19,6 +20,11 @@ App::App()
     Splash.Ended = [this] { Main.hide(); };
     Main.QuitHandler = [this] { Splash.close(); };
     Main.RulesHandler = [this] { Rules.ShowModal([this] { Main.Uncover(); }); };
+    Main.OptionsHandler = [this] { Options.ShowModal([this] { Main.Uncover(); }); };
+    Options.GetColours = [this] { return Main.NumCol; };
+    Options.SetColours = [this](int n) { Main.NumCol = n; };
+    Options.NewGame = [this] { Main.game.NewClick(); };
+    Options.ChangeSkin = [this](const QString& path) { return Main.ChangeSkin(path); };
     Main.ScoresHandler = [this] { Scores.ShowModal([this] { Main.Uncover(); }); };
     Main.FameHandler = [this](const QStringList& names, const QStringList& scores) { Scores.SetEntries(names, scores); };
     Main.EnterNameHandler = [this] {

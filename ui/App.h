@@ -7,6 +7,7 @@
 #include "ui/EntName.h"
 #include "ui/UGameOver.h"
 #include "ui/UMain.h"
+#include "ui/UOptions.h"
 #include "ui/UScores.h"
 #include "ui/URul.h"
 #include "ui/URules.h"
@@ -27,7 +28,7 @@ public:
     TSplash Splash;
     TMain Main;
     TScores Scores;
-    // The options window comes here.
+    TOptions Options;
     TEnterName EnterName;
     TRules Rules;
     TGameOver GameOver;

@@ -25,6 +25,7 @@ void MainHost::ShowInformation(const std::string& text) {
 
 void MainHost::StepTimer(bool enabled) {
     // Enabling a running timer leaves its count alone, as switching on a timer that is on does.
+    w_.stepResting_ = false;
     if (!enabled)
         w_.tmrSTEP.stop();
     else if (!w_.tmrSTEP.isActive())

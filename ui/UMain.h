@@ -109,6 +109,12 @@ public:
     void tmrTimeTimer();
     void ShowScore(int32_t score);
 
+    // Timers: the step and the sweep, resting while nothing can change.
+    void StepTick();
+    void SweepTick();
+    void WakeStep();
+    bool StepResting() const { return stepResting_; }
+
     // Pointer input.
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
     void FormMouseMove(Qt::KeyboardModifiers shift, int X, int Y);
@@ -150,6 +156,9 @@ private:
     storage::Settings settings_;  // as last read; what no other part holds goes back from here
     QRect screen_;                // the screen the game started on
     bool skinUsable_ = false;     // the last skin loaded whole
+    bool stepResting_ = false;    // tmrSTEP stopped because its steps change nothing
+    GameState before_;            // the state before the running step
+    friend class MainHost;
     QString clockFormat_;
 };
 
