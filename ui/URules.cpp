@@ -67,7 +67,7 @@ TRules::TRules(const Skin& skin, const QString& baseDir, Sounds* sounds,
         l->setMouseTracking(true);
         l->installEventFilter(this);
     }
-    for (QLabel* l : {&Label2, &Label13, &Label3}) Opaque(*l);
+    // The empty spacers only hold the stacks apart; the skin shows through them.
 
     Style(Label7, Sans(12), QColor(227, 255, 236));
     Label7.setWordWrap(true);
