@@ -36,13 +36,6 @@ void Style(QLabel& l, const QFont& font, const QColor& text, const QColor& backg
     l.setPalette(p);
 }
 
-void Opaque(QLabel& l, const QColor& background = Qt::black) {
-    QPalette p = l.palette();
-    p.setColor(QPalette::Window, background);
-    l.setPalette(p);
-    l.setAutoFillBackground(true);
-}
-
 void Clickable(ClickLabel& l, std::function<void()> action) {
     l.setCursor(Qt::PointingHandCursor);
     l.OnClick = std::move(action);
