@@ -8,6 +8,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tesseron"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tesseron"));
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tesseron"));
     // Only closing the splash ends the program, whatever windows are open then.
     QApplication::setQuitOnLastWindowClosed(false);
 

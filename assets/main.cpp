@@ -1,6 +1,7 @@
 // Writes the shipped skins, title picture, sounds and tune into the data folder given as the
 // only argument. The output depends on nothing but this source and the fonts, so
 // two runs give the same bytes.
+#include "assets/IconArt.h"
 #include "assets/LogoArt.h"
 #include "assets/Paint.h"
 #include "assets/SkinArt.h"
@@ -78,13 +79,29 @@ void ReportFont(const QString& family, QFont::StyleHint hint)
                      qPrintable(found));
 }
 
+// The desktop icon into a hicolor theme folder: SIZExSIZE/apps and scalable/apps.
+void WriteIcons(const QDir& theme)
+{
+    const QString name = QStringLiteral("apps/org.example.Tesseron");
+    for (const int size : IconSizes) {
+        const QString folder = QStringLiteral("%1x%1").arg(size);
+        if (!theme.mkpath(folder + QStringLiteral("/apps")))
+            throw std::runtime_error("cannot create " + theme.filePath(folder).toStdString());
+        const QString path = theme.filePath(folder + '/' + name + QStringLiteral(".png"));
+        if (!PaintIcon(size).save(path, "PNG")) throw std::runtime_error("cannot write " + path.toStdString());
+    }
+    if (!theme.mkpath(QStringLiteral("scalable/apps")))
+        throw std::runtime_error("cannot create " + theme.filePath(QStringLiteral("scalable")).toStdString());
+    WriteFile(theme.filePath(QStringLiteral("scalable/") + name + QStringLiteral(".svg")), IconSvg());
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER [ICON-THEME-FOLDER]\n", argv[0]);
         return 2;
     }
     try {
@@ -104,6 +121,7 @@ int main(int argc, char** argv)
         WriteFile(out.filePath(QStringLiteral("4.snd")), ApplauseSound());
         WriteFile(out.filePath(QStringLiteral("5.snd")), GameOverSound());
         WriteFile(out.filePath(QStringLiteral("Music.mid")), Tune());
+        if (argc == 3) WriteIcons(QDir(QString::fromLocal8Bit(argv[2])));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tesseron-assets: %s\n", e.what());
         return 1;

@@ -6,9 +6,9 @@
 
 namespace tesseron {
 
-// The first regular file of that name in the start-up folder, the installed data
-// folder beside the program (../share/tesseron) or the build tree's data folder;
-// empty when there is none.
+// The first regular file of that name in the player's data folder
+// ($XDG_DATA_HOME/tesseron), the start-up folder, the installed data folder beside
+// the program (../share/tesseron) or the build tree's data folder; empty when none.
 QString ShippedFile(const QString& baseDir, const QString& name);
 
 }  // namespace tesseron
