@@ -437,11 +437,12 @@ void PaintIconTile(QPainter& p, QPointF origin, Icon icon, const SkinStyle& s, b
 {
     p.save();
     p.translate(origin);
-    p.setClipRect(QRectF(0, 0, 90, 90));
-    QLinearGradient panel(0, 0, 0, 90);
+    const QRectF tile(0, 0, layout::IconSize, layout::IconSize);
+    p.setClipRect(tile);
+    QLinearGradient panel(0, 0, 0, tile.height());
     panel.setColorAt(0, s.panelTop);
     panel.setColorAt(1, s.panelBottom);
-    p.fillRect(QRectF(0, 0, 90, 90), panel);
+    p.fillRect(tile, panel);
     p.setPen(QPen(Shade(s.panelBottom, -0.6), 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0.5, 0.5, 89, 89));

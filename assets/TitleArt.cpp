@@ -1,5 +1,7 @@
 #include "assets/TitleArt.h"
 
+#include "ui/Layout.h"
+
 #include "assets/Paint.h"
 #include "assets/SkinArt.h"
 
@@ -22,26 +24,27 @@ const Placed Scene[] = {
 
 QImage PaintBoard(const SkinStyle& s)
 {
-    QImage board = Canvas(480, 480, QColor(0, 0, 0));
+    using namespace layout;
+    QImage board = Canvas(FieldSize, FieldSize, QColor(0, 0, 0));
     QPainter p(&board);
     SetupPainter(p);
     for (int x = 1; x <= 10; ++x)
         for (int y = 1; y <= 10; ++y) {
-            const QRectF cell(60 + 30 * x, 60 + 30 * y, 30, 30);
+            const QRectF cell(CellLeft(x), CellTop(y), Brick, Brick);
             p.fillRect(cell, Qt::black);
-            p.fillRect(QRectF(cell.left(), cell.top(), 30, 1), QColor(109, 109, 109));
-            p.fillRect(QRectF(cell.left(), cell.top(), 1, 30), QColor(109, 109, 109));
+            p.fillRect(QRectF(cell.left(), cell.top(), Brick, 1), QColor(109, 109, 109));
+            p.fillRect(QRectF(cell.left(), cell.top(), 1, Brick), QColor(109, 109, 109));
         }
     for (const Placed& b : Scene)
-        PaintBrick(p, QRectF(60 + 30 * b.x, 60 + 30 * b.y, 30, 30), s, b.colour, b.dir);
+        PaintBrick(p, QRectF(CellLeft(b.x), CellTop(b.y), Brick, Brick), s, b.colour, b.dir);
     // The periphery: three layers of plain bricks on every side.
     for (int lane = 1; lane <= 10; ++lane)
         for (int layer = 1; layer <= 3; ++layer) {
             auto colour = [&](int side) { return int(Hash(uint32_t(lane), uint32_t(layer * 7 + side), 99) % 7) + 1; };
-            PaintBrick(p, QRectF(360 + 30 * layer, 60 + 30 * lane, 30, 30), s, colour(1), 0);
-            PaintBrick(p, QRectF(60 + 30 * lane, 90 - 30 * layer, 30, 30), s, colour(2), 0);
-            PaintBrick(p, QRectF(90 - 30 * layer, 60 + 30 * lane, 30, 30), s, colour(3), 0);
-            PaintBrick(p, QRectF(60 + 30 * lane, 360 + 30 * layer, 30, 30), s, colour(4), 0);
+            for (int side = 1; side <= 4; ++side) {
+                const Point at = NextAt(side, lane, layer);
+                PaintBrick(p, QRectF(at.x, at.y, Brick, Brick), s, colour(side), 0);
+            }
         }
     // Motion trails behind the two travelling bricks.
     QLinearGradient trail(60 + 30 * 1, 0, 60 + 30 * 2, 0);
@@ -72,7 +75,8 @@ QImage PaintTitle(const SkinStyle& s)
     // The field, tilted away from the viewer.
     const QImage board = PaintBoard(s);
     QTransform tilt;
-    QTransform::quadToQuad(QPolygonF({QPointF(0, 0), QPointF(480, 0), QPointF(480, 480), QPointF(0, 480)}),
+    const double f = layout::FieldSize;
+    QTransform::quadToQuad(QPolygonF({QPointF(0, 0), QPointF(f, 0), QPointF(f, f), QPointF(0, f)}),
                            QPolygonF({QPointF(140, 168), QPointF(360, 168), QPointF(560, 430), QPointF(-60, 430)}),
                            tilt);
     p.save();

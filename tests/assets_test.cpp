@@ -1,4 +1,7 @@
 // The shipped skins and title picture as the game will read them from the data folder.
+#include "ui/Layout.h"
+#include "ui/Skin.h"
+
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -24,37 +27,23 @@ struct Needed {
     int line, width, height;
 };
 // The description lines that name bitmaps and the least size the game cuts from.
-constexpr Needed Bitmaps[] = {{4, 100, 100}, {6, 150, 300}, {8, 180, 450}, {10, 304, 163},
-                              {13, 1000, 30}, {15, 780, 45}, {17, 200, 30}};
-
-// Lines end at CR LF, LF CR, a lone CR or a lone LF.
-QStringList Lines(const QByteArray& bytes)
-{
-    QStringList lines;
-    QByteArray line;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines << QString::fromUtf8(line);
-            line.clear();
-            const char next = i + 1 < bytes.size() ? bytes[i + 1] : 0;
-            if ((next == '\r' || next == '\n') && next != c)
-                ++i;
-        } else {
-            line += c;
-        }
-    }
-    if (!line.isEmpty())
-        lines << QString::fromUtf8(line);
-    return lines;
-}
+using namespace tesseron::layout;
+constexpr Needed Bitmaps[] = {
+    {SkinLines[0], TileSheet.width, TileSheet.height},
+    {SkinLines[1], BrickSheet.width, BrickSheet.height},
+    {SkinLines[2], IconSheet.width, IconSheet.height},
+    {SkinLines[3], PictogramSheet.width, PictogramSheet.height},
+    {SkinLines[4], FontAdvance[1] * FontGlyphs[1], FontHeight[1]},
+    {SkinLines[5], FontAdvance[2] * FontGlyphs[2], FontHeight[2]},
+    {SkinLines[6], FontAdvance[3] * FontGlyphs[3], FontHeight[3]},
+};
 
 QStringList Description(const QString& skin)
 {
     QFile f(DataDir + '/' + skin);
     if (!f.open(QIODevice::ReadOnly))
         return {};
-    return Lines(f.readAll());
+    return tesseron::Skin::SplitLines(f.readAll());
 }
 
 QImage Load(const QString& relative)
