@@ -133,6 +133,30 @@ bool ReadMediaFile(const QString& file, QByteArray& bytes, QString& error) {
     return true;
 }
 
+// A RIFF chunk may claim up to 4 GiB whatever the file holds, and the decoder
+// reserves what is claimed before reading: cut every claim to the bytes present.
+void ClampRiffChunks(QByteArray& bytes) {
+    auto get = [&](qsizetype at) {
+        const auto* p = reinterpret_cast<const uchar*>(bytes.constData() + at);
+        return quint64(p[0]) | quint64(p[1]) << 8 | quint64(p[2]) << 16 | quint64(p[3]) << 24;
+    };
+    auto put = [&](qsizetype at, quint64 v) {
+        for (int i = 0; i < 4; ++i) bytes[at + i] = char((v >> (8 * i)) & 0xFF);
+    };
+    const qsizetype n = bytes.size();
+    if (n < 12 || !bytes.startsWith("RIFF")) return;
+    if (get(4) > quint64(n - 8)) put(4, quint64(n - 8));
+    for (qsizetype at = 12; at + 8 <= n;) {
+        const quint64 size = get(at + 4);
+        const quint64 room = quint64(n - at - 8);
+        if (size > room) {
+            put(at + 4, room);
+            return;
+        }
+        at += 8 + qsizetype(size) + qsizetype(size & 1);  // chunks are padded to even lengths
+    }
+}
+
 QByteArray WaveFile(const std::vector<int16_t>& samples, int rate) {
     QByteArray out;
     auto u32 = [&](uint32_t v) {
@@ -270,6 +294,7 @@ public:
             error = file + ": no free mixer channel";
             return false;
         }
+        ClampRiffChunks(bytes);
         Mix_Chunk* loaded = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1);
         if (!loaded) {
             error = file + ": " + SdlError();

@@ -11,16 +11,36 @@
 
 #include <gtest/gtest.h>
 
-// Counts heap blocks taken through malloc, which Qt's containers use too.
+// Counts heap blocks taken through malloc, which Qt's containers use too, and
+// through operator new. AddressSanitizer owns malloc, so there its allocation hook counts.
+#if defined(__SANITIZE_ADDRESS__)
+#define TESSERON_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TESSERON_ASAN 1
+#endif
+#endif
 namespace {
 std::atomic<bool> countingMalloc{false};
 std::atomic<long> mallocCalls{0};
+void CountAllocation() {
+    if (countingMalloc.load(std::memory_order_relaxed)) mallocCalls.fetch_add(1, std::memory_order_relaxed);
+}
 }  // namespace
+#ifdef TESSERON_ASAN
+#include <sanitizer/allocator_interface.h>
+namespace {
+void OnMalloc(const volatile void*, size_t) { CountAllocation(); }
+void OnFree(const volatile void*) {}
+[[maybe_unused]] const int hooksInstalled = __sanitizer_install_malloc_and_free_hooks(OnMalloc, OnFree);
+}  // namespace
+#else
 extern "C" void* __libc_malloc(size_t size);
 extern "C" void* malloc(size_t size) {
-    if (countingMalloc.load(std::memory_order_relaxed)) mallocCalls.fetch_add(1, std::memory_order_relaxed);
+    CountAllocation();
     return __libc_malloc(size);
 }
+#endif
 
 namespace tesseron {
 namespace {
