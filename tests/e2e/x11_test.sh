@@ -1,0 +1,165 @@
+#!/usr/bin/env bash
+# End to end on X11: installs the program, starts it through its launcher on a
+# 1024 x 768 virtual screen with openbox, plays it with xdotool and checks the
+# screen, the sound output and the files it leaves behind.
+#   x11_test.sh BUILD-DIR        (exit 77: skipped, Xvfb cannot start here)
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/lib.sh"
+e2e_setup "$1"
+e2e_start_x 1024x768
+
+L=272 T=144  # field origin: (1024 - 480) / 2, (768 - 480) / 2
+skin=$work/prefix/share/tesseron/skins/scoarching-red
+convert "$skin/icons.bmp" -crop 90x90+0+180 +repage "$work/ref-newgame.png"
+convert "$skin/icons.bmp" -crop 90x90+90+360 +repage "$work/ref-close.png"
+convert "$work/prefix/share/tesseron/title.bmp" -crop 500x60+0+0 +repage "$work/ref-title-top.png"
+
+# A slow step so that a brick can be watched on its way; the rest keeps its defaults.
+mkdir -p "$config"
+printf '[Graphics]\nGameSpeed=150\n' >"$config/kelm.ini"
+
+# empty_cell NAME X Y: whether central cell (x, y) of a shot is black near its centre.
+# All cells are read in one pass and kept beside the shot.
+empty_cell() {
+    [ -f "$work/$1.cells" ] || convert "$work/$1.png" -crop 300x300+$((L + 90))+$((T + 90)) +repage \
+        -sample 10x10 -depth 8 txt:- | awk -F'[,: ]+' 'NR > 1 {
+            print $1 + 1, $2 + 1, ($0 ~ /#000000/ ? "empty" : "brick") }' >"$work/$1.cells"
+    grep -qx "$2 $3 empty" "$work/$1.cells"
+}
+field_is() {  # field_is NAME REF: the 480 x 480 field equals that of another shot
+    crop "$1" $L $T 480 480 "$1-field"
+    [ "$(differing "$work/$1-field.png" "$work/$2-field.png")" = 0 ]
+}
+newgame_icon_shown() {
+    shot "$1"
+    crop "$1" $L $T 90 90 "$1-icon"
+    [ "$(differing "$work/$1-icon.png" "$work/ref-newgame.png")" = 0 ]
+}
+
+# --- Start: the splash, over it the notice that the high scores were created.
+e2e_launch
+splash_shown() {
+    shot splash
+    crop splash 262 196 500 60 splash-top
+    [ "$(differing "$work/splash-top.png" "$work/ref-title-top.png")" = 0 ]
+}
+wait_for 20 splash_shown || fail "no splash with the title picture at the centre"
+step "splash shows the title picture"
+[ -f "$data/Scoarching red.skn" ] && [ -f "$data/skins/scoarching-red/bricks.bmp" ] && [ -f "$data/Music.mid" ] \
+    && [ -f "$data/rules.txt" ] || fail "the launcher did not seed $data"
+sleep 0.5
+xdotool key Return  # the notice
+sleep 0.3
+xdotool key space   # hands over from the splash
+
+# --- The game window fills the screen with the field at (272, 144).
+wait_for 10 newgame_icon_shown game || fail "the new game icon is not at ($L, $T)"
+tile=$(convert "$skin/tile.bmp" -format '%[fx:int(255*p{23,67}.r)],%[fx:int(255*p{23,67}.g)],%[fx:int(255*p{23,67}.b)]' info:)
+[ "$(px game 1023 767)" = "$tile" ] || fail "the bottom-right corner does not show the background tile"
+step "game window: field at ($L, $T), background to the corner"
+
+# --- A launch from the left into a row that holds a brick far enough away.
+lane=0 best=0
+for y in $(seq 1 10); do
+    empty_cell game 1 "$y" || continue
+    for x in $(seq 2 10); do
+        if ! empty_cell game "$x" "$y"; then
+            [ "$x" -gt "$best" ] && best=$x lane=$y
+            break
+        fi
+    done
+done
+[ "$lane" -gt 0 ] || fail "no row with a free entry and a brick in it"
+shot before
+crop before $L $T 480 480 before-field
+click $((L + 45)) $((T + 90 + 30 * (lane - 1) + 15))
+shot moving
+sleep $(awk "BEGIN { print 0.15 * $best + 0.6 }")
+shot rested
+rowcrop() { crop "$1" $((L + 90)) $((T + 60 + 30 * lane)) 300 30 "$1-row"; }
+rowcrop before; rowcrop moving; rowcrop rested
+[ "$(differing "$work/before-row.png" "$work/moving-row.png")" != 0 ] || fail "the launch did not enter row $lane"
+[ "$(differing "$work/moving-row.png" "$work/rested-row.png")" != 0 ] || fail "the brick in row $lane did not move on"
+empty_cell rested $((best - 1)) "$lane" && fail "no brick came to rest before column $best of row $lane"
+step "launch into row $lane: the brick travelled and stopped before column $best"
+
+# --- Undo takes the launch back.
+click $((L + 520)) $((T + 110))
+sleep 0.5
+shot undone
+field_is undone before || fail "undo did not restore the field"
+step "undo restored the field"
+
+# --- The hall of fame, help and options open full screen and close at their icon.
+for icon in "hall of fame:435:45" "help:45:435" "options:435:435"; do
+    IFS=: read -r name ix iy <<<"$icon"
+    click $((L + ix)) $((T + iy))
+    closed_icon() {
+        shot window
+        crop window 0 0 90 90 window-icon
+        [ "$(differing "$work/window-icon.png" "$work/ref-close.png")" = 0 ]
+    }
+    wait_for 5 closed_icon || fail "the $name window did not open with its close icon"
+    click 45 45
+    wait_for 5 newgame_icon_shown back || fail "closing the $name window did not uncover the game"
+    step "$name window opened and closed"
+done
+
+# --- Save through the load/save menu, then load a prepared game and score with it.
+loadsave() {  # loadsave N: the Nth item of the menu ("Load game", "Save game")
+    click $((L + 520)) $((T + 280))
+    sleep 0.4
+    for _ in $(seq "$1"); do xdotool key Down; done
+    xdotool key Return
+    sleep 0.4
+}
+loadsave 2
+[ "$(stat -c %s "$data/kelm.sg3" 2>/dev/null)" = 600 ] || fail "Save game did not write a 600-byte kelm.sg3"
+cmp -s "$data/kelm.sg3" /dev/null && fail "kelm.sg3 is empty"
+step "Save game wrote kelm.sg3"
+
+# Two bricks of colour 1 at (5,5) and (6,5); the left queue of row 5 holds colour 1,
+# so a launch there stops at (4,5) and completes a group of three.
+record=()
+for ((i = 0; i < 600; ++i)); do record[i]=0; done
+for x in 5 6; do record[36 * x + 15]=1; record[36 * x + 17]=1; done
+for ((i = 0; i < 160; ++i)); do record[432 + i]=$((2 + i % 6)); done
+for k in 0 1 2 3; do record[432 + 80 + 16 + k]=1; done
+record[596]=1
+bytes=""
+for b in "${record[@]}"; do printf -v hex '\\x%02x' "$b"; bytes+=$hex; done
+printf "$bytes" >"$data/kelm.sg3"
+loadsave 1
+shot loaded
+empty_cell loaded 5 5 && fail "the prepared game did not load"
+crop loaded $((L + 490)) $((T + 30)) 100 40 score-before
+click $((L + 45)) $((T + 90 + 30 * 4 + 15))
+sleep 2
+shot scored
+crop scored $((L + 490)) $((T + 30)) 100 40 score-after
+[ "$(differing "$work/score-before.png" "$work/score-after.png")" != 0 ] || fail "the group of three did not score"
+empty_cell scored 5 5 || fail "the group did not explode"
+step "loaded the prepared game; the group of three exploded and scored"
+
+# --- Sound: a new game plays the click; the disk driver records the mix.
+sleep 0.3
+size=$(stat -c %s "$SDL_DISKAUDIOFILE")
+click $((L + 45)) $((T + 45))
+sleep 1
+loud=$(tail -c +$((size + 1)) "$SDL_DISKAUDIOFILE" | od -An -v -td2 -w2 | awk '$1 > 300 || $1 < -300 { n++ } END { print n + 0 }')
+[ "$loud" -gt 100 ] || fail "no sound after the new game icon ($loud loud samples)"
+step "new game: $loud loud samples in the audio output"
+
+# --- Quit: the game ends and leaves its files.
+click $((L + 520)) $((T + 365))
+wait_for 10 bash -c "! kill -0 $game 2>/dev/null" || fail "the quit button did not end the game"
+wait "$game" || fail "the game exited with status $?"
+[ "$(stat -c %s "$data/Vexil.hig" 2>/dev/null)" = 3348 ] || fail "no 3348-byte Vexil.hig in $data"
+for key in Music MisicFile Sounds SndShootFile SndExplodeFile SndClickFile SndApplauseFile SndOverFile \
+    GameSpeed DisappearSpeed Skin NumberOfColors SkinFile; do
+    grep -qi "^$key=" "$config/kelm.ini" || fail "kelm.ini lacks $key"
+done
+grep -qi '^GameSpeed=150' "$config/kelm.ini" || fail "kelm.ini lost the step interval it was given"
+grep -qi "could not\|error" "$work/game.log" && fail "the game reported: $(cat "$work/game.log")"
+step "quit: Vexil.hig and kelm.ini with all thirteen keys written"
+echo PASS
