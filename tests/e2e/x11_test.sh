@@ -6,6 +6,14 @@
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/lib.sh"
 e2e_setup "$1"
+icons=$work/prefix/share/icons/hicolor
+for size in 16 22 24 32 48 64 128 256 512; do
+    [ "$(identify -format %wx%h "$icons/${size}x$size/apps/org.example.Tesseron.png" 2>/dev/null)" = "${size}x$size" ] \
+        || fail "no $size-pixel icon installed"
+done
+grep -q '<svg' "$icons/scalable/apps/org.example.Tesseron.svg" || fail "no scalable icon installed"
+[ -f "$work/prefix/share/applications/org.example.Tesseron.desktop" ] \
+    && [ -f "$work/prefix/share/metainfo/org.example.Tesseron.metainfo.xml" ] || fail "desktop entry or metainfo missing"
 e2e_start_x 1024x768
 
 L=272 T=144  # field origin: (1024 - 480) / 2, (768 - 480) / 2
