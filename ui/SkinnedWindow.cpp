@@ -79,10 +79,13 @@ void SkinnedWindow::showEvent(QShowEvent* event) {
 
 void SkinnedWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) {
-        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-        if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized)) Repaint();
-    }
+    if (IsRestore(event, windowState())) Repaint();
+}
+
+bool IsRestore(const QEvent* event, Qt::WindowStates now) {
+    if (event->type() != QEvent::WindowStateChange) return false;
+    const auto* change = static_cast<const QWindowStateChangeEvent*>(event);
+    return (change->oldState() & Qt::WindowMinimized) && !(now & Qt::WindowMinimized);
 }
 
 // These windows close only through their close icon: Escape does not reject them.

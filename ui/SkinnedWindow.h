@@ -56,6 +56,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// A window-state change that brings a minimised window back.
+bool IsRestore(const QEvent* event, Qt::WindowStates now);
 // Copies the marked part of a surface onto a widget; outside the surface it is black.
 void PaintSurface(QWidget& widget, const Surface& surface, const QRegion& region);
 // Redraws a window that was covered and shows it whole: a blank surface, then `paint`.

@@ -15,7 +15,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTime>
-#include <QWindowStateChangeEvent>
 
 #include <exception>
 
@@ -219,10 +218,7 @@ void TMain::showEvent(QShowEvent* event) {
 
 void TMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange) {
-        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-        if ((change->oldState() & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized)) Uncover();
-    }
+    if (IsRestore(event, windowState())) Uncover();
 }
 
 void TMain::ShowFullScreen() {
