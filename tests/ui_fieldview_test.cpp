@@ -28,7 +28,9 @@ void CountAllocation() {
 }
 }  // namespace
 #ifdef TESSERON_ASAN
-#include <sanitizer/allocator_interface.h>
+// From the sanitizer runtime (GCC ships no header for it).
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*, size_t),
+                                                         void (*)(const volatile void*));
 namespace {
 void OnMalloc(const volatile void*, size_t) { CountAllocation(); }
 void OnFree(const volatile void*) {}
