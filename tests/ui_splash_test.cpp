@@ -124,6 +124,30 @@ TEST_F(SplashTest, ClosingTheSplashBeforeTheHandOverEndsTheProgram) {
     EXPECT_FALSE(splash->isVisible());
 }
 
+TEST_F(SplashTest, CornerIconsOpenTheirWindowsAndTheirCloseIconsLeadBack) {
+    QTest::keyClick(splash, Qt::Key_Space);
+    ASSERT_TRUE(WaitUntil([&] { return main->skin.Present(); }));
+    const int L = main->FieldLeft, T = main->FieldTop;
+    struct Corner {
+        QPoint icon;
+        SkinnedWindow* window;
+    };
+    const Corner corners[] = {{{L + 435, T + 45}, &app->Scores}, {{L + 45, T + 435}, &app->Rules},
+                              {{L + 435, T + 435}, &app->Options}};
+    for (const Corner& c : corners) {
+        bool opened = false;
+        QTimer::singleShot(50, [&] {
+            opened = c.window->isVisible() && c.window->geometry() == QRect(0, 0, 1024, 768);
+            main->surface.Fill(QRect(0, 0, 1024, 768), qRgb(1, 2, 3));  // what the window covers goes stale
+            QTest::mouseClick(c.window, Qt::LeftButton, {}, QPoint(45, 45));
+        });
+        QTest::mouseClick(main, Qt::LeftButton, {}, c.icon);
+        EXPECT_TRUE(opened) << c.window->windowTitle().toStdString();
+        EXPECT_FALSE(c.window->isVisible());
+        EXPECT_EQ(test::Decode(main->surface.image().pixel(5, 5)).sheet, test::SheetTile);  // redrawn on closing
+    }
+}
+
 }  // namespace
 }  // namespace tesseron
 
