@@ -222,4 +222,14 @@ void SaveBmp(const QImage& img, const QString& path)
                                  writer.errorString().toStdString());
 }
 
+QPainterPath Poly(std::initializer_list<QPointF> pts)
+{
+    QPainterPath path;
+    QPolygonF poly(pts);
+    poly << poly.first();
+    path.addPolygon(poly);
+    path.closeSubpath();
+    return path;
+}
+
 }  // namespace tesseron::assets

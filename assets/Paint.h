@@ -6,9 +6,13 @@
 #include <QFont>
 #include <QImage>
 #include <QPainterPath>
+#include <QRect>
 #include <QRectF>
 #include <QString>
 #include <cstdint>
+#include <initializer_list>
+
+#include "ui/Layout.h"
 
 class QPainter;
 
@@ -42,6 +46,13 @@ QPainterPath FitGlyph(const QPainterPath& outline, const QFont& font, const QRec
 QPainterPath FitInto(const QPainterPath& path, const QRectF& box);
 
 // A blank image of the size filled with one colour, ready for painting.
+inline constexpr double Pi = 3.14159265358979323846;
+
+// A closed polygon through the points.
+QPainterPath Poly(std::initializer_list<QPointF> pts);
+// A sheet region of the game's geometry table as a painter's rectangle.
+inline QRect SheetRect(const layout::Box& b) { return QRect(b.left, b.top, b.width(), b.height()); }
+
 QImage Canvas(int width, int height, const QColor& fill);
 void SetupPainter(QPainter& p);
 

@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPainterPath>
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 #include <array>
@@ -47,6 +49,11 @@ struct SkinImages {
 };
 
 SkinImages PaintSkin(const SkinStyle& s);
+
+// A plus of two bars as one outline, centred at c.
+QPainterPath Cross(QPointF c, double half, double halfWidth);
+// The mark of brick colour 1..10, centred at c with nominal radius r.
+QPainterPath Mark(int colour, QPointF c, double r);
 
 // One brick of colour 1..10 with arrow code 0..4 (0 plain, 1 right, 2 up, 3 left,
 // 4 down), designed on a 30 × 30 grid and scaled to `cell`.
