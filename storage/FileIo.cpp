@@ -46,10 +46,32 @@ ReadStatus ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& out
     return ReadStatus::Ok;
 }
 
+namespace {
+// A write killed between naming its temporary file and the rename leaves
+// "<name>.XXXXXX" behind; the next write removes such leftovers. Six letters and
+// digits with at least one capital or digit, so that a "kelm.ini.backup" stays.
+void RemoveLeftoverTemporaries(const QFileInfo& target) {
+    const QString prefix = target.fileName() + u'.';
+    QDir dir = target.absoluteDir();
+    for (const QString& name : dir.entryList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden)) {
+        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix)) continue;
+        bool alnum = true, marked = false;
+        for (QChar c : QStringView(name).mid(prefix.size())) {
+            const char16_t u = c.unicode();
+            const bool lower = u >= u'a' && u <= u'z', upper = u >= u'A' && u <= u'Z', digit = u >= u'0' && u <= u'9';
+            alnum = alnum && (lower || upper || digit);
+            marked = marked || upper || digit;
+        }
+        if (alnum && marked) dir.remove(name);
+    }
+}
+}  // namespace
+
 bool WriteFileSafely(const QString& path, const QByteArray& data, bool createFolder) {
     const QFileInfo info(path);
     if (info.isDir()) return false;
     if (createFolder && !QDir().mkpath(info.absolutePath())) return false;
+    RemoveLeftoverTemporaries(info);
     QSaveFile file(path);
     // Unbuffered: a buffered flush that stops short (disk full, size limit) is not
     // reported, and commit() would put a truncated file in place of the old one.

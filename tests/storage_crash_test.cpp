@@ -62,11 +62,10 @@ struct Case {
 };
 const Case Cases[] = {{"Vexil.hig", "HighScores", WriteHigh}, {"kelm.sg3", "SavedGame", WriteSlot}, {"kelm.ini", "Settings", WriteIni}};
 
-int OtherFiles(const QString& dir, const QString& keep) {
-    int n = 0;
-    for (const QString& f : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (f != keep) ++n;
-    return n;
+QStringList OtherFiles(const QString& dir, const QString& keep) {
+    QStringList others = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    others.removeAll(keep);
+    return others;
 }
 
 class CrashTest : public ::testing::TestWithParam<Case> {};
@@ -103,7 +102,9 @@ TEST_P(CrashTest, KilledWriterLeavesOneWholeVersion) {
         const QByteArray now = Bytes(path);
         ASSERT_TRUE(now == first || now == second) << "after kill " << kill << ": " << now.size() << " bytes";
         (now == first ? sawFirst : sawSecond)++;
-        ASSERT_LE(OtherFiles(dir.path(), GetParam().name), 1) << "temporary files pile up after kill " << kill;
+        const QStringList others = OtherFiles(dir.path(), GetParam().name);
+        ASSERT_LE(others.size(), 1) << "temporary files pile up after kill " << kill << ": "
+                                    << others.join(u' ').toStdString();
     }
     // The kills really fell in different places of the alternation.
     EXPECT_GT(sawFirst, 0);
@@ -132,7 +133,7 @@ TEST_P(CrashTest, WriteBeyondTheSizeLimitFailsAndKeepsTheOldFile) {
     const QByteArray old = Bytes(path);
     EXPECT_EQ(WriteUnderSizeLimit(GetParam().write, path, 10), 1) << "the failed write was reported as success";
     EXPECT_EQ(Bytes(path), old);
-    EXPECT_EQ(OtherFiles(dir.path(), GetParam().name), 0);
+    EXPECT_TRUE(OtherFiles(dir.path(), GetParam().name).isEmpty());
 }
 
 TEST_P(CrashTest, FullDiskFailsAndKeepsTheOldFile) {
@@ -157,6 +158,18 @@ TEST_P(CrashTest, FullDiskFailsAndKeepsTheOldFile) {
     ASSERT_TRUE(wrote);
     EXPECT_FALSE(second) << "a write to a full disk was reported as success";
     EXPECT_EQ(after, old);
+}
+
+TEST_P(CrashTest, NextWriteRemovesLeftoversOfAKilledOne) {
+    QTemporaryDir dir;
+    const QString name = GetParam().name;
+    for (const char* suffix : {".Ab12Cd", ".q8zzzz", ".backup", ".Ab12Cde", ".Ab-2Cd"}) {
+        QFile f(dir.filePath(name + suffix));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(GetParam().write(dir.filePath(name), 0));
+    // A word, a longer name or another character: not a temporary file of ours.
+    EXPECT_EQ(OtherFiles(dir.path(), name), QStringList({name + ".Ab-2Cd", name + ".Ab12Cde", name + ".backup"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, CrashTest, ::testing::ValuesIn(Cases),
