@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     tesseron::App program;
+    program.QuitOnSignals();
     program.Start();
     return app.exec();
 }

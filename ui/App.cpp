@@ -4,7 +4,25 @@
 #include "storage/Settings.h"
 #include "ui/DataFiles.h"
 
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace tesseron {
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+// Only writes a byte: the event loop does the rest.
+void OnSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = write(signalPipe[1], &byte, 1);
+}
+
+}  // namespace
 
 App::App()
     : audio(CreateSdlBackend()),
@@ -41,6 +59,21 @@ App::App()
 App::~App() = default;
 
 void App::Start() { Splash.show(); }
+
+void App::QuitOnSignals() {
+    if (signalPipe[0] < 0 && socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) return;
+    signals_ = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(signals_.get(), &QSocketNotifier::activated, [this] {
+        char byte;
+        [[maybe_unused]] const ssize_t got = read(signalPipe[0], &byte, 1);
+        Splash.close();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(sig, &action, nullptr);
+}
 
 void App::ShowText(const QString& path) {
     ureadme.ShowFile(path);

@@ -14,6 +14,10 @@
 #include "ui/USplash.h"
 #include "ui/readme.h"
 
+#include <memory>
+
+class QSocketNotifier;
+
 namespace tesseron {
 
 class App {
@@ -37,8 +41,12 @@ public:
 
     // Shows the splash; the start-up sequence runs as soon as the event loop does.
     void Start();
+    // SIGTERM, SIGINT and SIGHUP (a logout, a terminal closing) end the program the way
+    // the quit button does, so settings and scores are saved.
+    void QuitOnSignals();
 
 private:
+    std::unique_ptr<QSocketNotifier> signals_;
     // The text viewer over the help window, which is redrawn when it closes.
     void ShowText(const QString& path);
 };
