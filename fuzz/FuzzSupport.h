@@ -20,11 +20,14 @@ inline const std::string& ScratchDir() {
     return dir;
 }
 
-inline void WriteScratch(const std::string& path, const uint8_t* data, size_t size) {
+// False when the name cannot be a file of the scratch folder.
+inline bool WriteScratch(const std::string& path, const uint8_t* data, size_t size) {
+    if (path.find('\0') != std::string::npos) return false;
     FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) std::abort();
+    if (!f) return false;
     if (size && std::fwrite(data, 1, size, f) != size) std::abort();
     std::fclose(f);
+    return true;
 }
 
 }  // namespace tesseron::fuzz

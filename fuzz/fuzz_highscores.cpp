@@ -9,7 +9,7 @@ using namespace tesseron::storage;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string path = tesseron::fuzz::ScratchDir() + "Vexil.hig";
-    tesseron::fuzz::WriteScratch(path, data, size);
+    if (!tesseron::fuzz::WriteScratch(path, data, size)) std::abort();
     HighTable table;
     table.LoadHigh(QString::fromStdString(path));
     if (table.High.size() != HighLines) std::abort();
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (bytes.size() != HighFileSize) std::abort();
 
     // A written file reads back to the same bytes.
-    tesseron::fuzz::WriteScratch(path, reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()));
+    if (!tesseron::fuzz::WriteScratch(path, reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()))) std::abort();
     HighTable back;
     if (back.LoadHigh(QString::fromStdString(path)) != LoadHighResult::Loaded || back.FileBytes() != bytes) std::abort();
 

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
     const bool isMidi = data[0] & 1;
     const std::string path = fuzz::ScratchDir() + (isMidi ? "Music.mid" : "1.snd");
-    fuzz::WriteScratch(path, data + 1, size - 1);
+    if (!fuzz::WriteScratch(path, data + 1, size - 1)) std::abort();
     MediaPlayer& player = isMidi ? *midi : *wave;
     QString error;
     if (player.Open(isMidi ? DeviceKind::MidiSequencer : DeviceKind::WaveAudio, QString::fromStdString(path), error)) {

@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         replay.Load(record);
     } else {
         const std::string path = fuzz::ScratchDir() + "kelm.sg3";
-        fuzz::WriteScratch(path, record, recordBytes);
+        if (!fuzz::WriteScratch(path, record, recordBytes)) std::abort();
         const GameState before = replay.game().st;
         const auto result = storage::LoadSlot(QString::fromStdString(path), replay.game().st, colours);
         if (result != storage::LoadSlotResult::Loaded &&

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     parts.emplace_back(p, size_t(end - p));
 
     const std::string dir = fuzz::ScratchDir();
-    fuzz::WriteScratch(dir + "fuzz.skn", parts[0].first, parts[0].second);
+    if (!fuzz::WriteScratch(dir + "fuzz.skn", parts[0].first, parts[0].second)) std::abort();
     Skin skin;
     std::vector<std::string> written;
     try {
@@ -46,8 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (line >= skin.skn.size()) break;
             const std::string name = skin.skn[line].toStdString();
             if (name.empty() || name.size() > 64 || name[0] == '.' || name.find('/') != std::string::npos) continue;
-            fuzz::WriteScratch(dir + name, parts[i + 1].first, parts[i + 1].second);
-            written.push_back(dir + name);
+            if (fuzz::WriteScratch(dir + name, parts[i + 1].first, parts[i + 1].second)) written.push_back(dir + name);
         }
         skin.LoadImages(QString::fromStdString(dir));
         skin.ExplodingBricks();
