@@ -295,7 +295,10 @@ public:
             return false;
         }
         ClampRiffChunks(bytes);
-        Mix_Chunk* loaded = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.constData(), int(bytes.size())), 1);
+        // Closed here: the mixer leaks the stream on some refusals when asked to close it.
+        SDL_RWops* stream = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
+        Mix_Chunk* loaded = stream ? Mix_LoadWAV_RW(stream, 0) : nullptr;
+        if (stream) SDL_RWclose(stream);
         if (!loaded) {
             error = file + ": " + SdlError();
             return false;
