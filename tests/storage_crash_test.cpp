@@ -94,8 +94,8 @@ TEST_P(CrashTest, KilledWriterLeavesOneWholeVersion) {
         if (child == 0) {
             for (int v = 1;; v ^= 1) write(path, v);
         }
-        // From 30 us to 7.7 ms: inside the first write, between writes, deep in the loop.
-        usleep(useconds_t((30 << (kill % 9)) + kill % 17));
+        // From 30 us to 61 ms: inside the first write, between writes, deep in the loop.
+        usleep(useconds_t((30 << (kill % 12)) + kill % 17));
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
