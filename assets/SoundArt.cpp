@@ -1,5 +1,7 @@
 #include "assets/SoundArt.h"
 
+#include "audio/WaveFile.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -47,32 +49,11 @@ QByteArray WaveFile(const std::vector<double>& samples, double peak) {
     for (double v : samples)
         top = std::max(top, std::abs(v));
     const double scale = peak * 32767 / top;
-    QByteArray out;
-    auto u32 = [&](uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            out.append(char((v >> (8 * i)) & 0xFF));
-    };
-    auto u16 = [&](uint16_t v) {
-        out.append(char(v & 0xFF));
-        out.append(char(v >> 8));
-    };
-    const uint32_t data = uint32_t(samples.size() * 2);
-    out.append("RIFF");
-    u32(36 + data);
-    out.append("WAVE");
-    out.append("fmt ");
-    u32(16);
-    u16(1);  // PCM
-    u16(1);  // mono
-    u32(SoundRate);
-    u32(SoundRate * 2);
-    u16(2);
-    u16(16);
-    out.append("data");
-    u32(data);
+    std::vector<int16_t> pcm;
+    pcm.reserve(samples.size());
     for (double v : samples)
-        u16(uint16_t(int16_t(std::lround(std::clamp(v * scale, -32767.0, 32767.0)))));
-    return out;
+        pcm.push_back(int16_t(std::lround(std::clamp(v * scale, -32767.0, 32767.0))));
+    return tesseron::WaveFile(pcm, SoundRate);
 }
 
 QByteArray ShootSound() {
