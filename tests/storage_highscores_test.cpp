@@ -1,5 +1,6 @@
 // The high-score table and its file of 108-byte records.
 #include "storage/HighScores.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,15 +29,8 @@ protected:
     HighTable table;
     const QStringList defaults = HighTable().High;
 
-    void Put(const QByteArray& bytes) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray Get() {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    void Put(const QByteArray& bytes) { tesseron::test::PutBytes(path, bytes); }
+    QByteArray Get() { return tesseron::test::GetBytes(path); }
     // Header and n entries named E1, E2, ... scoring 100 + i.
     static QByteArray Entries(int n) {
         QByteArray out = Record("Header", -1);

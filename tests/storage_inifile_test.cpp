@@ -1,6 +1,7 @@
 // The settings store and the settings kept in it, through real files.
 #include "storage/IniFile.h"
 #include "storage/Settings.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,16 +23,8 @@ protected:
     QString path = dir.filePath("tesseron/kelm.ini");
     QString base = dir.path() + "/";
 
-    void Put(const QByteArray& bytes) {
-        QDir().mkpath(dir.filePath("tesseron"));
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray Get() {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    void Put(const QByteArray& bytes) { tesseron::test::PutBytes(path, bytes); }
+    QByteArray Get() { return tesseron::test::GetBytes(path); }
     Settings Read(const QByteArray& bytes) {
         IniFile ini;
         ini.Parse(bytes);

@@ -1,5 +1,6 @@
 // Saved-game slots: naming, the 600-byte record, loading once, hostile files.
 #include "storage/SavedGames.h"
+#include "support/FileBytes.h"
 
 #include "game/Game.h"
 #include "support/BoardPicture.h"
@@ -48,15 +49,8 @@ protected:
         st.SetCount = 3;
         return st;
     }
-    void Put(const QByteArray& bytes) {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray Get() {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    void Put(const QByteArray& bytes) { tesseron::test::PutBytes(path, bytes); }
+    QByteArray Get() { return tesseron::test::GetBytes(path); }
     static QByteArray Spent() {
         QByteArray r(600, '\0');
         r[0] = 11;
