@@ -77,6 +77,12 @@ void SkinnedWindow::showEvent(QShowEvent* event) {
     Repaint();
 }
 
+// A hidden window is redrawn whole when shown again; until then it needs no pixels.
+void SkinnedWindow::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    surface.Release();
+}
+
 void SkinnedWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (IsRestore(event, windowState())) Repaint();

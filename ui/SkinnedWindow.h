@@ -1,7 +1,8 @@
 // The base of the full-screen windows drawn from the skin (hall of fame, options,
-// help): its own surface, the tiled background, the close icon with its hover
-// state, modal showing on the game's screen, and a full redraw whenever the
-// window becomes visible. The game window uses the same repaint rule.
+// help): its own surface, whose pixels are held only while the window is shown,
+// the tiled background, the close icon with its hover state, modal showing on the
+// game's screen, and a full redraw whenever the window becomes visible. The game
+// window uses the same repaint rule.
 #pragma once
 
 #include "ui/Skin.h"
@@ -52,6 +53,7 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };

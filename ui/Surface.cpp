@@ -23,14 +23,22 @@ inline void CopyRow(QRgb* dst, const uchar* srcLine, QImage::Format format, int 
 void Surface::Resize(int width, int height) {
     if (width < 0) width = 0;
     if (height < 0) height = 0;
-    image_ = QImage(width, height, QImage::Format_RGB32);
-    image_.fill(qRgb(0, 0, 0));
-    dirty_ = QRegion(image_.rect());
+    size_ = QSize(width, height);
+    image_ = QImage();
+    dirty_ = QRegion(QRect(QPoint(0, 0), size_));
+}
+
+QImage& Surface::Pixels() const {
+    if (image_.isNull() && !size_.isEmpty()) {
+        image_ = QImage(size_, QImage::Format_RGB32);
+        image_.fill(qRgb(0, 0, 0));
+    }
+    return image_;
 }
 
 void Surface::Copy(const QImage& src, const QRect& from, const QRect& to) {
     if (log_) log_->push_back(to);
-    if (src.isNull() || from.isEmpty() || to.isEmpty() || image_.isNull()) return;
+    if (src.isNull() || from.isEmpty() || to.isEmpty() || Pixels().isNull()) return;
 
     // Sources in other formats are converted piecewise; skin images are RGB32 already.
     if (src.format() != QImage::Format_RGB32 && src.format() != QImage::Format_ARGB32) {
@@ -91,8 +99,13 @@ void Surface::Draw(const QImage& src, const QPoint& at) {
 
 void Surface::Fill(const QRect& rect, QRgb colour) {
     if (log_) log_->push_back(rect);
-    const QRect d = rect.intersected(image_.rect());
+    const QRect d = rect.intersected(QRect(QPoint(0, 0), size_));
     if (d.isEmpty()) return;
+    if (image_.isNull() && qRed(colour) == 0 && qGreen(colour) == 0 && qBlue(colour) == 0) {
+        Touched(d);  // pixels not made yet are black already
+        return;
+    }
+    if (Pixels().isNull()) return;
     const QRgb value = colour | 0xff000000u;
     for (int y = d.top(); y <= d.bottom(); ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(y)) + d.left();

@@ -13,11 +13,14 @@ namespace tesseron {
 
 class Surface {
 public:
-    // A new black surface of this size, marked for update as a whole.
+    // A new black surface of this size, marked for update as a whole. Its pixels
+    // are only allocated when first drawn or read.
     void Resize(int width, int height);
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
-    const QImage& image() const { return image_; }
+    int width() const { return size_.width(); }
+    int height() const { return size_.height(); }
+    const QImage& image() const { return Pixels(); }
+    // Gives the pixels back, keeping the size; the next use finds the surface black.
+    void Release() { image_ = QImage(); }
 
     // Copies rectangle `from` of `src` to rectangle `to`, scaling when the sizes
     // differ. Not transparent: the destination takes the source's pixels. A part
@@ -37,8 +40,10 @@ public:
 
 private:
     void Touched(const QRect& rect);
+    QImage& Pixels() const;
 
-    QImage image_;
+    QSize size_;
+    mutable QImage image_;
     QRegion dirty_;
     std::vector<QRect>* log_ = nullptr;
 };
