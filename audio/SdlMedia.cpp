@@ -1,30 +1,29 @@
 #include "audio/SdlMedia.h"
 
+#include "audio/EffectMixer.h"
+#include "audio/MixerLibrary.h"
+#include "audio/SoundFile.h"
 #include "audio/WaveFile.h"
 
-#include <QByteArray>
-#include <QFile>
 #include <QFileInfo>
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 #include <SDL.h>
-#include <SDL_mixer.h>
 #include <atomic>
 #include <cmath>
-#include <cstdint>
+#include <cstdio>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+#include <optional>
 #include <vector>
 
 namespace tesseron {
 
 namespace {
 
-constexpr qint64 MaxFileSize = qint64(64) << 20;
-constexpr int Rate = 44100;
 constexpr int ChunkFrames = 1024;  // about 23 ms of latency
-constexpr int AlertChannel = 0;    // players get the channels after it
 
 const char* const DefaultSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
 const char* const FallbackSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
@@ -49,8 +48,8 @@ public:
     }
 };
 
-// Slot 0 is the music stream, slot c + 1 mixer channel c. The hooks read only the
-// atomics; the notices themselves are touched on the user-interface thread alone.
+// Slot 0 is the tune, slot c + 1 effect channel c. The hooks read only the atomics;
+// the notices themselves are touched on the user-interface thread alone.
 constexpr int MaxChannels = 32;
 std::atomic<quint64> hookGeneration[MaxChannels + 1];
 std::atomic<QObject*> dispatcher{nullptr};
@@ -81,82 +80,21 @@ void Post(int slot) {
         Qt::QueuedConnection);
 }
 
-// The hooks run on the audio thread: they post and call nothing of the mixer.
-void ChannelFinished(int channel) {
+// The hooks may run on the audio thread: they post and call nothing of SDL.
+void EffectEnded(int channel) {
     if (channel >= 0 && channel < MaxChannels)
         Post(channel + 1);
 }
-void MusicFinished() { Post(0); }
+void SDLCALL MusicFinished() { Post(0); }
 
-// Loading leaves large freed buffers in the heap; hand them back so that idle
-// effects cost little more than their samples.
+QString SdlError() { return QString::fromUtf8(SDL_GetError()); }
+
+// Decoding a sound and loading a soundfont leave large freed buffers in the heap;
+// hand them back, so that what stays is little more than the samples.
 void GiveBackFreedMemory() {
 #ifdef __GLIBC__
     malloc_trim(0);
 #endif
-}
-
-QString SdlError() { return QString::fromUtf8(SDL_GetError()); }
-
-// The file's bytes, refusing anything but a regular file of sane size so that a
-// FIFO or a device never blocks the game.
-bool ReadMediaFile(const QString& file, QByteArray& bytes, QString& error) {
-    const QFileInfo info(file);
-    if (file.isEmpty()) {
-        error = "no file name given";
-        return false;
-    }
-    if (!info.exists()) {
-        error = file + ": no such file";
-        return false;
-    }
-    if (!info.isFile()) {
-        error = file + ": not a regular file";
-        return false;
-    }
-    if (info.size() > MaxFileSize) {
-        error = file + ": larger than 64 MiB";
-        return false;
-    }
-    QFile f(info.absoluteFilePath());
-    if (!f.open(QIODevice::ReadOnly)) {
-        error = file + ": " + f.errorString();
-        return false;
-    }
-    bytes = f.read(MaxFileSize + 1);
-    if (bytes.size() > MaxFileSize) {
-        error = file + ": larger than 64 MiB";
-        return false;
-    }
-    if (bytes.isEmpty()) {
-        error = file + ": empty file";
-        return false;
-    }
-    return true;
-}
-
-// A RIFF chunk may claim up to 4 GiB whatever the file holds, and the decoder
-// reserves what is claimed before reading: cut every claim to the bytes present.
-void ClampRiffChunks(QByteArray& bytes) {
-    auto get = [&](qsizetype at) {
-        const auto* p = reinterpret_cast<const uchar*>(bytes.constData() + at);
-        return quint64(p[0]) | quint64(p[1]) << 8 | quint64(p[2]) << 16 | quint64(p[3]) << 24;
-    };
-    auto put = [&](qsizetype at, quint64 v) {
-        for (int i = 0; i < 4; ++i) bytes[at + i] = char((v >> (8 * i)) & 0xFF);
-    };
-    const qsizetype n = bytes.size();
-    if (n < 12 || !bytes.startsWith("RIFF")) return;
-    if (get(4) > quint64(n - 8)) put(4, quint64(n - 8));
-    for (qsizetype at = 12; at + 8 <= n;) {
-        const quint64 size = get(at + 4);
-        const quint64 room = quint64(n - at - 8);
-        if (size > room) {
-            put(at + 4, room);
-            return;
-        }
-        at += 8 + qsizetype(size) + qsizetype(size & 1);  // chunks are padded to even lengths
-    }
 }
 
 // Two short soft-edged tones, high then lower: an alert that is ours.
@@ -175,7 +113,11 @@ QByteArray AlertWave() {
     return WaveFile(s, rate);
 }
 
-// The one audio device of the process, shared by the backend and its players.
+// The sound output of the process, shared by the backend and its players. The
+// effects are mixed by our own mixer, on a device of our own; while a tune is
+// held, SDL2_mixer owns the device and our effects are added to its mix. Nothing
+// is open until something sounds, and the output closes again after a silence,
+// so an idle game has no audio thread waking it.
 class Device {
 public:
     static std::shared_ptr<Device> Acquire() {
@@ -189,147 +131,205 @@ public:
     }
 
     ~Device() {
-        if (state_ != State::Open)
-            return;
-        Mix_HookMusicFinished(nullptr);
-        Mix_ChannelFinished(nullptr);
-        Mix_HaltChannel(-1);
-        Mix_HaltMusic();
-        if (alert_)
-            Mix_FreeChunk(alert_);
-        Mix_CloseAudio();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        CloseOutput();
+        if (sdlUp_)
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
         dispatcher.store(nullptr);
         delete dispatcher_;
     }
 
-    bool Ensure(QString& error) {
-        if (state_ == State::Open)
-            return true;
-        if (state_ == State::Closed) {
-            // The soundfont is only named here; FluidSynth reads it when a tune is loaded.
-            Mix_SetSoundFonts(SoundFonts().toLocal8Bit().constData());
-            if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    EffectMixer effects{&EffectEnded};
+
+    void SetIdleClose(int ms) { idle_->setInterval(ms); }
+
+    // SDL's audio is up; the first failure is kept and given again.
+    bool Ready(QString& error) {
+        if (!sdlUp_ && error_.isEmpty()) {
+            if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)
+                sdlUp_ = true;
+            else
                 error_ = "audio device: " + SdlError();
-            } else if (Mix_OpenAudio(Rate, AUDIO_S16SYS, 2, ChunkFrames) != 0) {
-                error_ = "audio device: " + SdlError();
-                SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            } else {
-                state_ = State::Open;
-                Mix_AllocateChannels(MaxChannels);
-                dispatcher_ = new QObject;
-                dispatcher.store(dispatcher_);
-                Mix_ChannelFinished(&ChannelFinished);
-                Mix_HookMusicFinished(&MusicFinished);
-                return true;
-            }
-            state_ = State::Failed;
         }
         error = error_;
-        return false;
+        return sdlUp_;
     }
 
-    // A mixer channel of its own, or -1 when all are taken.
-    int NewChannel() { return nextChannel_ < MaxChannels ? nextChannel_++ : -1; }
-
-    void Alert() {
-        QString ignored;
-        if (!Ensure(ignored))
-            return;
-        if (!alert_) {
-            const QByteArray wave = AlertWave();
-            alert_ = Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.constData(), int(wave.size())), 1);
+    // An effect or the alert starts: an output must be running.
+    void Sounding() {
+        if (output_ == Output::None) {
+            QString error;
+            if (!OpenOwn(error)) {
+                Report(error);
+                return;
+            }
         }
-        if (alert_)
-            Mix_PlayChannel(AlertChannel, alert_, 0);
+        idle_->start();
+    }
+
+    // The tune needs the mixer's output; nullptr with `error` set when it cannot
+    // be had. Each successful call is matched by a ReleaseMusic.
+    const MixerLibrary* HoldMusic(QString& error) {
+        if (output_ != Output::Mixer) {
+            const MixerLibrary* m = MixerLibrary::Get(error);
+            if (!m)
+                return nullptr;
+            CloseOutput();  // the effects keep their places and go on in the new mix
+            // The soundfont is only named here; FluidSynth reads it when a tune is loaded.
+            m->SetSoundFonts(SoundFonts().toLocal8Bit().constData());
+            if (m->OpenAudioDevice(MixRate, AUDIO_S16SYS, 2, ChunkFrames, nullptr, 0) != 0) {
+                error = "audio device: " + SdlError();
+                return nullptr;
+            }
+            m->AllocateChannels(0);
+            m->SetPostMix(&PostMix, this);
+            m->HookMusicFinished(&MusicFinished);
+            mixer_ = m;
+            output_ = Output::Mixer;
+        }
+        ++tunes_;
+        return mixer_;
+    }
+    void ReleaseMusic() {
+        if (tunes_ > 0 && --tunes_ == 0)
+            idle_->start();
     }
 
 private:
-    enum class State { Closed, Open, Failed };
-    Device() = default;
-    State state_ = State::Closed;
+    enum class Output { None, Own, Mixer };
+
+    Device() : dispatcher_(new QObject), idle_(new QTimer(dispatcher_)) {
+        dispatcher.store(dispatcher_);
+        idle_->setSingleShot(true);
+        idle_->setInterval(DefaultIdleCloseMs);
+        QObject::connect(idle_, &QTimer::timeout, [this] { Idle(); });
+    }
+
+    bool OpenOwn(QString& error) {
+        if (!Ready(error))
+            return false;
+        SDL_AudioSpec want{}, have{};
+        want.freq = MixRate;
+        want.format = AUDIO_S16SYS;
+        want.channels = 2;
+        want.samples = ChunkFrames;
+        want.callback = &Fill;
+        want.userdata = this;
+        own_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+        if (!own_) {
+            error = "audio device: " + SdlError();
+            return false;
+        }
+        output_ = Output::Own;
+        SDL_PauseAudioDevice(own_, 0);
+        return true;
+    }
+
+    void CloseOutput() {
+        idle_->stop();
+        if (output_ == Output::Own) {
+            SDL_CloseAudioDevice(own_);
+            own_ = 0;
+        } else if (output_ == Output::Mixer) {
+            mixer_->HookMusicFinished(nullptr);
+            mixer_->SetPostMix(nullptr, nullptr);
+            mixer_->CloseAudio();
+        }
+        output_ = Output::None;
+    }
+
+    void Idle() {
+        if (tunes_ > 0 || effects.AnySounding())
+            idle_->start();
+        else
+            CloseOutput();
+    }
+
+    // Once per run: a device that refuses now may work later, but one line is enough.
+    void Report(const QString& error) {
+        if (reported_)
+            return;
+        reported_ = true;
+        std::fprintf(stderr, "tesseron: sound off: %s\n", qUtf8Printable(error));
+    }
+
+    static void SDLCALL Fill(void* self, Uint8* stream, int bytes) {
+        SDL_memset(stream, 0, size_t(bytes));
+        static_cast<Device*>(self)->effects.MixInto(reinterpret_cast<int16_t*>(stream), bytes / 4);
+    }
+    static void SDLCALL PostMix(void* self, Uint8* stream, int bytes) {
+        static_cast<Device*>(self)->effects.MixInto(reinterpret_cast<int16_t*>(stream), bytes / 4);
+    }
+
+    QObject* dispatcher_;  // receives the hooks' notices on our thread
+    QTimer* idle_;
+    Output output_ = Output::None;
+    SDL_AudioDeviceID own_ = 0;
+    const MixerLibrary* mixer_ = nullptr;
+    int tunes_ = 0;  // tunes loaded: the mixer's output stays while there is one
+    bool sdlUp_ = false;
+    bool reported_ = false;
     QString error_;
-    int nextChannel_ = AlertChannel + 1;
-    Mix_Chunk* alert_ = nullptr;
-    QObject* dispatcher_ = nullptr;  // receives the hooks' notices on our thread
 };
 
+// A channel of the effects' mixer.
 class WavePlayer : public MediaPlayer {
 public:
-    explicit WavePlayer(std::shared_ptr<Device> d) : device_(std::move(d)), channel_(device_->NewChannel()) {}
+    explicit WavePlayer(std::shared_ptr<Device> d) : device_(std::move(d)) {}
     ~WavePlayer() override { Close(); }
 
     bool Open(DeviceKind, const QString& file, QString& error) override {
         Close();
         QByteArray bytes;
-        if (!device_->Ensure(error) || !ReadMediaFile(file, bytes, error))
+        if (!device_->Ready(error) || !ReadMediaFile(file, bytes, error))
             return false;
-        if (channel_ < 0) {
+        DecodedSound sound;
+        if (!DecodeWave(std::move(bytes), sound, error)) {
+            error = file + ": " + error;
+            return false;
+        }
+        if (channel_ < 0)
+            channel_ = device_->effects.AddChannel();
+        if (channel_ >= MaxChannels) {
             error = file + ": no free mixer channel";
             return false;
         }
-        ClampRiffChunks(bytes);
-        // Closed here: the mixer leaks the stream on some refusals when asked to close it.
-        SDL_RWops* stream = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
-        Mix_Chunk* loaded = stream ? Mix_LoadWAV_RW(stream, 0) : nullptr;
-        if (stream) SDL_RWclose(stream);
-        if (!loaded) {
-            error = file + ": " + SdlError();
-            return false;
-        }
-        // The mixer keeps its whole conversion buffer, several times the sound; keep
-        // just the converted samples.
-        pcm_.assign(loaded->abuf, loaded->abuf + loaded->alen);
-        Mix_FreeChunk(loaded);
-        bytes.clear();
+        device_->effects.Load(channel_, std::move(sound.samples), sound.channels);
         GiveBackFreedMemory();
-        chunk_ = Mix_QuickLoad_RAW(pcm_.data(), Uint32(pcm_.size()));
-        if (!chunk_) {
-            error = file + ": " + SdlError();
-            pcm_ = {};
-            return false;
-        }
         return true;
     }
     void Close() override {
-        if (!chunk_)
+        if (!IsOpen())
             return;
-        Mix_HaltChannel(channel_);
+        device_->effects.Unload(channel_);
         Unlisten(channel_ + 1, &notice_);
-        Mix_FreeChunk(chunk_);  // leaves pcm_ to us
-        chunk_ = nullptr;
-        pcm_ = {};
     }
-    bool IsOpen() const override { return chunk_ != nullptr; }
+    bool IsOpen() const override { return channel_ >= 0 && channel_ < MaxChannels && device_->effects.Loaded(channel_); }
 
     void Play(std::function<void()> done) override {
-        if (!chunk_)
+        if (!IsOpen())
             return;
         notice_.Arm(std::move(done));
         Listen(channel_ + 1, &notice_);
-        if (!Mix_Playing(channel_))
-            Mix_PlayChannel(channel_, chunk_, 0);  // idle, rewound or at its end: from the start
-        else if (Mix_Paused(channel_))
-            Mix_Resume(channel_);
+        device_->effects.Play(channel_);
+        device_->Sounding();
     }
     void Stop() override {
-        if (chunk_ && Mix_Playing(channel_))
-            Mix_Pause(channel_);
+        if (IsOpen())
+            device_->effects.Stop(channel_);
     }
     void SeekToStart() override {
-        if (chunk_)
-            Mix_HaltChannel(channel_);
+        if (IsOpen())
+            device_->effects.Rewind(channel_);
     }
-    bool Stopped() const override { return chunk_ && (!Mix_Playing(channel_) || Mix_Paused(channel_)); }
+    bool Stopped() const override { return IsOpen() && !device_->effects.Sounding(channel_); }
 
 private:
     std::shared_ptr<Device> device_;
-    const int channel_;
-    Mix_Chunk* chunk_ = nullptr;
-    std::vector<Uint8> pcm_;  // the samples chunk_ plays, in the device's format
+    int channel_ = -1;  // taken at the first open and kept
     Notice notice_;
 };
 
+// The mixer's one music stream, MIDI through FluidSynth.
 class MidiPlayer : public MediaPlayer {
 public:
     explicit MidiPlayer(std::shared_ptr<Device> d) : device_(std::move(d)) {}
@@ -337,7 +337,7 @@ public:
 
     bool Open(DeviceKind, const QString& file, QString& error) override {
         Close();
-        if (!device_->Ensure(error) || !ReadMediaFile(file, bytes_, error))
+        if (!device_->Ready(error) || !ReadMediaFile(file, bytes_, error))
             return false;
         // Without a bank FluidSynth would complain on its own and the mixer would try
         // other synthesisers; one clear line is better.
@@ -350,12 +350,19 @@ public:
             bytes_.clear();
             return false;
         }
-        music_ = Mix_LoadMUSType_RW(SDL_RWFromConstMem(bytes_.constData(), int(bytes_.size())), MUS_MID, 1);
-        if (!music_) {
-            error = file + ": " + SdlError();
+        mixer_ = device_->HoldMusic(error);
+        if (!mixer_) {
             bytes_.clear();
             return false;
         }
+        music_ = mixer_->LoadMUSType_RW(SDL_RWFromConstMem(bytes_.constData(), int(bytes_.size())), MUS_MID, 1);
+        if (!music_) {
+            error = file + ": " + SdlError();
+            bytes_.clear();
+            device_->ReleaseMusic();
+            return false;
+        }
+        GiveBackFreedMemory();
         return true;
     }
     void Close() override {
@@ -363,11 +370,12 @@ public:
             return;
         Unlisten(0, &notice_);
         if (mine_)
-            Mix_HaltMusic();
-        Mix_FreeMusic(music_);
+            mixer_->HaltMusic();
+        mixer_->FreeMusic(music_);
         music_ = nullptr;
         mine_ = false;
         bytes_.clear();  // the mixer read from it until now
+        device_->ReleaseMusic();
     }
     bool IsOpen() const override { return music_ != nullptr; }
 
@@ -376,29 +384,30 @@ public:
             return;
         notice_.Arm(std::move(done));
         Listen(0, &notice_);
-        if (!mine_ || !Mix_PlayingMusic()) {
-            mine_ = Mix_PlayMusic(music_, 0) == 0;
-            Mix_ResumeMusic();
-        } else if (Mix_PausedMusic()) {
-            Mix_ResumeMusic();
+        if (!mine_ || !mixer_->PlayingMusic()) {
+            mine_ = mixer_->PlayMusic(music_, 0) == 0;
+            mixer_->ResumeMusic();
+        } else if (mixer_->PausedMusic()) {
+            mixer_->ResumeMusic();
         }
     }
     void Stop() override {
-        if (music_ && mine_ && Mix_PlayingMusic())
-            Mix_PauseMusic();
+        if (music_ && mine_ && mixer_->PlayingMusic())
+            mixer_->PauseMusic();
     }
     void SeekToStart() override {
         if (music_ && mine_) {
-            Mix_HaltMusic();
+            mixer_->HaltMusic();
             mine_ = false;
         }
     }
     bool Stopped() const override {
-        return music_ && (!mine_ || !Mix_PlayingMusic() || Mix_PausedMusic());
+        return music_ && (!mine_ || !mixer_->PlayingMusic() || mixer_->PausedMusic());
     }
 
 private:
     std::shared_ptr<Device> device_;
+    const MixerLibrary* mixer_ = nullptr;
     QByteArray bytes_;
     Mix_Music* music_ = nullptr;
     bool mine_ = false;  // the mixer's music stream was started by this player
@@ -407,11 +416,31 @@ private:
 
 class SdlBackend : public MediaBackend {
 public:
+    explicit SdlBackend(int idleCloseMs) { device_->SetIdleClose(idleCloseMs); }
+    ~SdlBackend() override {
+        if (alert_)
+            device_->effects.Unload(*alert_);
+    }
     std::unique_ptr<MediaPlayer> CreatePlayer() override { return std::make_unique<Player>(device_); }
-    void Alert() override { device_->Alert(); }
+
+    void Alert() override {
+        QString ignored;
+        if (!device_->Ready(ignored))
+            return;
+        if (!alert_) {
+            DecodedSound tone;
+            if (!DecodeWave(AlertWave(), tone, ignored))
+                return;
+            alert_ = device_->effects.AddChannel();
+            device_->effects.Load(*alert_, std::move(tone.samples), tone.channels);
+        }
+        device_->effects.Rewind(*alert_);
+        device_->effects.Play(*alert_);
+        device_->Sounding();
+    }
 
 private:
-    // Picks the channel or the music stream at Open, by device kind.
+    // Picks the effects' mixer or the music stream at Open, by device kind.
     class Player : public MediaPlayer {
     public:
         explicit Player(std::shared_ptr<Device> d) : wave_(d), midi_(d) {}
@@ -434,6 +463,7 @@ private:
     };
 
     std::shared_ptr<Device> device_ = Device::Acquire();
+    std::optional<int> alert_;  // the alert's own channel, made at the first alert
 };
 
 }  // namespace
@@ -445,6 +475,6 @@ QString SoundFonts() {
     return QFileInfo::exists(DefaultSoundFont) ? QString(DefaultSoundFont) : QString(FallbackSoundFont);
 }
 
-std::unique_ptr<MediaBackend> CreateSdlBackend() { return std::make_unique<SdlBackend>(); }
+std::unique_ptr<MediaBackend> CreateSdlBackend(int idleCloseMs) { return std::make_unique<SdlBackend>(idleCloseMs); }
 
 }  // namespace tesseron

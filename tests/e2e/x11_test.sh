@@ -155,12 +155,13 @@ crop scored $((L + 490)) $((T + 30)) 100 40 score-after
 empty_cell scored 5 5 || fail "the group did not explode"
 step "loaded the prepared game; the group of three exploded and scored"
 
-# --- Sound: a new game plays the click; the disk driver records the mix.
-sleep 0.3
-size=$(stat -c %s "$SDL_DISKAUDIOFILE")
+# --- Sound: a new game plays the click; the disk driver records the mix. The
+# output may have closed in a silence and started a new file, so look at the
+# last second written, which began after the explosion had ended.
+sleep 1.3
 click $((L + 45)) $((T + 45))
-sleep 1
-loud=$(tail -c +$((size + 1)) "$SDL_DISKAUDIOFILE" | od -An -v -td2 -w2 | awk '$1 > 300 || $1 < -300 { n++ } END { print n + 0 }')
+sleep 0.8
+loud=$(tail -c $((44100 * 4)) "$SDL_DISKAUDIOFILE" | od -An -v -td2 -w2 | awk '$1 > 300 || $1 < -300 { n++ } END { print n + 0 }')
 [ "$loud" -gt 100 ] || fail "no sound after the new game icon ($loud loud samples)"
 step "new game: $loud loud samples in the audio output"
 

@@ -1,0 +1,65 @@
+// The effects' own mixer: a channel per sound, each of which plays, stops where it
+// stands and goes on from there, or rewinds. It adds its channels into a stream of
+// signed 16-bit stereo frames at one rate, whoever owns the output, and knows
+// nothing of devices. MixInto runs on the audio thread, the rest on any other.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <vector>
+
+namespace tesseron {
+
+class EffectMixer {
+public:
+    // Called once for each play that ends: at the end of its sound, or cut off by
+    // Rewind or Unload. It runs on the thread that ended the play (the audio thread
+    // for an end of sound), with the mixer unlocked.
+    using EndHook = std::function<void(int channel)>;
+
+    explicit EffectMixer(EndHook ended = {}) : ended_(std::move(ended)) {}
+
+    // A new, empty channel; its number counts from 0.
+    int AddChannel();
+    // Replaces the channel's sound: frames of `channels` (1 or 2) interleaved samples
+    // at the stream's rate. A play going on is cut off.
+    void Load(int channel, std::vector<int16_t> samples, int channels);
+    void Unload(int channel);
+
+    // Goes on from a stop; an idle, rewound or ended channel starts from the beginning.
+    void Play(int channel);
+    // Stops, keeping the place.
+    void Stop(int channel);
+    // Back to the beginning, not playing.
+    void Rewind(int channel);
+
+    bool Loaded(int channel) const;
+    // Sounding: started and not stopped.
+    bool Sounding(int channel) const;
+    // Between a play and its end, stopped or not.
+    bool Started(int channel) const;
+    bool AnySounding() const;
+
+    // Adds the sounding channels into `frames` stereo frames, clipping at full scale.
+    void MixInto(int16_t* stereo, int frames);
+
+private:
+    enum class State { Idle, Sounding, Stopped };
+    struct Channel {
+        std::vector<int16_t> samples;
+        int channels = 1;
+        size_t frame = 0;  // next frame to play
+        State state = State::Idle;
+        size_t Frames() const { return samples.size() / size_t(channels); }
+    };
+    // Ends the play of `c` if one is going on; says whether there was one.
+    static bool End(Channel& c);
+    void Ended(const std::vector<int>& channels) const;
+
+    mutable std::mutex lock_;
+    std::vector<Channel> channels_;
+    EndHook ended_;
+};
+
+}  // namespace tesseron

@@ -1,0 +1,93 @@
+// The effects' mixer on its own: places kept, ends reported once, mono on both
+// sides and clipping at full scale.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "audio/EffectMixer.h"
+
+using namespace tesseron;
+
+namespace {
+
+struct MixerTest : ::testing::Test {
+    std::vector<int> ended;
+    EffectMixer mixer{[this](int c) { ended.push_back(c); }};
+
+    // Mixes `frames` frames into silence and returns them.
+    std::vector<int16_t> Run(int frames) {
+        std::vector<int16_t> out(size_t(frames) * 2, 0);
+        mixer.MixInto(out.data(), frames);
+        return out;
+    }
+    // A mono ramp 1, 2, 3, ... so that every frame tells its place.
+    static std::vector<int16_t> Ramp(int frames) {
+        std::vector<int16_t> s(static_cast<size_t>(frames));
+        for (int i = 0; i < frames; ++i) s[size_t(i)] = int16_t(i + 1);
+        return s;
+    }
+};
+
+TEST_F(MixerTest, StopKeepsThePlaceAndAnEndedSoundStartsAgain) {
+    const int c = mixer.AddChannel();
+    mixer.Load(c, Ramp(10), 1);
+    mixer.Play(c);
+    Run(4);
+    mixer.Stop(c);
+    EXPECT_FALSE(mixer.Sounding(c));
+    EXPECT_TRUE(mixer.Started(c));
+    EXPECT_EQ(Run(3), std::vector<int16_t>(6, 0));  // stopped: nothing
+
+    mixer.Play(c);
+    std::vector<int16_t> out = Run(8);
+    EXPECT_EQ(out[0], 5);  // on from the stop, on both sides
+    EXPECT_EQ(out[1], 5);
+    EXPECT_EQ(out[11], 10);
+    EXPECT_EQ(out[12], 0);  // the end, then silence
+    EXPECT_EQ(ended, std::vector<int>{c});
+    EXPECT_FALSE(mixer.Started(c));
+
+    mixer.Play(c);
+    EXPECT_EQ(Run(1)[0], 1);  // from the beginning
+}
+
+TEST_F(MixerTest, RewindAndUnloadEndAPlayOnceAndOnlyAPlay) {
+    const int a = mixer.AddChannel(), b = mixer.AddChannel();
+    mixer.Load(a, Ramp(100), 1);
+    mixer.Load(b, Ramp(100), 1);
+    mixer.Rewind(a);  // never played: no end
+    EXPECT_TRUE(ended.empty());
+
+    mixer.Play(a);
+    mixer.Play(b);
+    Run(10);
+    mixer.Stop(a);
+    mixer.Rewind(a);  // a stopped play ends too
+    mixer.Rewind(a);
+    mixer.Unload(b);
+    EXPECT_EQ(ended, (std::vector<int>{a, b}));
+    EXPECT_FALSE(mixer.Loaded(b));
+    mixer.Play(b);  // nothing to play
+    EXPECT_FALSE(mixer.AnySounding());
+
+    mixer.Play(a);
+    EXPECT_EQ(Run(1)[0], 1);
+}
+
+TEST_F(MixerTest, StereoKeepsItsSidesAndLoudSoundsClip) {
+    const int a = mixer.AddChannel(), b = mixer.AddChannel();
+    mixer.Load(a, {30000, -30000, 100, 200, 7}, 2);  // the odd sample is no frame
+    mixer.Load(b, {30000, 30000}, 1);
+    mixer.Play(a);
+    mixer.Play(b);
+    const std::vector<int16_t> out = Run(3);
+    EXPECT_EQ(out, (std::vector<int16_t>{32767, 0, 30100, 30200, 0, 0}));
+
+    std::vector<int16_t> quiet(4, -30000);
+    mixer.Load(a, {-30000}, 1);  // one frame
+    mixer.Play(a);
+    mixer.MixInto(quiet.data(), 2);  // added to what is there already
+    EXPECT_EQ(quiet, (std::vector<int16_t>{-32768, -32768, -30000, -30000}));
+}
+
+}  // namespace
