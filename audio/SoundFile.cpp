@@ -35,7 +35,8 @@ bool ReadMediaFile(const QString& file, QByteArray& bytes, QString& error) {
         error = file + ": " + f.errorString();
         return false;
     }
-    bytes = f.read(MaxFileSize + 1);
+    // Asking for the cap itself would reserve all of it first.
+    bytes = f.read(qMin(info.size(), MaxFileSize) + 1);
     if (bytes.size() > MaxFileSize) {
         error = file + ": larger than 64 MiB";
         return false;

@@ -81,6 +81,7 @@ QString TSplash::TitlePicturePath() {
 
 void TSplash::TiTimer() {
     hide();
+    Image1->clear();  // never shown again
     if (ShowMain) ShowMain();
     Ti.stop();
 }
