@@ -1,6 +1,7 @@
 #include "audio/EffectMixer.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tesseron {
 
@@ -13,8 +14,24 @@ int EffectMixer::AddChannel() {
 bool EffectMixer::End(Channel& c) {
     const bool started = c.state != State::Idle;
     c.state = State::Idle;
-    c.frame = 0;
+    c.place = 0;
     return started;
+}
+
+int EffectMixer::Channel::Sample(int side) const {
+    const size_t frames = Frames();
+    const size_t at = size_t(place >> 32);
+    auto get = [&](size_t f) {
+        f = std::min(f, frames - 1);
+        return double(samples[f * size_t(channels) + size_t(side % channels)]);
+    };
+    const double t = double(place & 0xFFFFFFFFu) / 4294967296.0;
+    if (t == 0)
+        return int(get(at));
+    // Catmull-Rom through the two frames either side.
+    const double p0 = at > 0 ? get(at - 1) : get(at), p1 = get(at), p2 = get(at + 1), p3 = get(at + 2);
+    const double v = p1 + 0.5 * t * (p2 - p0 + t * (2 * p0 - 5 * p1 + 4 * p2 - p3 + t * (3 * (p1 - p2) + p3 - p0)));
+    return int(std::lround(std::clamp(v, -32768.0, 32767.0)));
 }
 
 void EffectMixer::Ended(const std::vector<int>& channels) const {
@@ -22,13 +39,14 @@ void EffectMixer::Ended(const std::vector<int>& channels) const {
         for (int c : channels) ended_(c);
 }
 
-void EffectMixer::Load(int channel, std::vector<int16_t> samples, int channels) {
+void EffectMixer::Load(int channel, std::vector<int16_t> samples, int channels, int rate) {
     bool cut = false;
     {
         std::lock_guard hold(lock_);
         Channel& c = channels_.at(size_t(channel));
         cut = End(c);
         c.channels = channels == 2 ? 2 : 1;
+        c.step = std::max<uint64_t>(1, (uint64_t(std::max(rate, 1)) << 32) / uint64_t(std::max(rate_, 1)));
         c.samples = std::move(samples);
         c.samples.resize(c.Frames() * size_t(c.channels));  // whole frames only
     }
@@ -53,7 +71,7 @@ void EffectMixer::Play(int channel) {
     if (c.samples.empty())
         return;
     if (c.state == State::Idle)
-        c.frame = 0;
+        c.place = 0;
     c.state = State::Sounding;
 }
 
@@ -101,17 +119,13 @@ void EffectMixer::MixInto(int16_t* stereo, int frames) {
             Channel& c = channels_[n];
             if (c.state != State::Sounding)
                 continue;
-            const size_t count = std::min(size_t(frames), c.Frames() - c.frame);
-            const int16_t* in = c.samples.data() + c.frame * size_t(c.channels);
-            for (size_t f = 0; f < count; ++f) {
-                const int left = in[f * size_t(c.channels)];
-                const int right = in[f * size_t(c.channels) + size_t(c.channels) - 1];
+            const uint64_t end = uint64_t(c.Frames()) << 32;
+            for (int f = 0; f < frames && c.place < end; ++f, c.place += c.step) {
                 int16_t* out = stereo + 2 * f;
-                out[0] = int16_t(std::clamp(out[0] + left, -32768, 32767));
-                out[1] = int16_t(std::clamp(out[1] + right, -32768, 32767));
+                out[0] = int16_t(std::clamp(out[0] + c.Sample(0), -32768, 32767));
+                out[1] = int16_t(std::clamp(out[1] + c.Sample(1), -32768, 32767));
             }
-            c.frame += count;
-            if (c.frame >= c.Frames()) {
+            if (c.place >= end) {
                 End(c);
                 finished.push_back(int(n));
             }

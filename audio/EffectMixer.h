@@ -1,7 +1,9 @@
 // The effects' own mixer: a channel per sound, each of which plays, stops where it
 // stands and goes on from there, or rewinds. It adds its channels into a stream of
-// signed 16-bit stereo frames at one rate, whoever owns the output, and knows
-// nothing of devices. MixInto runs on the audio thread, the rest on any other.
+// signed 16-bit stereo frames, whoever owns the output, and knows nothing of
+// devices. Each sound keeps its own rate and is interpolated as it plays, which
+// costs less at start-up than converting it. MixInto runs on the audio thread,
+// the rest on any other.
 #pragma once
 
 #include <cstdint>
@@ -18,13 +20,14 @@ public:
     // for an end of sound), with the mixer unlocked.
     using EndHook = std::function<void(int channel)>;
 
-    explicit EffectMixer(EndHook ended = {}) : ended_(std::move(ended)) {}
+    // `rate`: the stream's frames per second.
+    explicit EffectMixer(int rate, EndHook ended = {}) : rate_(rate), ended_(std::move(ended)) {}
 
     // A new, empty channel; its number counts from 0.
     int AddChannel();
     // Replaces the channel's sound: frames of `channels` (1 or 2) interleaved samples
-    // at the stream's rate. A play going on is cut off.
-    void Load(int channel, std::vector<int16_t> samples, int channels);
+    // at `rate` frames per second. A play going on is cut off.
+    void Load(int channel, std::vector<int16_t> samples, int channels, int rate);
     void Unload(int channel);
 
     // Goes on from a stop; an idle, rewound or ended channel starts from the beginning.
@@ -49,14 +52,18 @@ private:
     struct Channel {
         std::vector<int16_t> samples;
         int channels = 1;
-        size_t frame = 0;  // next frame to play
+        uint64_t step = uint64_t(1) << 32;  // sound frames per stream frame, 32.32 fixed point
+        uint64_t place = 0;                 // where the next stream frame samples the sound, 32.32
         State state = State::Idle;
         size_t Frames() const { return samples.size() / size_t(channels); }
+        // Side `side` at the current place, by cubic interpolation between frames.
+        int Sample(int side) const;
     };
     // Ends the play of `c` if one is going on; says whether there was one.
     static bool End(Channel& c);
     void Ended(const std::vector<int>& channels) const;
 
+    const int rate_;
     mutable std::mutex lock_;
     std::vector<Channel> channels_;
     EndHook ended_;

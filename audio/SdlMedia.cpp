@@ -138,7 +138,7 @@ public:
         delete dispatcher_;
     }
 
-    EffectMixer effects{&EffectEnded};
+    EffectMixer effects{MixRate, &EffectEnded};
 
     void SetIdleClose(int ms) { idle_->setInterval(ms); }
 
@@ -293,7 +293,7 @@ public:
             error = file + ": no free mixer channel";
             return false;
         }
-        device_->effects.Load(channel_, std::move(sound.samples), sound.channels);
+        device_->effects.Load(channel_, std::move(sound.samples), sound.channels, sound.rate);
         GiveBackFreedMemory();
         return true;
     }
@@ -432,7 +432,7 @@ public:
             if (!DecodeWave(AlertWave(), tone, ignored))
                 return;
             alert_ = device_->effects.AddChannel();
-            device_->effects.Load(*alert_, std::move(tone.samples), tone.channels);
+            device_->effects.Load(*alert_, std::move(tone.samples), tone.channels, tone.rate);
         }
         device_->effects.Rewind(*alert_);
         device_->effects.Play(*alert_);

@@ -8,7 +8,7 @@ namespace tesseron {
 
 namespace {
 constexpr qint64 MaxFileSize = qint64(64) << 20;
-// What a decoded effect may take: ten minutes of stereo.
+// What a decoded effect may take: ten minutes of stereo at the mixing rate.
 constexpr qint64 MaxDecodedBytes = qint64(MixRate) * 4 * 600;
 }  // namespace
 
@@ -89,17 +89,19 @@ bool DecodeWave(QByteArray bytes, DecodedSound& sound, QString& error) {
     const int channels = spec.channels == 1 ? 1 : 2;
     const int frameBytes = int(SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
     const qint64 frames = frameBytes > 0 ? length / frameBytes : 0;
-    const qint64 decoded = spec.freq > 0 ? frames * MixRate / spec.freq * 2 * channels : 0;
-    if (frames == 0 || decoded > MaxDecodedBytes) {
+    if (frames == 0 || frames * 2 * channels > MaxDecodedBytes) {
         SDL_FreeWAV(pcm);
-        error = frames == 0 ? QStringLiteral("no sound in the file") : QStringLiteral("longer than ten minutes");
+        error = frames == 0 ? QStringLiteral("no sound in the file") : QStringLiteral("too long");
         return false;
     }
-    SDL_AudioStream* convert = SDL_NewAudioStream(spec.format, spec.channels, spec.freq, AUDIO_S16SYS, Uint8(channels), MixRate);
+    // Only the sample format and the channels change here: the mixer plays each
+    // sound at its own rate.
+    SDL_AudioStream* convert = SDL_NewAudioStream(spec.format, spec.channels, spec.freq, AUDIO_S16SYS, Uint8(channels), spec.freq);
     bool ok = convert && SDL_AudioStreamPut(convert, pcm, int(length)) == 0 && SDL_AudioStreamFlush(convert) == 0;
     SDL_FreeWAV(pcm);
     if (ok) {
         sound.channels = channels;
+        sound.rate = spec.freq;
         sound.samples.resize(size_t(SDL_AudioStreamAvailable(convert)) / 2);
         const int got = SDL_AudioStreamGet(convert, sound.samples.data(), int(sound.samples.size() * 2));
         ok = got >= 0;

@@ -8,7 +8,7 @@
 
 namespace tesseron {
 
-// The rate and sample format the effects are mixed at.
+// The rate the effects are mixed at.
 constexpr int MixRate = 44100;
 
 // The file's bytes, refusing anything but a regular, non-empty file of at most
@@ -19,11 +19,12 @@ bool ReadMediaFile(const QString& file, QByteArray& bytes, QString& error);
 // reserve what is claimed before reading: cut every claim to the bytes present.
 void ClampRiffChunks(QByteArray& bytes);
 
-// Signed 16-bit samples at MixRate, mono or stereo as the file is (more channels
-// are mixed down to two).
+// Signed 16-bit samples at the file's rate, mono or stereo as the file is (more
+// channels are mixed down to two).
 struct DecodedSound {
     std::vector<int16_t> samples;
     int channels = 1;
+    int rate = MixRate;
 };
 
 // Decodes a RIFF WAVE file of any encoding SDL reads. On failure `error` says why,

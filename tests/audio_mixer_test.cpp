@@ -1,5 +1,5 @@
 // The effects' mixer on its own: places kept, ends reported once, mono on both
-// sides and clipping at full scale.
+// sides, clipping at full scale and sounds at other rates.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -12,7 +12,7 @@ namespace {
 
 struct MixerTest : ::testing::Test {
     std::vector<int> ended;
-    EffectMixer mixer{[this](int c) { ended.push_back(c); }};
+    EffectMixer mixer{1000, [this](int c) { ended.push_back(c); }};  // 1000 frames a second
 
     // Mixes `frames` frames into silence and returns them.
     std::vector<int16_t> Run(int frames) {
@@ -30,7 +30,7 @@ struct MixerTest : ::testing::Test {
 
 TEST_F(MixerTest, StopKeepsThePlaceAndAnEndedSoundStartsAgain) {
     const int c = mixer.AddChannel();
-    mixer.Load(c, Ramp(10), 1);
+    mixer.Load(c, Ramp(10), 1, 1000);
     mixer.Play(c);
     Run(4);
     mixer.Stop(c);
@@ -53,8 +53,8 @@ TEST_F(MixerTest, StopKeepsThePlaceAndAnEndedSoundStartsAgain) {
 
 TEST_F(MixerTest, RewindAndUnloadEndAPlayOnceAndOnlyAPlay) {
     const int a = mixer.AddChannel(), b = mixer.AddChannel();
-    mixer.Load(a, Ramp(100), 1);
-    mixer.Load(b, Ramp(100), 1);
+    mixer.Load(a, Ramp(100), 1, 1000);
+    mixer.Load(b, Ramp(100), 1, 1000);
     mixer.Rewind(a);  // never played: no end
     EXPECT_TRUE(ended.empty());
 
@@ -76,18 +76,29 @@ TEST_F(MixerTest, RewindAndUnloadEndAPlayOnceAndOnlyAPlay) {
 
 TEST_F(MixerTest, StereoKeepsItsSidesAndLoudSoundsClip) {
     const int a = mixer.AddChannel(), b = mixer.AddChannel();
-    mixer.Load(a, {30000, -30000, 100, 200, 7}, 2);  // the odd sample is no frame
-    mixer.Load(b, {30000, 30000}, 1);
+    mixer.Load(a, {30000, -30000, 100, 200, 7}, 2, 1000);  // the odd sample is no frame
+    mixer.Load(b, {30000, 30000}, 1, 1000);
     mixer.Play(a);
     mixer.Play(b);
     const std::vector<int16_t> out = Run(3);
     EXPECT_EQ(out, (std::vector<int16_t>{32767, 0, 30100, 30200, 0, 0}));
 
     std::vector<int16_t> quiet(4, -30000);
-    mixer.Load(a, {-30000}, 1);  // one frame
+    mixer.Load(a, {-30000}, 1, 1000);  // one frame
     mixer.Play(a);
     mixer.MixInto(quiet.data(), 2);  // added to what is there already
     EXPECT_EQ(quiet, (std::vector<int16_t>{-32768, -32768, -30000, -30000}));
+}
+
+TEST_F(MixerTest, ASoundAtHalfTheRateTakesTwiceAsLongThroughTheSameSamples) {
+    const int c = mixer.AddChannel();
+    mixer.Load(c, {0, 1000, 2000, 3000, 4000, 5000}, 1, 500);
+    mixer.Play(c);
+    const std::vector<int16_t> out = Run(14);
+    for (int f = 0; f < 6; ++f) EXPECT_EQ(out[size_t(4 * f)], 1000 * f) << f;  // every other frame is a sample
+    EXPECT_EQ(out[6], 1500);  // between them, on the line through a ramp
+    EXPECT_EQ(out[24], 0);    // twelve frames, then it has ended
+    EXPECT_EQ(ended, std::vector<int>{c});
 }
 
 }  // namespace
