@@ -76,18 +76,18 @@ bool DecodeWave(QByteArray bytes, DecodedSound& sound, QString& error) {
         return false;
     }
     ClampRiffChunks(bytes);
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec source{};
     Uint8* pcm = nullptr;
     Uint32 length = 0;
     SDL_RWops* stream = SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
-    const bool loaded = stream && SDL_LoadWAV_RW(stream, 1, &spec, &pcm, &length);
+    const bool loaded = stream && SDL_LoadWAV_RW(stream, 1, &source, &pcm, &length);
     if (!loaded) {
         error = QString::fromUtf8(SDL_GetError());
         return false;
     }
     bytes = {};
-    const int channels = spec.channels == 1 ? 1 : 2;
-    const int frameBytes = int(SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
+    const int channels = source.channels == 1 ? 1 : 2;
+    const int frameBytes = int(SDL_AUDIO_BITSIZE(source.format) / 8) * source.channels;
     const qint64 frames = frameBytes > 0 ? length / frameBytes : 0;
     if (frames == 0 || frames * 2 * channels > MaxDecodedBytes) {
         SDL_FreeWAV(pcm);
@@ -96,12 +96,12 @@ bool DecodeWave(QByteArray bytes, DecodedSound& sound, QString& error) {
     }
     // Only the sample format and the channels change here: the mixer plays each
     // sound at its own rate.
-    SDL_AudioStream* convert = SDL_NewAudioStream(spec.format, spec.channels, spec.freq, AUDIO_S16SYS, Uint8(channels), spec.freq);
+    SDL_AudioStream* convert = SDL_NewAudioStream(source.format, source.channels, source.freq, AUDIO_S16SYS, Uint8(channels), source.freq);
     bool ok = convert && SDL_AudioStreamPut(convert, pcm, int(length)) == 0 && SDL_AudioStreamFlush(convert) == 0;
     SDL_FreeWAV(pcm);
     if (ok) {
         sound.channels = channels;
-        sound.rate = spec.freq;
+        sound.rate = source.freq;
         sound.samples.resize(size_t(SDL_AudioStreamAvailable(convert)) / 2);
         const int got = SDL_AudioStreamGet(convert, sound.samples.data(), int(sound.samples.size() * 2));
         ok = got >= 0;
