@@ -1,7 +1,8 @@
 // Media players on SDL: the wave players are channels of our own effects' mixer,
-// the MIDI player is SDL2_mixer's music stream through FluidSynth. SDL2_mixer is
-// loaded only when a tune is first opened, the soundfont only with a tune, and the
-// audio output is open only while something sounds or a tune is held.
+// the MIDI player is SDL2_mixer's music stream through FluidSynth. SDL2 is loaded
+// when something first sounds, SDL2_mixer only when a tune is first opened, the
+// soundfont only with a tune, and the audio output is open only while something
+// sounds or a tune is held.
 #pragma once
 
 #include "audio/MediaPlayer.h"

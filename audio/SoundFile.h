@@ -27,8 +27,12 @@ struct DecodedSound {
     int rate = MixRate;
 };
 
-// Decodes a RIFF WAVE file of any encoding SDL reads. On failure `error` says why,
-// without the file's name.
+// Decodes a RIFF WAVE file of any encoding SDL reads. Integer and float samples in
+// one or two channels are read here; anything else loads SDL to decode it. On
+// failure `error` says why, without the file's name.
 bool DecodeWave(QByteArray bytes, DecodedSound& sound, QString& error);
+
+// SDL's decoder alone, for every encoding it knows.
+bool DecodeWaveWithSdl(QByteArray bytes, DecodedSound& sound, QString& error);
 
 }  // namespace tesseron

@@ -14,6 +14,7 @@
 
 #include "audio/Audio.h"
 #include "audio/SdlMedia.h"
+#include "audio/SoundFile.h"
 
 using namespace tesseron;
 
@@ -124,12 +125,14 @@ int AudioThreads() {
     return n;
 }
 
-// First in the file: once loaded, the mixer stays for the life of the process.
+// First in the file: once loaded, SDL and the mixer stay for the life of the process.
 TEST_F(SdlAudioTest, MixerWaitsForTheTuneAndThenMixesTheEffects) {
     WriteMidi(dir.filePath("Music.mid"));
     auto audio = MakeAudio(true);
     audio->StartAudio();
+    EXPECT_FALSE(Mapped("libSDL2-2.0"));  // five sounds decoded, none played
     audio->PlayEffect(S1);
+    EXPECT_TRUE(Mapped("libSDL2-2.0"));
     audio->Beep();
     EXPECT_FALSE(Mapped("libSDL2_mixer"));
     EXPECT_FALSE(Mapped("libfluidsynth"));
@@ -148,6 +151,91 @@ TEST_F(SdlAudioTest, MixerWaitsForTheTuneAndThenMixesTheEffects) {
     for (long i = long(1.25 * 44100) * 2; i < std::min(long(1.9 * 44100) * 2, long(b.size() / 2)); ++i)
         loud += std::abs(s[i]) > 64;
     EXPECT_GT(loud, 1000);  // the applause in the mixer's output
+}
+
+// A RIFF WAVE of `encoding` (1 integer, 3 float, 7 mu-law), optionally in the
+// extensible form, holding `v` (-1..1) as `channels` interleaved channels.
+QByteArray Wave(int encoding, int channels, int bits, const std::vector<double>& v, bool extensible = false) {
+    QByteArray data;
+    for (double x : v) {
+        if (encoding == 3 && bits == 32) {
+            const float f = float(x);
+            data.append(reinterpret_cast<const char*>(&f), 4);
+        } else if (encoding == 3) {
+            data.append(reinterpret_cast<const char*>(&x), 8);
+        } else if (encoding == 7) {
+            data.append(char(x < 0 ? 0x7F : 0xFF) & char(x == 0 ? 0xFF : 0xA0));  // loud or silent
+        } else if (bits == 8) {
+            data.append(char(std::lround(x * 127) + 128));
+        } else {
+            const qint64 i = std::llround(x * ((qint64(1) << (bits - 1)) - 1));
+            for (int b = 0; b < bits / 8; ++b) data.append(char(i >> (8 * b)));
+        }
+    }
+    QByteArray fmt;
+    auto put = [](QByteArray& to, quint32 value, int bytes) {
+        for (int b = 0; b < bytes; ++b) to.append(char(value >> (8 * b)));
+    };
+    const int align = channels * bits / 8;
+    put(fmt, extensible ? 0xFFFE : encoding, 2), put(fmt, channels, 2), put(fmt, 22050, 4);
+    put(fmt, 22050 * align, 4), put(fmt, align, 2), put(fmt, bits, 2);
+    if (extensible) {
+        put(fmt, 22, 2), put(fmt, bits, 2), put(fmt, 0, 4), put(fmt, encoding, 2);
+        fmt.append("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
+    }
+    QByteArray b("RIFF");
+    put(b, 4 + 8 + fmt.size() + 8 + data.size(), 4);
+    b += "WAVEfmt ";
+    put(b, fmt.size(), 4);
+    b += fmt + "data";
+    put(b, data.size(), 4);
+    return b + data;
+}
+
+// Plain wave files are read without SDL; what they decode to must be what SDL
+// makes of them, and what only SDL reads still plays.
+TEST(WaveDecoding, OwnReaderAgreesWithSdl) {
+    const bool fresh = !Mapped("libSDL2-2.0");  // CTest runs each case on its own
+    std::vector<double> v;
+    for (int i = 0; i < 400; ++i) v.push_back(std::sin(i * 0.05) * (i < 200 ? 1.0 : 0.3));
+    struct Form { int encoding, channels, bits; bool extensible; };
+    const Form forms[] = {{1, 1, 8, false}, {1, 2, 16, false}, {1, 1, 24, false}, {1, 2, 32, false},
+                          {3, 1, 32, false}, {1, 2, 16, true}, {3, 2, 32, true}};
+    DecodedSound own[std::size(forms)];
+    QString error;
+    for (size_t i = 0; i < std::size(forms); ++i) {
+        const Form f = forms[i];
+        ASSERT_TRUE(DecodeWave(Wave(f.encoding, f.channels, f.bits, v, f.extensible), own[i], error)) << i << error.toStdString();
+    }
+    EXPECT_FALSE(fresh && Mapped("libSDL2-2.0"));
+    for (size_t i = 0; i < std::size(forms); ++i) {
+        const Form f = forms[i];
+        SCOPED_TRACE(testing::Message() << f.encoding << "/" << f.channels << "ch/" << f.bits << (f.extensible ? " ext" : ""));
+        DecodedSound sdl;
+        ASSERT_TRUE(DecodeWaveWithSdl(Wave(f.encoding, f.channels, f.bits, v, f.extensible), sdl, error)) << error.toStdString();
+        const DecodedSound& mine = own[i];
+        EXPECT_EQ(mine.channels, f.channels);
+        EXPECT_EQ(mine.rate, 22050);
+        ASSERT_EQ(mine.samples.size(), sdl.samples.size());
+        int worst = 0;
+        for (size_t k = 0; k < mine.samples.size(); ++k) worst = std::max(worst, std::abs(mine.samples[k] - sdl.samples[k]));
+        EXPECT_LE(worst, 2);
+        EXPECT_GT(*std::max_element(mine.samples.begin(), mine.samples.end()), 32000);
+    }
+    DecodedSound sound;
+    ASSERT_TRUE(DecodeWave(Wave(3, 1, 64, v), sound, error)) << error.toStdString();  // doubles, which SDL refuses
+    EXPECT_EQ(sound.samples[31], qint16(std::lround(v[31] * 32767)));
+    ASSERT_TRUE(DecodeWave(Wave(1, 4, 16, v), sound, error)) << error.toStdString();  // four channels, through SDL
+    EXPECT_EQ(sound.channels, 2);
+    EXPECT_EQ(sound.samples.size(), v.size() / 2);
+    ASSERT_TRUE(DecodeWave(Wave(7, 1, 8, v), sound, error)) << error.toStdString();  // mu-law, through SDL
+    EXPECT_EQ(sound.samples.size(), v.size());
+    QByteArray cut = Wave(1, 2, 16, v);
+    cut.chop(3);  // the last frame is cut short
+    ASSERT_TRUE(DecodeWave(cut, sound, error));
+    EXPECT_EQ(sound.samples.size(), v.size() - 2);
+    EXPECT_FALSE(DecodeWave(QByteArray("RIFF\x04\0\0\0WAVE", 12), sound, error));
+    EXPECT_FALSE(error.isEmpty());
 }
 
 // The output opens with the first sound, inside PlayEffect, so the time the call
