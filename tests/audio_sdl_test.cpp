@@ -10,9 +10,11 @@
 #include <QThread>
 #include <cmath>
 #include <cstdlib>
+#include <malloc.h>
 #include <sys/stat.h>
 
 #include "audio/Audio.h"
+#include "audio/FluidSettings.h"
 #include "audio/SdlMedia.h"
 #include "audio/SoundFile.h"
 
@@ -116,6 +118,11 @@ bool Mapped(const char* library) {
     return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
 }
 
+size_t HeapBytes() {
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+}
+
 int AudioThreads() {
     int n = 0;
     for (const QFileInfo& task : QDir("/proc/self/task").entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
@@ -137,8 +144,13 @@ TEST_F(SdlAudioTest, MixerWaitsForTheTuneAndThenMixesTheEffects) {
     EXPECT_FALSE(Mapped("libSDL2_mixer"));
     EXPECT_FALSE(Mapped("libfluidsynth"));
 
+    const size_t before = HeapBytes();
     audio->ToggleMusic();  // a knock, then silence until it comes round again
     EXPECT_TRUE(Mapped("libfluidsynth"));
+    // FluidSynth reads only the instrument the tune picks: with the whole bank it takes 15 MB.
+    EXPECT_EQ(FluidSettingsTuned(), 1);
+    std::printf("heap taken by the tune: %.1f MB\n", (HeapBytes() - before) / 1e6);
+    EXPECT_LT(HeapBytes() - before, size_t(12e6));
     WaitFor([] { return false; }, 1300);
     audio->PlayEffect(S4);
     WaitFor([] { return false; }, 400);
