@@ -1,8 +1,9 @@
 // The sound output of the process, shared by the SDL backend and its players. The
 // effects are mixed by our own mixer, on an SDL device of our own; while a tune is
 // held, SDL2_mixer owns the device and our effects are added to its mix. SDL is
-// loaded and the output opened only when something sounds, and the output closes
-// again after a silence, so an idle game has no audio thread waking it.
+// loaded and the output opened only when something sounds or a tune is opened,
+// and the output closes again after a silence, so an idle game has no audio
+// thread waking it.
 #pragma once
 
 #include "audio/EffectMixer.h"
