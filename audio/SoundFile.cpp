@@ -14,6 +14,13 @@ namespace {
 constexpr qint64 MaxFileSize = qint64(64) << 20;
 // What a decoded effect may take: ten minutes of stereo at the mixing rate.
 constexpr qint64 MaxDecodedBytes = qint64(MixRate) * 4 * 600;
+
+// A little-endian number of `bytes` bytes at `at`.
+quint32 Le(const QByteArray& b, qsizetype at, int bytes) {
+    quint32 v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | uchar(b[at + i]);
+    return v;
+}
 }  // namespace
 
 bool ReadMediaFile(const QString& file, QByteArray& bytes, QString& error) {
@@ -53,10 +60,7 @@ bool ReadMediaFile(const QString& file, QByteArray& bytes, QString& error) {
 }
 
 void ClampRiffChunks(QByteArray& bytes) {
-    auto get = [&](qsizetype at) {
-        const auto* p = reinterpret_cast<const uchar*>(bytes.constData() + at);
-        return quint64(p[0]) | quint64(p[1]) << 8 | quint64(p[2]) << 16 | quint64(p[3]) << 24;
-    };
+    auto get = [&](qsizetype at) { return quint64(Le(bytes, at, 4)); };
     auto put = [&](qsizetype at, quint64 v) {
         for (int i = 0; i < 4; ++i) bytes[at + i] = char((v >> (8 * i)) & 0xFF);
     };
@@ -75,12 +79,6 @@ void ClampRiffChunks(QByteArray& bytes) {
 }
 
 namespace {
-
-quint32 Le(const QByteArray& b, qsizetype at, int bytes) {
-    quint32 v = 0;
-    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | uchar(b[at + i]);
-    return v;
-}
 
 // What the "fmt " chunk says, and where the samples are.
 struct WaveLayout {
@@ -144,7 +142,7 @@ qint16 Sample(const char* p, const WaveLayout& w) {
         } else {
             std::memcpy(&v, p, 8);
         }
-        if (!(v == v)) v = 0;  // NaN
+        if (std::isnan(v)) v = 0;
         return qint16(std::lround(std::clamp(v, -1.0, 1.0) * 32767));
     }
     switch (w.bits) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -32,6 +33,14 @@ QByteArray WaveClaimingTwoGiB() {
     return b;
 }
 
+// The players deliver their notices through a Qt application.
+std::unique_ptr<QCoreApplication> MakeApp() {
+    static int argc = 1;
+    static char name[] = "regress";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 long VirtualBytes() {
     long pages = 0;
     FILE* f = fopen("/proc/self/statm", "r");
@@ -56,10 +65,7 @@ TEST(RegressMedia, WaveChunkClaimingMoreThanTheFileCostsNoMemory) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        int argc = 1;
-        char name[] = "regress";
-        char* argv[] = {name, nullptr};
-        QCoreApplication app(argc, argv);
+        auto app = MakeApp();
         auto backend = CreateSdlBackend();
         auto player = backend->CreatePlayer();
         QString error;
@@ -92,10 +98,7 @@ TEST(RegressMedia, RefusedUnknownSoundLeaksNothing) {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(QByteArray("\x00\xff\x01\x00\x00\x00\x00\x00\x00\x05", 10));
     }
-    int argc = 1;
-    char name[] = "regress";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
+    auto app = MakeApp();
     auto backend = CreateSdlBackend();
     auto player = backend->CreatePlayer();
     QString error;
