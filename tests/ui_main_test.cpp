@@ -1,5 +1,6 @@
 // The game window on a 640 x 480 offscreen screen: start-up, pointer regions,
 // hover highlights, painting, the clock format and modal boxes.
+#include "storage/SavedGames.h"
 #include "storage/Settings.h"
 #include "ui/Clock.h"
 #include "ui/SkinnedWindow.h"
@@ -622,6 +623,35 @@ TEST_F(PointerTest, TimersRestWhileNothingCanChangeAndWakeOnThePlayersMove) {
     main->AntiMinus.start();
     ASSERT_TRUE(WaitUntil([&] { return !main->StepResting(); }));
     EXPECT_EQ(main->game.st.board.at(2, 2).Color, 0);
+}
+
+// Bricks that were exploding when a game was saved, or when the last launch was
+// made, are swept once they are back on the board, even with the sweep at rest.
+TEST_F(PointerTest, ExplodingBricksFromALoadOrAnUndoAreSweptAndTheRefillFollows) {
+    GameState saved = main->game.st;
+    test::SetZone(saved.board, "4: . . *3 *3 *3 . . . . .\n");
+    saved.Score = 30;
+    const int32_t sets = saved.SetCount;
+    ASSERT_EQ(storage::SaveSlot(storage::SlotPath(main->BaseDir, main->NumCol), saved), storage::SaveSlotResult::Saved);
+    main->AntiMinus.stop();  // resting, as when nothing has exploded for a while
+    main->Loadgame1Click();
+    EXPECT_TRUE(main->AntiMinus.isActive());
+    // The emptied zone brings the bonus and one set more.
+    ASSERT_TRUE(WaitUntil([&] { return main->game.st.Score == 180; }));
+    EXPECT_EQ(main->game.st.SetCount, sets + 1);
+    EXPECT_GT(test::BricksInZone(main->game.st.board), 0);
+
+    // An explosion, a launch while it shows, its sweep and a rest; then the undo.
+    Cross();
+    main->EngineHost().StepTimer(true);
+    main->game.st.board.at(8, 8).Color = -2;
+    main->EngineHost().RestartSweepTimer();
+    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 45, T + 100));
+    ASSERT_TRUE(WaitUntil([&] { return !main->AntiMinus.isActive() && main->StepResting(); }));
+    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 543, T + 130));
+    EXPECT_EQ(main->game.st.board.at(8, 8).Color, -2);
+    EXPECT_TRUE(main->AntiMinus.isActive());
+    ASSERT_TRUE(WaitUntil([&] { return main->game.st.board.at(8, 8).Color == 0; }));
 }
 
 }  // namespace

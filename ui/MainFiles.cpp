@@ -141,6 +141,7 @@ void TMain::Loadgame1Click() {
     case storage::LoadSlotResult::Loaded:
         // A game loaded after the end of another must run, so the step timer goes on.
         EngineHost().StepTimer(true);
+        FollowState();
         break;
     case storage::LoadSlotResult::Spent:
         Message(QMessageBox::Information, QString::fromLatin1(storage::MsgSameGameTwice));

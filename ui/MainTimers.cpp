@@ -11,6 +11,13 @@ namespace tesseron {
 
 namespace {
 
+bool Exploding(const Board& board) {
+    for (const auto& column : board.cells)
+        for (const Cell& c : column)
+            if (c.Color < 0) return true;
+    return false;
+}
+
 bool SameGame(const GameState& a, const GameState& b) {
     return std::memcmp(&a.board, &b.board, sizeof a.board) == 0 && std::memcmp(&a.nexts, &b.nexts, sizeof a.nexts) == 0 &&
            a.Score == b.Score && a.SetCount == b.SetCount && a.InMotion == b.InMotion;
@@ -32,14 +39,18 @@ void TMain::StepTick() {
 }
 
 void TMain::SweepTick() {
-    bool exploding = false;
-    for (const auto& column : game.st.board.cells)
-        for (const Cell& c : column) exploding |= c.Color < 0;
+    const bool exploding = Exploding(game.st.board);
     game.AntiMinusTimer();
     if (exploding)
         WakeStep();
     else
         AntiMinus.stop();  // the next explosion restarts it
+}
+
+void TMain::FollowState() {
+    // A load or an undo can bring back bricks that exploded before the sweep rested.
+    if (Exploding(game.st.board) && !AntiMinus.isActive()) AntiMinus.start();
+    WakeStep();
 }
 
 void TMain::WakeStep() {

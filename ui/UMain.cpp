@@ -271,7 +271,7 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
 void TMain::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
     for (const Region& r : PressRegions)
         if (Inside(r.box.shifted(FieldLeft, FieldTop), r.bounds, X, Y)) Run(r.command, X, Y);
-    WakeStep();
+    FollowState();
     FieldUpDate(false);
 }
 
@@ -358,6 +358,7 @@ void TMain::RulesClick() {
 void TMain::OptionsClick() {
     PlayEffect(EffectClick);
     if (OptionsHandler) OptionsHandler();
+    FollowState();
 }
 
 void TMain::Message(QMessageBox::Icon icon, const QString& text) {

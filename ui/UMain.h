@@ -113,6 +113,9 @@ public:
     void StepTick();
     void SweepTick();
     void WakeStep();
+    // After a change that does not come from a step (a press, a load, an undo, a new
+    // game, the options): a resting step wakes, and exploding bricks are swept.
+    void FollowState();
     bool StepResting() const { return stepResting_; }
 
     // Pointer input.
