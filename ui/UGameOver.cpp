@@ -37,7 +37,9 @@ void TGameOver::Label1Click() {
 }
 
 void TGameOver::FormKeyPress(const QString& text) {
-    if (text.isEmpty() || !text.at(0).isPrint()) return;
+    // Return, Escape, Backspace and Tab type characters too; arrows, function keys
+    // and a modifier alone type none.
+    if (text.isEmpty()) return;
     if (isVisible()) accept();
 }
 
@@ -49,8 +51,20 @@ void TGameOver::showEvent(QShowEvent* event) {
 }
 
 void TGameOver::keyPressEvent(QKeyEvent* event) {
-    event->accept();  // neither Escape nor Enter closes it; only a character does
+    event->accept();  // Escape and Enter are characters here, not the dialog's reject and default
     FormKeyPress(event->text());
+}
+
+bool TGameOver::event(QEvent* event) {
+    // Tab would move the focus before it reached keyPressEvent.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return TEnterName::event(event);
 }
 
 }  // namespace tesseron

@@ -22,6 +22,7 @@ protected:
     // Once per showing: the game-over sound only; the hidden field is left alone.
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 };
 
 }  // namespace tesseron
