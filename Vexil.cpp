@@ -6,8 +6,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // No display name: Qt would append it to every window's title ("Open a SKIN — Tesseron").
     QApplication::setApplicationName(QStringLiteral("Tesseron"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tesseron"));
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tesseron"));
     // Only closing the splash ends the program, whatever windows are open then.

@@ -6,6 +6,7 @@
 #include "support/FakeMedia.h"
 #include "support/ui_window_fixture.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QMouseEvent>
 #include <QTest>
@@ -253,7 +254,7 @@ TEST(OptionsDialogs, DefaultChoosersAskForExistingFilesAndCancelToNothing) {
     TOptions options(skin, dir.Base(), nullptr);
     struct Seen {
         QString title, suffix, folder;
-        QStringList filters;
+        QStringList filters, shown;
         QFileDialog::FileMode mode;
     };
     std::vector<Seen> seen;
@@ -262,8 +263,11 @@ TEST(OptionsDialogs, DefaultChoosersAskForExistingFilesAndCancelToNothing) {
     QObject::connect(&poll, &QTimer::timeout, [&] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) {
+                QStringList shown;  // what the player reads in the file type box
+                if (auto* types = d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
+                    for (int i = 0; i < types->count(); ++i) shown << types->itemText(i);
                 seen.push_back({d->windowTitle(), d->defaultSuffix(), d->directory().absolutePath(),
-                                d->nameFilters(), d->fileMode()});
+                                d->nameFilters(), shown, d->fileMode()});
                 d->reject();
             }
     });
@@ -272,12 +276,14 @@ TEST(OptionsDialogs, DefaultChoosersAskForExistingFilesAndCancelToNothing) {
     EXPECT_FALSE(options.ChooseMusic().has_value());
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0].title, "Open a SKIN");
-    EXPECT_EQ(seen[0].filters, QStringList({"Tesseron skins (*.skn)", "All files (*)"}));
+    EXPECT_EQ(seen[0].shown, QStringList({"Tesseron skins", "All files"}));
+    EXPECT_EQ(seen[0].filters.first(), "Tesseron skins (*.skn)");
     EXPECT_EQ(seen[0].suffix, "skn");
     EXPECT_EQ(QDir(seen[0].folder), QDir(dir.Base()));
     EXPECT_EQ(seen[0].mode, QFileDialog::ExistingFile);
     EXPECT_EQ(seen[1].title, "Open music file");
-    EXPECT_EQ(seen[1].filters, QStringList({"MIDI files (*.mid *.rmi)", "All files (*)"}));
+    EXPECT_EQ(seen[1].shown, QStringList({"MIDI files (*.mid,*.rmi)", "All files"}));
+    EXPECT_EQ(seen[1].filters.first(), "MIDI files (*.mid,*.rmi) (*.mid *.rmi)");
     EXPECT_EQ(seen[1].suffix, "mid");
     EXPECT_EQ(seen[1].mode, QFileDialog::ExistingFile);
 }

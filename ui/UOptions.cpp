@@ -17,6 +17,8 @@ namespace {
 std::optional<QString> RunOpenDialog(QWidget* parent, const QString& title, const QStringList& filters,
                                      const QString& suffix, const QString& folder) {
     QFileDialog dialog(parent, title, folder);
+    // Each filter is its shown name followed by its patterns in parentheses; only the name is shown.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(suffix);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -56,7 +58,7 @@ std::optional<QString> TOptions::SkinOpen() {
 
 std::optional<QString> TOptions::MusOpen() {
     return RunOpenDialog(this, QStringLiteral("Open music file"),
-                         {QStringLiteral("MIDI files (*.mid *.rmi)"), QStringLiteral("All files (*)")},
+                         {QStringLiteral("MIDI files (*.mid,*.rmi) (*.mid *.rmi)"), QStringLiteral("All files (*)")},
                          QStringLiteral("mid"), QString());
 }
 
