@@ -192,7 +192,7 @@ TEST_F(OptionsTest, ChosenSkinIsHandedOverAndTheWindowRepaints) {
     EXPECT_EQ(drawn.front(), QRect(0, 0, TESSERON_TEST_SCREEN_W, TESSERON_TEST_SCREEN_H));
     EXPECT_EQ(drawn.back(), At(SkinIcon));
 
-    // A skin that did not load leaves the window as it stands.
+    // A description that could not be read changed nothing: the window stands.
     ok = false;
     drawn.clear();
     Press(L + 340, T + 160);

@@ -101,8 +101,9 @@ bool TMain::ChangeSkin(const QString& path) {
     } catch (const SkinError& e) {
         Message(QMessageBox::Critical,
                 QStringLiteral("Tesseron could not load the skin: %1").arg(QString::fromLocal8Bit(e.what())));
+        // Some of the chosen skin's images may already be in use: what is drawn changed either way.
         FallBackToDefaultSkin();
-        return false;
+        return true;
     }
     // Only a skin that loaded is kept for the next start.
     SkinFile = path;

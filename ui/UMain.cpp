@@ -363,7 +363,11 @@ void TMain::OptionsClick() {
 
 void TMain::Message(QMessageBox::Icon icon, const QString& text) {
     const bool visible = isVisible();
-    QMessageBox box(icon, QStringLiteral("Tesseron"), text, QMessageBox::Ok, visible ? this : nullptr);
+    // Over the window the player is using: a box over the game window would raise it
+    // above an open options window.
+    QWidget* over = QApplication::activeModalWidget();
+    if (!over && visible) over = this;
+    QMessageBox box(icon, QStringLiteral("Tesseron"), text, QMessageBox::Ok, over);
     box.exec();
     if (visible && isVisible()) Uncover();
 }

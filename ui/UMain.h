@@ -92,8 +92,9 @@ public:
     void UpDateScores();
     void AddHighScore(int32_t score);
     void LoadSkin();
-    // The options window's choice: reads the description and loads it. A skin that
-    // fails is reported and the shipped one takes its place; false then.
+    // The options window's choice: reads the description and loads it. A skin whose
+    // images fail is reported and the shipped one takes its place. False only when
+    // the description could not be read, and nothing changed.
     bool ChangeSkin(const QString& path);
     // Loads the shipped default skin from its own folder; false when it fails too.
     bool FallBackToDefaultSkin();

@@ -134,7 +134,7 @@ void TOptions::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int 
         case OptionsCommand::Skin: {
             if (audio_) audio_->ResumeEffect(S3);
             const std::optional<QString> path = ChooseSkin ? ChooseSkin() : std::nullopt;
-            // A skin that failed to load leaves this window as it was; the game window reports it.
+            // Repainted in whatever skin is now in use, the shipped one when the chosen one failed.
             if (path && ChangeSkin && ChangeSkin(*path)) Repaint();
             break;
         }

@@ -75,6 +75,7 @@ struct SeenMessage {
     QMessageBox::Icon icon;
     QString text;
     int buttons;
+    QWidget* parent;  // the window it was shown over
 };
 
 // Polls for modal message boxes and popup menus, notes them and closes them after
@@ -96,7 +97,7 @@ private:
             if (!w->isVisible() || Handled(w)) continue;
             if (auto* box = qobject_cast<QMessageBox*>(w)) {
                 handled_.append(w);
-                messages.push_back({box->icon(), box->text(), int(box->buttons().size())});
+                messages.push_back({box->icon(), box->text(), int(box->buttons().size()), box->parentWidget()});
                 QTimer::singleShot(delay_, box, [box] {
                     if (QAbstractButton* ok = box->button(QMessageBox::Ok))
                         ok->click();
