@@ -30,4 +30,30 @@ done
 # Relative XDG paths are ignored: the default folder below the home is used.
 XDG_DATA_HOME=relative "$launcher" >"$work/third"
 [ "$(cat "$work/third")" = "$HOME/.local/share/tesseron" ] || fail "a relative XDG_DATA_HOME was used"
+
+# Without HOME the home comes from the password database, and the game is given it.
+# A stand-in database keeps the real home untouched; with XDG_DATA_HOME the real one serves.
+mkdir -p "$work/bin"
+printf '#!/bin/sh\n[ "$1 $2" = "passwd %s" ] && cat "%s" 2>/dev/null\n' "$(id -u)" "$work/passwd" >"$work/bin/getent"
+printf '#!/bin/sh\npwd\necho "${HOME-unset}"\n' >"$work/show"
+chmod +x "$work/bin/getent" "$work/show"
+echo "player:x:$(id -u):$(id -g):Player:$work/pwhome:/bin/sh" >"$work/passwd"
+env -u HOME -u XDG_DATA_HOME PATH="$work/bin:$PATH" TESSERON_EXE="$work/show" "$launcher" >"$work/out" 2>"$work/err" \
+    || fail "no start without HOME: $(cat "$work/err")"
+[ "$(cat "$work/out")" = "$(printf '%s\n' "$work/pwhome/.local/share/tesseron" "$work/pwhome")" ] \
+    || fail "without HOME: started as $(cat "$work/out"), not in the database's home"
+[ ! -s "$work/err" ] || fail "without HOME: $(cat "$work/err")"
+env -u HOME TESSERON_EXE="$work/show" "$launcher" >"$work/out" 2>"$work/err" \
+    || fail "no start without HOME but with XDG_DATA_HOME: $(cat "$work/err")"
+[ "$(cat "$work/out")" = "$(printf '%s\n' "$data" "$(getent passwd "$(id -u)" | cut -d: -f6)")" ] \
+    || fail "without HOME but with XDG_DATA_HOME: started as $(cat "$work/out")"
+[ ! -s "$work/err" ] || fail "without HOME but with XDG_DATA_HOME: $(cat "$work/err")"
+
+# No home anywhere and no usable XDG_DATA_HOME: a message instead of a folder below "/".
+rm "$work/passwd"
+status=0
+env -u HOME XDG_DATA_HOME=relative PATH="$work/bin:$PATH" TESSERON_EXE="$work/show" "$launcher" \
+    >"$work/out" 2>"$work/err" || status=$?
+[ "$status" != 0 ] && [ ! -s "$work/out" ] || fail "started without any home folder"
+grep -q "no home folder" "$work/err" && ! grep -q "unbound" "$work/err" || fail "without a home: $(cat "$work/err")"
 echo PASS
