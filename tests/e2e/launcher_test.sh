@@ -25,11 +25,25 @@ for f in "Glacier blue.skn" skins/glacier-blue/bricks.bmp skins/scoarching-red/f
     cmp -s "$shipped/$f" "$data/$f" || fail "$f was not seeded whole"
 done
 [ -z "$(find "$data" -name '*.seed.*')" ] || fail "temporary copies were left behind"
+# An existing folder without high scores keeps it that way: the game warns of the loss.
 [ -z "$(find "$data" -name 'Vexil.hig' -o -name 'kelm.ini')" ] || fail "player files were seeded"
 
 # Relative XDG paths are ignored: the default folder below the home is used.
 XDG_DATA_HOME=relative "$launcher" >"$work/third"
 [ "$(cat "$work/third")" = "$HOME/.local/share/tesseron" ] || fail "a relative XDG_DATA_HOME was used"
+
+# A first start, into a folder that does not exist yet, gets the shipped high scores;
+# later starts neither replace the player's nor bring them back once gone.
+new=$work/new/deeper
+XDG_DATA_HOME=$new "$launcher" >/dev/null
+cmp -s "$shipped/Vexil.hig" "$new/tesseron/Vexil.hig" || fail "a first start did not get the shipped Vexil.hig"
+cmp -s "$shipped/rules.txt" "$new/tesseron/rules.txt" || fail "a first start did not get the other files"
+echo "the player's scores" >"$new/tesseron/Vexil.hig"
+XDG_DATA_HOME=$new "$launcher" >/dev/null
+[ "$(cat "$new/tesseron/Vexil.hig")" = "the player's scores" ] || fail "the player's Vexil.hig was replaced"
+rm "$new/tesseron/Vexil.hig"
+XDG_DATA_HOME=$new "$launcher" >/dev/null
+[ ! -e "$new/tesseron/Vexil.hig" ] || fail "Vexil.hig was seeded again into an existing folder"
 
 # Without HOME the home comes from the password database, and the game is given it.
 # A stand-in database keeps the real home untouched; with XDG_DATA_HOME the real one serves.
