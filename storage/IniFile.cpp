@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
-#include "FileIo.h"
+#include "files/SafeWrite.h"
+#include "files/UntrustedFile.h"
 
 #include <QStringList>
 
@@ -53,18 +54,19 @@ bool ParseIniInteger(const QString& text, int32_t& value) {
 IniFile::LoadResult IniFile::Load(const QString& path) {
     Clear();
     QByteArray data;
-    switch (ReadRegularFile(path, MaxFileSize + 1, data)) {
-    case ReadStatus::Missing: return LoadResult::Missing;
-    case ReadStatus::Unreadable: return LoadResult::Unreadable;
-    case ReadStatus::Ok: break;
+    switch (files::ReadUntrustedFile(path, MaxFileSize, data)) {
+    case files::ReadStatus::Ok: break;
+    case files::ReadStatus::Missing: return LoadResult::Missing;
+    case files::ReadStatus::NotAFile:
+    case files::ReadStatus::TooLarge:
+    case files::ReadStatus::Unreadable: return LoadResult::Unreadable;
     }
-    if (data.size() > MaxFileSize) return LoadResult::Unreadable;
     Parse(data);
     return LoadResult::Loaded;
 }
 
 IniFile::SaveResult IniFile::Save(const QString& path) const {
-    return WriteFileSafely(path, Text(), true) ? SaveResult::Ok : SaveResult::Failed;
+    return files::WriteFileSafely(path, Text(), true) ? SaveResult::Ok : SaveResult::Failed;
 }
 
 void IniFile::Parse(const QByteArray& bytes) {
