@@ -1,7 +1,7 @@
 #include "ui/URul.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "files/UntrustedFile.h"
+
 #include <QMouseEvent>
 #include <QStringDecoder>
 
@@ -43,15 +43,10 @@ QString DecodeText(const QByteArray& bytes) {
 }
 
 bool Trul::LoadFile(const QString& path) {
-    // Only a regular file: opening a FIFO or a device could block the game.
-    const QFileInfo info(path);
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        Memo1.setPlainText(NotFound);
-        return false;
-    }
-    const QByteArray bytes = file.read(MaxTextBytes);
-    if (file.error() != QFileDevice::NoError) {
+    // A longer text shows its beginning.
+    QByteArray bytes;
+    const auto read = files::ReadUntrustedFile(path, MaxTextBytes, bytes, files::Oversized::KeepStart);
+    if (read != files::ReadStatus::Ok && read != files::ReadStatus::TooLarge) {
         Memo1.setPlainText(NotFound);
         return false;
     }
