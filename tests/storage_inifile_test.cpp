@@ -162,4 +162,35 @@ TEST_F(SettingsFile, FailedWritesLeaveTheOldFileWhole) {
     EXPECT_EQ(QDir(dir.filePath("tesseron")).entryList(QDir::Files).size(), 1);  // no temporary left
 }
 
+QByteArray Crlf(QByteArray text) { return text.replace("\n", "\r\n"); }
+
+TEST_F(SettingsFile, EveryByteTheGameDoesNotChangeSurvivesALoadAndASave) {
+    // Latin-1 text, a comment that is no encoding at all, and every key already there.
+    const QByteArray latin1 = "; caf\xe9 \xff\xfe\x80\n[Foreign]\nName=Caf\xe9\n\n" + DefaultFile + "/home/p/Sk\xefns/x.skn\n";
+    for (const QByteArray& file : {latin1, "\xEF\xBB\xBF" + Crlf(latin1), latin1.chopped(1)}) {
+        Put(file);
+        const Settings s = LoadSettingsFile(path, base);
+        EXPECT_EQ(s.SkinFile, QString::fromLatin1("/home/p/Sk\xefns/x.skn"));
+        ASSERT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::Ok);
+        EXPECT_EQ(Get(), file);
+    }
+
+    // A value the player changed is written in UTF-8; the bytes around it stay.
+    Put(latin1);
+    Settings s = LoadSettingsFile(path, base);
+    s.SkinFile = QString::fromUtf8("/home/p/Sk\xc3\xafns/y.skn");
+    ASSERT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::Ok);
+    EXPECT_EQ(Get(), latin1.left(latin1.lastIndexOf("SkinFile=") + 9) + "/home/p/Sk\xc3\xafns/y.skn\n");
+}
+
+TEST_F(SettingsFile, AddedLinesTakeTheFilesMostCommonLineEnd) {
+    // A BOM, CR LF lines, one LF line and a last line without an end.
+    Put("\xEF\xBB\xBF[Sound]\r\nmusic = 2\r\n[Other]\nx=1");
+    ASSERT_EQ(SaveSettingsFile(path, LoadSettingsFile(path, base)), IniFile::SaveResult::Ok);
+    const qsizetype graphics = DefaultFile.indexOf("[Graphics]");
+    const QByteArray sound = DefaultFile.left(graphics).mid(DefaultFile.indexOf("MisicFile"));
+    EXPECT_EQ(Get(), "\xEF\xBB\xBF[Sound]\r\nmusic = 1\r\n" + Crlf(sound) + "[Other]\nx=1\r\n" +
+                         Crlf(DefaultFile.mid(graphics) + (base + "Scoarching red.skn\n").toUtf8()));
+}
+
 }  // namespace
