@@ -1,6 +1,6 @@
 #include "Settings.h"
 
-#include <QDir>
+#include "Folders.h"
 
 #include <algorithm>
 
@@ -56,10 +56,8 @@ void WriteSettings(IniFile& ini, const Settings& s) {
 }
 
 QString SettingsPath() {
-    // Relative values are invalid for XDG variables and are ignored.
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::homePath() + QStringLiteral("/.config");
-    return base + QStringLiteral("/tesseron/") + QString::fromLatin1(SettingsFileName);
+    const QString base = ConfigFolder();
+    return base.isEmpty() ? QString() : base + QStringLiteral("/tesseron/") + QString::fromLatin1(SettingsFileName);
 }
 
 Settings LoadSettingsFile(const QString& path, const QString& baseDir) {
@@ -69,6 +67,7 @@ Settings LoadSettingsFile(const QString& path, const QString& baseDir) {
 }
 
 IniFile::SaveResult SaveSettingsFile(const QString& path, const Settings& s) {
+    if (path.isEmpty()) return IniFile::SaveResult::Failed;
     IniFile ini;
     ini.Load(path);
     WriteSettings(ini, s);

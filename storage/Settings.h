@@ -44,7 +44,8 @@ Settings ReadSettings(const IniFile& ini, const QString& baseDir);
 // All thirteen keys, section by section in the file's order.
 void WriteSettings(IniFile& ini, const Settings& s);
 
-// $XDG_CONFIG_HOME/tesseron/kelm.ini, ~/.config/tesseron/kelm.ini when unset.
+// $XDG_CONFIG_HOME/tesseron/kelm.ini, ~/.config/tesseron/kelm.ini when unset; empty
+// when there is no home folder to put it in.
 QString SettingsPath();
 
 // Start-up: the file's settings, or the defaults when it is missing or unreadable.

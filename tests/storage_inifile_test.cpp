@@ -1,4 +1,5 @@
 // The settings store and the settings kept in it, through real files.
+#include "storage/Folders.h"
 #include "storage/IniFile.h"
 #include "storage/Settings.h"
 #include "support/FileBytes.h"
@@ -10,6 +11,12 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -191,6 +198,42 @@ TEST_F(SettingsFile, AddedLinesTakeTheFilesMostCommonLineEnd) {
     const QByteArray sound = DefaultFile.left(graphics).mid(DefaultFile.indexOf("MisicFile"));
     EXPECT_EQ(Get(), "\xEF\xBB\xBF[Sound]\r\nmusic = 1\r\n" + Crlf(sound) + "[Other]\nx=1\r\n" +
                          Crlf(DefaultFile.mid(graphics) + (base + "Scoarching red.skn\n").toUtf8()));
+}
+
+// Sets HOME and the XDG folders for one test and puts them back after it.
+class Environment {
+public:
+    Environment() {
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+            saved_.emplace_back(name, getenv(name) ? std::optional<std::string>(getenv(name)) : std::nullopt);
+    }
+    ~Environment() {
+        for (const auto& [name, value] : saved_) Set(name, value ? value->c_str() : nullptr);
+    }
+    static void Set(const char* name, const char* value) { value ? setenv(name, value, 1) : unsetenv(name); }
+
+private:
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+};
+
+TEST(FoldersTest, HomeComesFromHomeWhenAbsoluteElseFromThePasswordDatabase) {
+    Environment env;
+    env.Set("XDG_CONFIG_HOME", nullptr);
+    env.Set("XDG_DATA_HOME", nullptr);
+    const passwd* entry = getpwuid(getuid());
+    ASSERT_NE(entry, nullptr);
+    const QString own = QDir::cleanPath(QFile::decodeName(entry->pw_dir));
+    ASSERT_NE(own, "/") << "the test needs a user with a home folder";
+
+    for (const char* home : {static_cast<const char*>(nullptr), "", "relative/home", "/"}) {
+        env.Set("HOME", home);
+        EXPECT_EQ(SettingsPath(), own + "/.config/tesseron/kelm.ini") << (home ? home : "unset");
+        EXPECT_EQ(DataFolder(), own + "/.local/share") << (home ? home : "unset");
+    }
+    env.Set("HOME", "/somewhere/else/");
+    EXPECT_EQ(SettingsPath(), "/somewhere/else/.config/tesseron/kelm.ini");
+    env.Set("XDG_DATA_HOME", "/data");
+    EXPECT_EQ(DataFolder(), "/data");
 }
 
 }  // namespace

@@ -54,8 +54,10 @@ void TMain::WriteIni() {
     s.NumberOfColors = NumCol;
     s.SkinFile = SkinFile;
     const QString path = storage::SettingsPath();
+    // Without a home folder there is no path, and the message names the bare file.
     if (storage::SaveSettingsFile(path, s) != storage::IniFile::SaveResult::Ok)
-        Message(QMessageBox::Critical, storage::UnableToWriteMessage(path));
+        Message(QMessageBox::Critical,
+                storage::UnableToWriteMessage(path.isEmpty() ? QString::fromLatin1(storage::SettingsFileName) : path));
 }
 
 void TMain::FormClose() {
