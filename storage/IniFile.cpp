@@ -66,8 +66,8 @@ IniFile::LoadResult IniFile::Load(const QString& path) {
     switch (files::ReadUntrustedFile(path, MaxFileSize, data)) {
     case files::ReadStatus::Ok: break;
     case files::ReadStatus::Missing: return LoadResult::Missing;
-    case files::ReadStatus::NotAFile:
-    case files::ReadStatus::TooLarge:
+    case files::ReadStatus::NotAFile: return LoadResult::NotAFile;
+    case files::ReadStatus::TooLarge: return LoadResult::TooLarge;
     case files::ReadStatus::Unreadable: return LoadResult::Unreadable;
     }
     Parse(data);

@@ -13,14 +13,16 @@ namespace tesseron::storage {
 
 class IniFile {
 public:
-    enum class LoadResult { Loaded, Missing, Unreadable };
-    enum class SaveResult { Ok, Failed };
+    // Every result but Loaded and Missing is a file that is there and was not read.
+    enum class LoadResult { Loaded, Missing, NotAFile, TooLarge, Unreadable };
+    // NotReplaced: a file that could not be read is left as it is rather than lost.
+    enum class SaveResult { Ok, Failed, NotReplaced };
 
     static constexpr int MaxStringLength = 2047;
     static constexpr qint64 MaxFileSize = 1 << 20;
 
-    // Replaces the content with the file's. Missing or unreadable (not a regular
-    // file, larger than MaxFileSize, no permission): the store is left empty.
+    // Replaces the content with the file's. Missing or not read (not a regular file,
+    // larger than MaxFileSize, no permission, a read error): the store is left empty.
     LoadResult Load(const QString& path);
     // Writes the whole store through a temporary file, creating the folder.
     SaveResult Save(const QString& path) const;

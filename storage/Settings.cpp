@@ -20,6 +20,15 @@ QString UnableToWriteMessage(const QString& fileName) {
     return text.replace(QStringLiteral("%s"), fileName);
 }
 
+QString UnreadableSettingsMessage(const QString& path, IniFile::LoadResult why) {
+    const char* reason = "there is no permission to read it, or reading it failed";
+    if (why == IniFile::LoadResult::TooLarge) reason = "it is larger than 1 MiB";
+    if (why == IniFile::LoadResult::NotAFile) reason = "it is not a regular file";
+    return QStringLiteral("The settings file %1 could not be read (%2). Tesseron plays with the default settings "
+                          "and leaves the file as it is.")
+        .arg(path, QLatin1String(reason));
+}
+
 Settings ReadSettings(const IniFile& ini, const QString& baseDir) {
     const Settings d;
     Settings s;
@@ -60,16 +69,19 @@ QString SettingsPath() {
     return base.isEmpty() ? QString() : base + QStringLiteral("/tesseron/") + QString::fromLatin1(SettingsFileName);
 }
 
-Settings LoadSettingsFile(const QString& path, const QString& baseDir) {
+Settings LoadSettingsFile(const QString& path, const QString& baseDir, IniFile::LoadResult* result) {
     IniFile ini;
-    ini.Load(path);  // a missing or unreadable file leaves the store empty: all defaults
+    // A file that is missing or could not be read leaves the store empty: all defaults.
+    const IniFile::LoadResult read = path.isEmpty() ? IniFile::LoadResult::Missing : ini.Load(path);
+    if (result) *result = read;
     return ReadSettings(ini, baseDir);
 }
 
 IniFile::SaveResult SaveSettingsFile(const QString& path, const Settings& s) {
     if (path.isEmpty()) return IniFile::SaveResult::Failed;
     IniFile ini;
-    ini.Load(path);
+    const IniFile::LoadResult read = ini.Load(path);
+    if (read != IniFile::LoadResult::Loaded && read != IniFile::LoadResult::Missing) return IniFile::SaveResult::NotReplaced;
     WriteSettings(ini, s);
     return ini.Save(path);
 }

@@ -19,6 +19,7 @@
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tesseron::storage;
 
@@ -131,20 +132,21 @@ TEST_F(SettingsFile, NonRegularFilesAreRefusedWithoutBlocking) {
     QDir().mkpath(dir.filePath("tesseron"));
     ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     IniFile ini;
-    EXPECT_EQ(ini.Load(path), IniFile::LoadResult::Unreadable);
-    EXPECT_EQ(ini.Load(dir.path()), IniFile::LoadResult::Unreadable);
+    EXPECT_EQ(ini.Load(path), IniFile::LoadResult::NotAFile);
+    EXPECT_EQ(ini.Load(dir.path()), IniFile::LoadResult::NotAFile);
     QFile big(dir.filePath("big.ini"));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly));
     big.write(QByteArray(IniFile::MaxFileSize + 1, '\n'));
     big.close();
-    EXPECT_EQ(ini.Load(big.fileName()), IniFile::LoadResult::Unreadable);
+    EXPECT_EQ(ini.Load(big.fileName()), IniFile::LoadResult::TooLarge);
 }
 
 TEST_F(SettingsFile, FailedWritesLeaveTheOldFileWhole) {
     const Settings s = LoadSettingsFile(path, base);
-    // A folder where the file should be, and a file where the folder should be.
+    // A folder where the file should be (which cannot be read either), and a file
+    // where the folder should be.
     QDir().mkpath(path);
-    EXPECT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::Failed);
+    EXPECT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::NotReplaced);
     EXPECT_TRUE(QFileInfo(path).isDir());
     QFile blocker(dir.filePath("blocked"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -198,6 +200,16 @@ TEST_F(SettingsFile, AddedLinesTakeTheFilesMostCommonLineEnd) {
     const QByteArray sound = DefaultFile.left(graphics).mid(DefaultFile.indexOf("MisicFile"));
     EXPECT_EQ(Get(), "\xEF\xBB\xBF[Sound]\r\nmusic = 1\r\n" + Crlf(sound) + "[Other]\nx=1\r\n" +
                          Crlf(DefaultFile.mid(graphics) + (base + "Scoarching red.skn\n").toUtf8()));
+}
+
+TEST_F(SettingsFile, AFileThatCouldNotBeReadIsNeverReplaced) {
+    // A FIFO in its place is left there, not replaced by a regular file.
+    QDir().mkpath(dir.filePath("tesseron"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    EXPECT_EQ(SaveSettingsFile(path, Settings{}), IniFile::SaveResult::NotReplaced);
+    struct stat st {};
+    ASSERT_EQ(lstat(QFile::encodeName(path).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
 // Sets HOME and the XDG folders for one test and puts them back after it.
