@@ -1,5 +1,5 @@
-// Writes the shipped skins, title picture, sounds and tune into the data folder given as the
-// only argument. The output depends on nothing but this source and the fonts, so
+// Writes the shipped skins, title picture, sounds, tune and default high-score table into
+// the data folder given as the first argument. The output depends on nothing but this source and the fonts, so
 // two runs give the same bytes.
 #include "assets/IconArt.h"
 #include "assets/LogoArt.h"
@@ -8,6 +8,7 @@
 #include "assets/SoundArt.h"
 #include "assets/TitleArt.h"
 #include "assets/TuneArt.h"
+#include "storage/HighScores.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,6 +122,11 @@ int main(int argc, char** argv)
         WriteFile(out.filePath(QStringLiteral("4.snd")), ApplauseSound());
         WriteFile(out.filePath(QStringLiteral("5.snd")), GameOverSound());
         WriteFile(out.filePath(QStringLiteral("Music.mid")), Tune());
+        // The table the game starts with, saved by the game's own writer, so that a first
+        // start finds a file byte for byte like the one the game would leave.
+        const QString high = tesseron::storage::HighPath(out.path() + QLatin1Char('/'));
+        if (tesseron::storage::HighTable().SaveHigh(high) != tesseron::storage::SaveHighResult::Ok)
+            throw std::runtime_error("cannot write " + high.toStdString());
         if (argc == 3) WriteIcons(QDir(QString::fromLocal8Bit(argv[2])));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tesseron-assets: %s\n", e.what());

@@ -89,12 +89,13 @@ void Audio::ToggleSounds(const std::function<void()>& redraw) {
     Sound = !Sound;
     if (redraw)
         redraw();
-    // One click both ways, then reopening cuts it off and picks up new file names.
     StopEffects();
-    Player(S3).Play();
+    // Reopening picks up changed file names but cuts off what is playing, so the
+    // click comes after it and is heard both ways.
     if (Sound)
         for (int p = S1; p <= S5; ++p)
             OpenPlayer(p);
+    Player(S3).Play();
 }
 
 void Audio::ToggleMusic(const std::function<void()>& redraw) {

@@ -1,9 +1,8 @@
 #include "audio/SoundFile.h"
 
 #include "audio/Libraries.h"
+#include "files/UntrustedFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -24,33 +23,16 @@ quint32 Le(const QByteArray& b, qsizetype at, int bytes) {
 }  // namespace
 
 bool ReadMediaFile(const QString& file, QByteArray& bytes, QString& error) {
-    const QFileInfo info(file);
     if (file.isEmpty()) {
         error = "no file name given";
         return false;
     }
-    if (!info.exists()) {
-        error = file + ": no such file";
-        return false;
-    }
-    if (!info.isFile()) {
-        error = file + ": not a regular file";
-        return false;
-    }
-    if (info.size() > MaxFileSize) {
-        error = file + ": larger than 64 MiB";
-        return false;
-    }
-    QFile f(info.absoluteFilePath());
-    if (!f.open(QIODevice::ReadOnly)) {
-        error = file + ": " + f.errorString();
-        return false;
-    }
-    // Asking for the cap itself would reserve all of it first.
-    bytes = f.read(qMin(info.size(), MaxFileSize) + 1);
-    if (bytes.size() > MaxFileSize) {
-        error = file + ": larger than 64 MiB";
-        return false;
+    switch (files::ReadUntrustedFile(file, MaxFileSize, bytes)) {
+    case files::ReadStatus::Ok: break;
+    case files::ReadStatus::Missing: error = file + ": no such file"; return false;
+    case files::ReadStatus::NotAFile: error = file + ": not a regular file"; return false;
+    case files::ReadStatus::TooLarge: error = file + ": larger than 64 MiB"; return false;
+    case files::ReadStatus::Unreadable: error = file + ": cannot be read"; return false;
     }
     if (bytes.isEmpty()) {
         error = file + ": empty file";

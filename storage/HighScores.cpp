@@ -1,6 +1,7 @@
 #include "HighScores.h"
 
-#include "FileIo.h"
+#include "files/SafeWrite.h"
+#include "files/UntrustedFile.h"
 #include "game/GameState.h"
 
 #include <algorithm>
@@ -53,7 +54,9 @@ int HighTable::GroupBase(int colours) { return (std::clamp(colours, 5, 10) - 5) 
 
 LoadHighResult HighTable::LoadHigh(const QString& path) {
     QByteArray data;
-    if (ReadRegularFile(path, HighFileSize, data) != ReadStatus::Ok) return LoadHighResult::Failed;
+    // Records after the first 31 are not used.
+    const auto read = files::ReadUntrustedFile(path, HighFileSize, data, files::Oversized::KeepStart);
+    if (read != files::ReadStatus::Ok && read != files::ReadStatus::TooLarge) return LoadHighResult::Failed;
     const auto* bytes = reinterpret_cast<const uint8_t*>(data.constData());
     const int whole = int(data.size() / HighRecordSize);
     for (int r = 0; r < whole; ++r) {
@@ -78,7 +81,7 @@ QByteArray HighTable::FileBytes() const {
 }
 
 SaveHighResult HighTable::SaveHigh(const QString& path) const {
-    return WriteFileSafely(path, FileBytes()) ? SaveHighResult::Ok : SaveHighResult::Failed;
+    return files::WriteFileSafely(path, FileBytes()) ? SaveHighResult::Ok : SaveHighResult::Failed;
 }
 
 void HighTable::SortHigh(int colours) {

@@ -1,15 +1,25 @@
 #include "IniFile.h"
 
-#include "FileIo.h"
+#include "files/SafeWrite.h"
+#include "files/UntrustedFile.h"
 
-#include <QStringList>
+#include <QStringDecoder>
 
+#include <array>
 #include <limits>
 
 namespace tesseron::storage {
 
 namespace {
 bool SameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+
+// UTF-8 when the whole line is valid UTF-8, else Latin-1: a legacy file reads as
+// itself rather than as replacement characters.
+QString DecodeLine(const QByteArray& raw) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = utf8(raw);
+    return utf8.hasError() ? QString::fromLatin1(raw) : text;
+}
 }  // namespace
 
 bool ParseIniInteger(const QString& text, int32_t& value) {
@@ -53,57 +63,82 @@ bool ParseIniInteger(const QString& text, int32_t& value) {
 IniFile::LoadResult IniFile::Load(const QString& path) {
     Clear();
     QByteArray data;
-    switch (ReadRegularFile(path, MaxFileSize + 1, data)) {
-    case ReadStatus::Missing: return LoadResult::Missing;
-    case ReadStatus::Unreadable: return LoadResult::Unreadable;
-    case ReadStatus::Ok: break;
+    switch (files::ReadUntrustedFile(path, MaxFileSize, data)) {
+    case files::ReadStatus::Ok: break;
+    case files::ReadStatus::Missing: return LoadResult::Missing;
+    case files::ReadStatus::NotAFile: return LoadResult::NotAFile;
+    case files::ReadStatus::TooLarge: return LoadResult::TooLarge;
+    case files::ReadStatus::Unreadable: return LoadResult::Unreadable;
     }
-    if (data.size() > MaxFileSize) return LoadResult::Unreadable;
     Parse(data);
     return LoadResult::Loaded;
 }
 
 IniFile::SaveResult IniFile::Save(const QString& path) const {
-    return WriteFileSafely(path, Text(), true) ? SaveResult::Ok : SaveResult::Failed;
+    return files::WriteFileSafely(path, Text(), true) ? SaveResult::Ok : SaveResult::Failed;
+}
+
+void IniFile::Clear() {
+    sections_.clear();
+    bom_.clear();
+    lineEnd_ = "\n";
 }
 
 void IniFile::Parse(const QByteArray& bytes) {
     Clear();
-    QString text = QString::fromUtf8(bytes);
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // the final line end
+    qsizetype at = 0;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        bom_ = bytes.left(3);
+        at = 3;
+    }
+    std::array<int, 3> ends{};  // how many lines end in LF, CR LF and CR
+    sections_.push_back(Section{QString(), false, {}, {}});
+    while (at < bytes.size()) {
+        qsizetype stop = at;
+        while (stop < bytes.size() && bytes[stop] != '\n' && bytes[stop] != '\r') ++stop;
+        Line line;
+        line.raw = bytes.mid(at, stop - at);
+        if (stop < bytes.size()) {
+            const qsizetype endSize = bytes[stop] == '\r' && stop + 1 < bytes.size() && bytes[stop + 1] == '\n' ? 2 : 1;
+            line.end = bytes.mid(stop, endSize);
+            ++ends[line.end == "\n" ? 0 : line.end == "\r\n" ? 1 : 2];
+            stop += endSize;
+        }
+        at = stop;
 
-    sections_.push_back(Section{QString(), false, {}});
-    for (const QString& raw : lines) {
-        const QString t = raw.trimmed();
+        const QString t = DecodeLine(line.raw).trimmed();
         if (t.startsWith(u'[') && t.endsWith(u']') && t.size() >= 2) {
-            sections_.push_back(Section{t.mid(1, t.size() - 2).trimmed(), true, {}});
+            sections_.push_back(Section{t.mid(1, t.size() - 2).trimmed(), true, line, {}});
             continue;
         }
-        Line line;
         const qsizetype eq = t.indexOf(u'=');
         if (eq > 0 && !t.startsWith(u';') && !t.startsWith(u'#')) {
             line.isKey = true;
             line.key = t.left(eq).trimmed();
             line.value = t.mid(eq + 1).trimmed();
-        } else {
-            line.raw = raw;
         }
         sections_.back().lines.push_back(line);
     }
     if (sections_.front().lines.empty()) sections_.erase(sections_.begin());
+    // Ties go to LF, the platform's own.
+    if (ends[1] > ends[0] && ends[1] >= ends[2]) lineEnd_ = "\r\n";
+    else if (ends[2] > ends[0] && ends[2] > ends[1]) lineEnd_ = "\r";
 }
 
 QByteArray IniFile::Text() const {
-    QString out;
+    QByteArray out = bom_;
+    bool open = false;  // the last line written had no line end of its own
+    const auto put = [&](const Line& l) {
+        if (open) out += lineEnd_;
+        out += l.raw;
+        out += l.end;
+        open = l.end.isEmpty();
+    };
     for (const Section& s : sections_) {
-        if (s.header) out += u'[' + s.name + QStringLiteral("]\n");
-        for (const Line& l : s.lines) out += (l.isKey ? l.key + u'=' + l.value : l.raw) + u'\n';
+        if (s.header) put(s.head);
+        for (const Line& l : s.lines) put(l);
     }
-    return out.toUtf8();
+    return out;
 }
 
 const IniFile::Line* IniFile::Find(const QString& section, const QString& key) const {
@@ -118,7 +153,7 @@ const IniFile::Line* IniFile::Find(const QString& section, const QString& key) c
 IniFile::Section& IniFile::SectionFor(const QString& section) {
     for (Section& s : sections_)
         if (s.header && SameName(s.name, section)) return s;
-    sections_.push_back(Section{section, true, {}});
+    sections_.push_back(Section{section, true, NewLine('[' + section.toUtf8() + ']'), {}});
     return sections_.back();
 }
 
@@ -147,6 +182,11 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
         if (!s.header || !SameName(s.name, section)) continue;
         for (Line& l : s.lines)
             if (l.isKey && SameName(l.key, key)) {
+                if (v == l.value.left(MaxStringLength)) return;
+                // The key keeps its spelling and the blanks around its equals sign.
+                qsizetype cut = l.raw.indexOf('=') + 1;
+                while (cut < l.raw.size() && (l.raw[cut] == ' ' || l.raw[cut] == '\t')) ++cut;
+                l.raw = l.raw.left(cut) + v.toUtf8();
                 l.value = v;
                 return;
             }
@@ -156,7 +196,7 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
     auto at = s.lines.end();
     while (at != s.lines.begin() && !(at - 1)->isKey) --at;
     if (at == s.lines.begin()) at = s.lines.end();
-    Line line;
+    Line line = NewLine(key.toUtf8() + '=' + v.toUtf8());
     line.isKey = true;
     line.key = key;
     line.value = v;

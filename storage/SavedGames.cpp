@@ -1,6 +1,7 @@
 #include "SavedGames.h"
 
-#include "FileIo.h"
+#include "files/SafeWrite.h"
+#include "files/UntrustedFile.h"
 
 #include <QByteArray>
 
@@ -26,7 +27,7 @@ QString SlotPath(const QString& baseDir, int colours) {
 SaveSlotResult SaveSlot(const QString& path, const GameState& st) {
     QByteArray r(RecordSize, '\0');
     WriteRecord(st, reinterpret_cast<uint8_t*>(r.data()));
-    return WriteFileSafely(path, r) ? SaveSlotResult::Saved : SaveSlotResult::Failed;
+    return files::WriteFileSafely(path, r) ? SaveSlotResult::Saved : SaveSlotResult::Failed;
 }
 
 bool IsSoundRecord(const uint8_t record[RecordSize], int colours) {
@@ -48,15 +49,17 @@ bool IsSoundRecord(const uint8_t record[RecordSize], int colours) {
 
 LoadSlotResult LoadSlot(const QString& path, GameState& st, int colours) {
     QByteArray data;
-    if (ReadRegularFile(path, RecordSize, data) != ReadStatus::Ok || data.size() < qsizetype(RecordSize))
+    // A longer file is read from its first record.
+    const auto read = files::ReadUntrustedFile(path, RecordSize, data, files::Oversized::KeepStart);
+    if ((read != files::ReadStatus::Ok && read != files::ReadStatus::TooLarge) || data.size() < qsizetype(RecordSize))
         return LoadSlotResult::Failed;
     const auto* record = reinterpret_cast<const uint8_t*>(data.constData());
     if (record[0] == SpentMark)
-        return WriteFileSafely(path, SpentRecord()) ? LoadSlotResult::Spent : LoadSlotResult::Failed;
+        return files::WriteFileSafely(path, SpentRecord()) ? LoadSlotResult::Spent : LoadSlotResult::Failed;
     if (!IsSoundRecord(record, colours)) return LoadSlotResult::Failed;
     // Spend the slot first: a game that cannot be marked spent is not loaded, so it
     // can never be loaded twice.
-    if (!WriteFileSafely(path, SpentRecord())) return LoadSlotResult::Failed;
+    if (!files::WriteFileSafely(path, SpentRecord())) return LoadSlotResult::Failed;
     ReadRecord(st, record);
     return LoadSlotResult::Loaded;
 }

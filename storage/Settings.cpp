@@ -1,6 +1,6 @@
 #include "Settings.h"
 
-#include <QDir>
+#include "Folders.h"
 
 #include <algorithm>
 
@@ -18,6 +18,15 @@ int32_t Interval(int32_t ms) { return ms < 1 ? 50 : ms; }
 QString UnableToWriteMessage(const QString& fileName) {
     QString text = QString::fromLatin1(MsgUnableToWrite);
     return text.replace(QStringLiteral("%s"), fileName);
+}
+
+QString UnreadableSettingsMessage(const QString& path, IniFile::LoadResult why) {
+    const char* reason = "there is no permission to read it, or reading it failed";
+    if (why == IniFile::LoadResult::TooLarge) reason = "it is larger than 1 MiB";
+    if (why == IniFile::LoadResult::NotAFile) reason = "it is not a regular file";
+    return QStringLiteral("The settings file %1 could not be read (%2). Tesseron plays with the default settings "
+                          "and leaves the file as it is.")
+        .arg(path, QLatin1String(reason));
 }
 
 Settings ReadSettings(const IniFile& ini, const QString& baseDir) {
@@ -56,21 +65,23 @@ void WriteSettings(IniFile& ini, const Settings& s) {
 }
 
 QString SettingsPath() {
-    // Relative values are invalid for XDG variables and are ignored.
-    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base)) base = QDir::homePath() + QStringLiteral("/.config");
-    return base + QStringLiteral("/tesseron/") + QString::fromLatin1(SettingsFileName);
+    const QString base = ConfigFolder();
+    return base.isEmpty() ? QString() : base + QStringLiteral("/tesseron/") + QString::fromLatin1(SettingsFileName);
 }
 
-Settings LoadSettingsFile(const QString& path, const QString& baseDir) {
+Settings LoadSettingsFile(const QString& path, const QString& baseDir, IniFile::LoadResult* result) {
     IniFile ini;
-    ini.Load(path);  // a missing or unreadable file leaves the store empty: all defaults
+    // A file that is missing or could not be read leaves the store empty: all defaults.
+    const IniFile::LoadResult read = path.isEmpty() ? IniFile::LoadResult::Missing : ini.Load(path);
+    if (result) *result = read;
     return ReadSettings(ini, baseDir);
 }
 
 IniFile::SaveResult SaveSettingsFile(const QString& path, const Settings& s) {
+    if (path.isEmpty()) return IniFile::SaveResult::Failed;
     IniFile ini;
-    ini.Load(path);
+    const IniFile::LoadResult read = ini.Load(path);
+    if (read != IniFile::LoadResult::Loaded && read != IniFile::LoadResult::Missing) return IniFile::SaveResult::NotReplaced;
     WriteSettings(ini, s);
     return ini.Save(path);
 }

@@ -44,13 +44,20 @@ Settings ReadSettings(const IniFile& ini, const QString& baseDir);
 // All thirteen keys, section by section in the file's order.
 void WriteSettings(IniFile& ini, const Settings& s);
 
-// $XDG_CONFIG_HOME/tesseron/kelm.ini, ~/.config/tesseron/kelm.ini when unset.
+// Told at start-up when the settings file is there but could not be read (why is
+// neither Loaded nor Missing); %1 is the file's path.
+QString UnreadableSettingsMessage(const QString& path, IniFile::LoadResult why);
+
+// $XDG_CONFIG_HOME/tesseron/kelm.ini, ~/.config/tesseron/kelm.ini when unset; empty
+// when there is no home folder to put it in.
 QString SettingsPath();
 
-// Start-up: the file's settings, or the defaults when it is missing or unreadable.
-Settings LoadSettingsFile(const QString& path, const QString& baseDir);
+// Start-up: the file's settings, or the defaults when it is missing or could not be
+// read; result, when given, says which.
+Settings LoadSettingsFile(const QString& path, const QString& baseDir, IniFile::LoadResult* result = nullptr);
 // Shutdown: rereads the file so that other sections and keys survive, writes
 // every key and replaces the file. Failed: the old file is left as it was.
+// NotReplaced: the file is there but could not be read, so it is left alone.
 IniFile::SaveResult SaveSettingsFile(const QString& path, const Settings& s);
 
 }  // namespace tesseron::storage

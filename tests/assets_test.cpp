@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cstdint>
 #include <set>
 
 namespace {
@@ -234,7 +235,8 @@ TEST(AssetsTest, GeneratorWritesTheSameBytesAgain)
     ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
     int files = 0;
     const QStringList topLevel = QDir(out.path()).entryList(QDir::Files);
-    for (const char* name : {"title.bmp", "logo.bmp", "1.snd", "2.snd", "3.snd", "4.snd", "5.snd", "Music.mid"})
+    for (const char* name :
+         {"title.bmp", "logo.bmp", "1.snd", "2.snd", "3.snd", "4.snd", "5.snd", "Music.mid", "Vexil.hig"})
         EXPECT_TRUE(topLevel.contains(QLatin1String(name))) << name;
     QDirIterator it(out.path(), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -246,5 +248,28 @@ TEST(AssetsTest, GeneratorWritesTheSameBytesAgain)
         EXPECT_TRUE(fresh.readAll() == built.readAll()) << relative.toStdString() << " differs";
         ++files;
     }
-    EXPECT_EQ(files, 2 * 8 + 1 + 1 + 6);  // two skins of 8 files, title, logo, sounds and tune
+    EXPECT_EQ(files, 2 * 8 + 1 + 1 + 6 + 1);  // two skins of 8 files, title, logo, sounds, tune, high scores
+}
+
+// A first start is seeded with this file: the default table as the game saves it, 31
+// records of 108 bytes (length byte, name, padding, score little-endian at 104).
+TEST(AssetsTest, ShippedHighScoresAreTheDefaultTable)
+{
+    QFile f(DataDir + QStringLiteral("/Vexil.hig"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    ASSERT_EQ(bytes.size(), 3348);
+    const auto record = [&](int r) { return bytes.mid(r * 108, 108); };
+    const auto score = [](const QByteArray& rec) {
+        uint32_t u = 0;
+        for (int b = 3; b >= 0; --b) u = u << 8 | uint8_t(rec[104 + b]);
+        return int32_t(u);
+    };
+    EXPECT_EQ(record(0).mid(1, uint8_t(record(0)[0])), QByteArray("Tesseron high scores"));
+    EXPECT_EQ(score(record(0)), -1);
+    for (int r = 1; r <= 30; ++r) {
+        SCOPED_TRACE(r);
+        EXPECT_EQ(record(r).mid(1, uint8_t(record(r)[0])), QByteArray("Empty"));
+        EXPECT_EQ(score(record(r)), 5 - (r - 1) % 5);  // each colour group 5 down to 1
+    }
 }

@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <malloc.h>
@@ -17,6 +19,7 @@
 #include "audio/FluidSettings.h"
 #include "audio/SdlMedia.h"
 #include "audio/SoundFile.h"
+#include "audio/WaveFile.h"
 
 using namespace tesseron;
 
@@ -293,6 +296,79 @@ TEST_F(SdlAudioTest, NothingIsHeardWithSoundOffButTheBeep) {
     QThread::msleep(250);
     audio.reset();
     EXPECT_GE(FirstSound(), 0);
+}
+
+// A click at the mixing rate, so that it reaches the output sample for sample:
+// 120 ms of a tone that starts at full swing and dies away.
+std::vector<int16_t> Click(double freq) {
+    std::vector<int16_t> s(44100 * 120 / 1000);
+    for (size_t i = 0; i < s.size(); ++i)
+        s[i] = int16_t(std::lround(20000 * std::cos(2 * M_PI * freq * double(i) / 44100) * std::exp(-double(i) / 2000)));
+    return s;
+}
+
+// The first frame from `from` on where the whole of `click` lies in both channels, or -1.
+long FindWhole(const QByteArray& raw, const std::vector<int16_t>& click, long from) {
+    const auto* s = reinterpret_cast<const qint16*>(raw.constData());
+    const long frames = raw.size() / 4, n = long(click.size());
+    for (long f = from; f + n <= frames; ++f) {
+        long k = 0;
+        while (k < n && std::abs(s[2 * (f + k)] - click[size_t(k)]) <= 2 && std::abs(s[2 * (f + k) + 1] - click[size_t(k)]) <= 2)
+            ++k;
+        if (k == n)
+            return f;
+    }
+    return -1;
+}
+
+// Off, the switch stops the applause and clicks; on, it reopens the players, so the
+// click comes from the file named in between, and reopening must not cut it off.
+TEST_F(SdlAudioTest, SoundsSwitchClicksWholeBothWays) {
+    const std::vector<int16_t> off = Click(1000), on = Click(1500);
+    for (auto [name, click] : {std::pair{"off.wav", &off}, std::pair{"on.wav", &on}}) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(WaveFile(*click, 44100));
+    }
+    WriteWave(dir.filePath("applause.wav"), 3000, 440);
+    // The output must not idle shut, which would start a new file, however slow the run.
+    auto audio = std::make_unique<Audio>(CreateSdlBackend(600000));
+    for (int i = 1; i <= 5; ++i)
+        audio->SetFile(i, dir.filePath(QString::number(i) + ".snd"));
+    audio->SetFile(S3, dir.filePath("off.wav"));
+    audio->SetFile(S4, dir.filePath("applause.wav"));
+    audio->Sound = true;
+    audio->StartAudio();
+    const auto written = [&] { return QFileInfo(raw).size() / 4; };
+    // The file lags the mix by a few buffers at most.
+    const long margin = 8 * 1024 + long(off.size());
+
+    audio->PlayEffect(S4);
+    ASSERT_TRUE(WaitFor([&] { return written() >= 4096; }, 20000));
+    audio->ToggleSounds();
+    const long offAt = written();
+    ASSERT_TRUE(WaitFor([&] { return written() >= offAt + margin; }, 20000));
+    audio->SetFile(S3, dir.filePath("on.wav"));
+    audio->ToggleSounds();
+    const long onAt = written();
+    ASSERT_TRUE(WaitFor([&] { return written() >= onAt + margin; }, 20000));
+    audio.reset();
+
+    QFile f(raw);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QByteArray b = f.readAll();
+    const long offClick = FindWhole(b, off, 0);
+    ASSERT_GE(offClick, 0) << "switching off: no whole click";
+    const long onClick = FindWhole(b, on, offClick + long(off.size()));
+    ASSERT_GE(onClick, 0) << "switching on: no whole click";
+    // Before the first click the applause played; after it nothing but the clicks.
+    auto* s = reinterpret_cast<qint16*>(b.data());
+    long loud = 0;
+    for (long i = 0; i < offClick * 2; ++i) loud += std::abs(s[i]) > 64;
+    EXPECT_GT(loud, 1000);
+    std::fill(s + 2 * offClick, s + 2 * (offClick + long(off.size())), 0);
+    std::fill(s + 2 * onClick, s + 2 * (onClick + long(on.size())), 0);
+    EXPECT_EQ(std::count_if(s + 2 * offClick, s + b.size() / 2, [](qint16 v) { return std::abs(v) > 64; }), 0);
 }
 
 // The output closes in the silence after a stop; the place is kept all the same.

@@ -1,4 +1,5 @@
 // The settings store and the settings kept in it, through real files.
+#include "storage/Folders.h"
 #include "storage/IniFile.h"
 #include "storage/Settings.h"
 #include "support/FileBytes.h"
@@ -10,8 +11,15 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tesseron::storage;
 
@@ -124,20 +132,21 @@ TEST_F(SettingsFile, NonRegularFilesAreRefusedWithoutBlocking) {
     QDir().mkpath(dir.filePath("tesseron"));
     ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     IniFile ini;
-    EXPECT_EQ(ini.Load(path), IniFile::LoadResult::Unreadable);
-    EXPECT_EQ(ini.Load(dir.path()), IniFile::LoadResult::Unreadable);
+    EXPECT_EQ(ini.Load(path), IniFile::LoadResult::NotAFile);
+    EXPECT_EQ(ini.Load(dir.path()), IniFile::LoadResult::NotAFile);
     QFile big(dir.filePath("big.ini"));
     ASSERT_TRUE(big.open(QIODevice::WriteOnly));
     big.write(QByteArray(IniFile::MaxFileSize + 1, '\n'));
     big.close();
-    EXPECT_EQ(ini.Load(big.fileName()), IniFile::LoadResult::Unreadable);
+    EXPECT_EQ(ini.Load(big.fileName()), IniFile::LoadResult::TooLarge);
 }
 
 TEST_F(SettingsFile, FailedWritesLeaveTheOldFileWhole) {
     const Settings s = LoadSettingsFile(path, base);
-    // A folder where the file should be, and a file where the folder should be.
+    // A folder where the file should be (which cannot be read either), and a file
+    // where the folder should be.
     QDir().mkpath(path);
-    EXPECT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::Failed);
+    EXPECT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::NotReplaced);
     EXPECT_TRUE(QFileInfo(path).isDir());
     QFile blocker(dir.filePath("blocked"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -160,6 +169,83 @@ TEST_F(SettingsFile, FailedWritesLeaveTheOldFileWhole) {
     EXPECT_EQ(result, IniFile::SaveResult::Failed);
     EXPECT_EQ(Get(), old);
     EXPECT_EQ(QDir(dir.filePath("tesseron")).entryList(QDir::Files).size(), 1);  // no temporary left
+}
+
+QByteArray Crlf(QByteArray text) { return text.replace("\n", "\r\n"); }
+
+TEST_F(SettingsFile, EveryByteTheGameDoesNotChangeSurvivesALoadAndASave) {
+    // Latin-1 text, a comment that is no encoding at all, and every key already there.
+    const QByteArray latin1 = "; caf\xe9 \xff\xfe\x80\n[Foreign]\nName=Caf\xe9\n\n" + DefaultFile + "/home/p/Sk\xefns/x.skn\n";
+    for (const QByteArray& file : {latin1, "\xEF\xBB\xBF" + Crlf(latin1), latin1.chopped(1)}) {
+        Put(file);
+        const Settings s = LoadSettingsFile(path, base);
+        EXPECT_EQ(s.SkinFile, QString::fromLatin1("/home/p/Sk\xefns/x.skn"));
+        ASSERT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::Ok);
+        EXPECT_EQ(Get(), file);
+    }
+
+    // A value the player changed is written in UTF-8; the bytes around it stay.
+    Put(latin1);
+    Settings s = LoadSettingsFile(path, base);
+    s.SkinFile = QString::fromUtf8("/home/p/Sk\xc3\xafns/y.skn");
+    ASSERT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::Ok);
+    EXPECT_EQ(Get(), latin1.left(latin1.lastIndexOf("SkinFile=") + 9) + "/home/p/Sk\xc3\xafns/y.skn\n");
+}
+
+TEST_F(SettingsFile, AddedLinesTakeTheFilesMostCommonLineEnd) {
+    // A BOM, CR LF lines, one LF line and a last line without an end.
+    Put("\xEF\xBB\xBF[Sound]\r\nmusic = 2\r\n[Other]\nx=1");
+    ASSERT_EQ(SaveSettingsFile(path, LoadSettingsFile(path, base)), IniFile::SaveResult::Ok);
+    const qsizetype graphics = DefaultFile.indexOf("[Graphics]");
+    const QByteArray sound = DefaultFile.left(graphics).mid(DefaultFile.indexOf("MisicFile"));
+    EXPECT_EQ(Get(), "\xEF\xBB\xBF[Sound]\r\nmusic = 1\r\n" + Crlf(sound) + "[Other]\nx=1\r\n" +
+                         Crlf(DefaultFile.mid(graphics) + (base + "Scoarching red.skn\n").toUtf8()));
+}
+
+TEST_F(SettingsFile, AFileThatCouldNotBeReadIsNeverReplaced) {
+    // A FIFO in its place is left there, not replaced by a regular file.
+    QDir().mkpath(dir.filePath("tesseron"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    EXPECT_EQ(SaveSettingsFile(path, Settings{}), IniFile::SaveResult::NotReplaced);
+    struct stat st {};
+    ASSERT_EQ(lstat(QFile::encodeName(path).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+// Sets HOME and the XDG folders for one test and puts them back after it.
+class Environment {
+public:
+    Environment() {
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+            saved_.emplace_back(name, getenv(name) ? std::optional<std::string>(getenv(name)) : std::nullopt);
+    }
+    ~Environment() {
+        for (const auto& [name, value] : saved_) Set(name, value ? value->c_str() : nullptr);
+    }
+    static void Set(const char* name, const char* value) { value ? setenv(name, value, 1) : unsetenv(name); }
+
+private:
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+};
+
+TEST(FoldersTest, HomeComesFromHomeWhenAbsoluteElseFromThePasswordDatabase) {
+    Environment env;
+    env.Set("XDG_CONFIG_HOME", nullptr);
+    env.Set("XDG_DATA_HOME", nullptr);
+    const passwd* entry = getpwuid(getuid());
+    ASSERT_NE(entry, nullptr);
+    const QString own = QDir::cleanPath(QFile::decodeName(entry->pw_dir));
+    ASSERT_NE(own, "/") << "the test needs a user with a home folder";
+
+    for (const char* home : {static_cast<const char*>(nullptr), "", "relative/home", "/"}) {
+        env.Set("HOME", home);
+        EXPECT_EQ(SettingsPath(), own + "/.config/tesseron/kelm.ini") << (home ? home : "unset");
+        EXPECT_EQ(DataFolder(), own + "/.local/share") << (home ? home : "unset");
+    }
+    env.Set("HOME", "/somewhere/else/");
+    EXPECT_EQ(SettingsPath(), "/somewhere/else/.config/tesseron/kelm.ini");
+    env.Set("XDG_DATA_HOME", "/data");
+    EXPECT_EQ(DataFolder(), "/data");
 }
 
 }  // namespace

@@ -66,6 +66,19 @@ TEST_F(ViewerTest, EightBitTextIsUtf8OrLatin1) {
     EXPECT_EQ(viewer.Memo1.toPlainText(), QString::fromUtf8("caf\xc3\xa9"));
 }
 
+TEST_F(ViewerTest, Utf8TextCutInsideACharacterStaysUtf8) {
+    // The cap falls after the first byte of a three-byte character.
+    QByteArray bytes = "caf\xc3\xa9\n";
+    while (bytes.size() < Trul::MaxTextBytes - 1) bytes += QByteArray(79, 'x') + '\n';
+    bytes.truncate(Trul::MaxTextBytes - 1);
+    WriteFile(dir.Path("long.txt"), bytes + "\xe2\x82\xac and more");
+    EXPECT_TRUE(viewer.LoadFile(dir.Path("long.txt")));
+    const QString text = viewer.Memo1.toPlainText();
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8("caf\xc3\xa9\n"))) << text.left(8).toStdString();
+    EXPECT_EQ(text.size(), bytes.size() - 1);  // everything before the cut character, é as one
+    EXPECT_EQ(text.back(), bytes.back());
+}
+
 TEST_F(ViewerTest, TextCannotBeEditedAndCloseBarCloses) {
     WriteFile(dir.Path("rules.txt"), "Rules");
     viewer.LoadFile(dir.Path("rules.txt"));

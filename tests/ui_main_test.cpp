@@ -654,6 +654,28 @@ TEST_F(PointerTest, ExplodingBricksFromALoadOrAnUndoAreSweptAndTheRefillFollows)
     ASSERT_TRUE(WaitUntil([&] { return main->game.st.board.at(8, 8).Color == 0; }));
 }
 
+// A settings file too large to read: the player hears why once, plays with the
+// defaults, and the close leaves the file as it was.
+TEST_F(StartupTest, ASettingsFileThatCannotBeReadIsToldOnceAndLeftAsItWas) {
+    const QString path = storage::SettingsPath();
+    QByteArray big = "[Graphics]\nGameSpeed=80\n[Foreign]\n";
+    while (big.size() < 2 << 20) big += "key=" + QByteArray(60, 'v') + "\n";
+    test::WriteFile(path, big);
+    Start();
+    main->FormClose();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray after = file.readAll();
+    file.remove();
+    ASSERT_EQ(watcher.messages.size(), 1u);
+    EXPECT_EQ(watcher.messages[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(watcher.messages[0].text, "The settings file " + path +
+                                            " could not be read (it is larger than 1 MiB). Tesseron plays with the "
+                                            "default settings and leaves the file as it is.");
+    EXPECT_EQ(main->tmrSTEP.interval(), 50);
+    EXPECT_TRUE(after == big) << after.size();
+}
+
 }  // namespace
 }  // namespace tesseron
 

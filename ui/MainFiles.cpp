@@ -22,7 +22,10 @@ void TMain::SaveHigh() {
 }
 
 void TMain::ReadIni() {
-    settings_ = storage::LoadSettingsFile(storage::SettingsPath(), BaseDir);
+    const QString path = storage::SettingsPath();
+    storage::IniFile::LoadResult read = storage::IniFile::LoadResult::Missing;
+    settings_ = storage::LoadSettingsFile(path, BaseDir, &read);
+    keepSettingsFile_ = read != storage::IniFile::LoadResult::Loaded && read != storage::IniFile::LoadResult::Missing;
     const storage::Settings& s = settings_;
     if (audio) {
         audio->Music = s.Music;
@@ -37,9 +40,12 @@ void TMain::ReadIni() {
     NumCol = s.NumberOfColors;
     SkinFile = s.SkinFile;
     if (audio) audio->StartAudio();
+    if (keepSettingsFile_) Message(QMessageBox::Warning, storage::UnreadableSettingsMessage(path, read));
 }
 
 void TMain::WriteIni() {
+    // A settings file that could not be read at start is the player's: never replaced.
+    if (keepSettingsFile_) return;
     storage::Settings s = settings_;  // without a sound service its values go back as read
     if (audio) {
         s.Music = audio->Music;
@@ -54,8 +60,10 @@ void TMain::WriteIni() {
     s.NumberOfColors = NumCol;
     s.SkinFile = SkinFile;
     const QString path = storage::SettingsPath();
+    // Without a home folder there is no path, and the message names the bare file.
     if (storage::SaveSettingsFile(path, s) != storage::IniFile::SaveResult::Ok)
-        Message(QMessageBox::Critical, storage::UnableToWriteMessage(path));
+        Message(QMessageBox::Critical,
+                storage::UnableToWriteMessage(path.isEmpty() ? QString::fromLatin1(storage::SettingsFileName) : path));
 }
 
 void TMain::FormClose() {

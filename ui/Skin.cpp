@@ -2,7 +2,7 @@
 
 #include "ui/Layout.h"
 
-#include "storage/FileIo.h"
+#include "files/UntrustedFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -111,7 +111,8 @@ QStringList Skin::SplitLines(const QByteArray& bytes) {
 QStringList Skin::ReadDescription(const QString& path) {
     // Only the first eighteen lines mean anything; a huge file is read no further than this.
     QByteArray bytes;
-    if (storage::ReadRegularFile(path, MaxDescriptionBytes, bytes) != storage::ReadStatus::Ok)
+    const auto read = files::ReadUntrustedFile(path, MaxDescriptionBytes, bytes, files::Oversized::KeepStart);
+    if (read != files::ReadStatus::Ok && read != files::ReadStatus::TooLarge)
         throw SkinError(QStringLiteral("Cannot read the skin description \"%1\".").arg(path).toStdString());
     return SplitLines(bytes);
 }
@@ -123,12 +124,13 @@ QImage Skin::LoadBitmap(const QString& path, qint64 pixelBudget) {
     if (!info.isFile()) Fail(path, QStringLiteral("this is not a regular file"));
     // Read whole and without blocking: a named pipe or a device never holds the game up.
     QByteArray bytes;
-    switch (storage::ReadRegularFile(path, MaxImageFileBytes + 1, bytes)) {
-    case storage::ReadStatus::Ok: break;
-    case storage::ReadStatus::Missing: Fail(path, QStringLiteral("the file does not exist"));
-    case storage::ReadStatus::Unreadable: Fail(path, QStringLiteral("the file cannot be opened or read"));
+    switch (files::ReadUntrustedFile(path, MaxImageFileBytes, bytes)) {
+    case files::ReadStatus::Ok: break;
+    case files::ReadStatus::Missing: Fail(path, QStringLiteral("the file does not exist"));
+    case files::ReadStatus::NotAFile: Fail(path, QStringLiteral("this is not a regular file"));
+    case files::ReadStatus::TooLarge: Fail(path, QStringLiteral("the file is larger than a skin image may be"));
+    case files::ReadStatus::Unreadable: Fail(path, QStringLiteral("the file cannot be opened or read"));
     }
-    if (bytes.size() > MaxImageFileBytes) Fail(path, QStringLiteral("the file is larger than a skin image may be"));
     QBuffer file(&bytes);
     file.open(QIODevice::ReadOnly);
 

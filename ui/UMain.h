@@ -158,6 +158,7 @@ private:
     void Flush();
 
     storage::Settings settings_;  // as last read; what no other part holds goes back from here
+    bool keepSettingsFile_ = false;  // it was there but could not be read: left as it is
     QRect screen_;                // the screen the game started on
     bool skinUsable_ = false;     // the last skin loaded whole
     bool stepResting_ = false;    // tmrSTEP stopped because its steps change nothing

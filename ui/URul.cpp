@@ -1,7 +1,7 @@
 #include "ui/URul.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "files/UntrustedFile.h"
+
 #include <QMouseEvent>
 #include <QStringDecoder>
 
@@ -34,28 +34,38 @@ void Trul::FormCreate() {
 
 void Trul::Panel1Click() { close(); }
 
-QString DecodeText(const QByteArray& bytes) {
+namespace {
+// Where a multi-byte UTF-8 character that the end of the bytes splits begins; the
+// size of the bytes when none is split.
+qsizetype WholeUtf8Length(const QByteArray& bytes) {
+    const qsizetype n = bytes.size();
+    for (qsizetype i = n - 1; i >= 0 && i >= n - 3; --i) {
+        const auto c = uchar(bytes[i]);
+        if ((c & 0xC0) == 0x80) continue;  // a continuation byte: look further back
+        const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        return i + length > n ? i : n;
+    }
+    return n;
+}
+}  // namespace
+
+QString DecodeText(const QByteArray& bytes, bool cut) {
     // Stateless, so a sequence cut off at the end counts as an error too.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
+    QString text = utf8.decode(cut ? QByteArrayView(bytes).first(WholeUtf8Length(bytes)) : QByteArrayView(bytes));
     if (!utf8.hasError()) return text;
     return QString::fromLatin1(bytes);
 }
 
 bool Trul::LoadFile(const QString& path) {
-    // Only a regular file: opening a FIFO or a device could block the game.
-    const QFileInfo info(path);
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+    // A longer text shows its beginning.
+    QByteArray bytes;
+    const auto read = files::ReadUntrustedFile(path, MaxTextBytes, bytes, files::Oversized::KeepStart);
+    if (read != files::ReadStatus::Ok && read != files::ReadStatus::TooLarge) {
         Memo1.setPlainText(NotFound);
         return false;
     }
-    const QByteArray bytes = file.read(MaxTextBytes);
-    if (file.error() != QFileDevice::NoError) {
-        Memo1.setPlainText(NotFound);
-        return false;
-    }
-    QString text = DecodeText(bytes);
+    QString text = DecodeText(bytes, read == files::ReadStatus::TooLarge);
     // A NUL in a binary file would cut the shown text short.
     text.replace(QChar(0), QChar::ReplacementCharacter);
     Memo1.setPlainText(text);

@@ -41,7 +41,9 @@ public:
     void Panel1Click();
 };
 
-// 8-bit text: UTF-8 when the bytes are valid UTF-8, Latin-1 otherwise.
-QString DecodeText(const QByteArray& bytes);
+// 8-bit text: UTF-8 when the bytes are valid UTF-8, Latin-1 otherwise. `cut` says the
+// bytes stop at a cap rather than at the file's end, so a character split there is
+// dropped instead of turning the whole text into Latin-1.
+QString DecodeText(const QByteArray& bytes, bool cut = false);
 
 }  // namespace tesseron

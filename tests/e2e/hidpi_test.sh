@@ -27,11 +27,8 @@ sharp() {
 
 e2e_launch
 wait_for 20 bash -c "[ -f '$data/Music.mid' ]" || fail "the launcher did not seed $data"
-sleep 4
-xdotool key Return  # the notice that the high scores were created
-sleep 0.3
-xdotool key space
-wait_for 10 matches game $L $T 180 180 ref-newgame \
+# The splash hands over by itself after four seconds.
+wait_for 20 matches game $L $T 180 180 ref-newgame \
     || fail "the new game icon is not drawn at twice its size at ($L, $T), pixel for pixel"
 step "game drawn at scale 2: the new game icon is its skin picture doubled"
 # The queues of the right side: bricks of several colours and their arrows.

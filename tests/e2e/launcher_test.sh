@@ -25,9 +25,49 @@ for f in "Glacier blue.skn" skins/glacier-blue/bricks.bmp skins/scoarching-red/f
     cmp -s "$shipped/$f" "$data/$f" || fail "$f was not seeded whole"
 done
 [ -z "$(find "$data" -name '*.seed.*')" ] || fail "temporary copies were left behind"
+# An existing folder without high scores keeps it that way: the game warns of the loss.
 [ -z "$(find "$data" -name 'Vexil.hig' -o -name 'kelm.ini')" ] || fail "player files were seeded"
 
 # Relative XDG paths are ignored: the default folder below the home is used.
 XDG_DATA_HOME=relative "$launcher" >"$work/third"
 [ "$(cat "$work/third")" = "$HOME/.local/share/tesseron" ] || fail "a relative XDG_DATA_HOME was used"
+
+# A first start, into a folder that does not exist yet, gets the shipped high scores;
+# later starts neither replace the player's nor bring them back once gone.
+new=$work/new/deeper
+XDG_DATA_HOME=$new "$launcher" >/dev/null
+cmp -s "$shipped/Vexil.hig" "$new/tesseron/Vexil.hig" || fail "a first start did not get the shipped Vexil.hig"
+cmp -s "$shipped/rules.txt" "$new/tesseron/rules.txt" || fail "a first start did not get the other files"
+echo "the player's scores" >"$new/tesseron/Vexil.hig"
+XDG_DATA_HOME=$new "$launcher" >/dev/null
+[ "$(cat "$new/tesseron/Vexil.hig")" = "the player's scores" ] || fail "the player's Vexil.hig was replaced"
+rm "$new/tesseron/Vexil.hig"
+XDG_DATA_HOME=$new "$launcher" >/dev/null
+[ ! -e "$new/tesseron/Vexil.hig" ] || fail "Vexil.hig was seeded again into an existing folder"
+
+# Without HOME the home comes from the password database, and the game is given it.
+# A stand-in database keeps the real home untouched; with XDG_DATA_HOME the real one serves.
+mkdir -p "$work/bin"
+printf '#!/bin/sh\n[ "$1 $2" = "passwd %s" ] && cat "%s" 2>/dev/null\n' "$(id -u)" "$work/passwd" >"$work/bin/getent"
+printf '#!/bin/sh\npwd\necho "${HOME-unset}"\n' >"$work/show"
+chmod +x "$work/bin/getent" "$work/show"
+echo "player:x:$(id -u):$(id -g):Player:$work/pwhome:/bin/sh" >"$work/passwd"
+env -u HOME -u XDG_DATA_HOME PATH="$work/bin:$PATH" TESSERON_EXE="$work/show" "$launcher" >"$work/out" 2>"$work/err" \
+    || fail "no start without HOME: $(cat "$work/err")"
+[ "$(cat "$work/out")" = "$(printf '%s\n' "$work/pwhome/.local/share/tesseron" "$work/pwhome")" ] \
+    || fail "without HOME: started as $(cat "$work/out"), not in the database's home"
+[ ! -s "$work/err" ] || fail "without HOME: $(cat "$work/err")"
+env -u HOME TESSERON_EXE="$work/show" "$launcher" >"$work/out" 2>"$work/err" \
+    || fail "no start without HOME but with XDG_DATA_HOME: $(cat "$work/err")"
+[ "$(cat "$work/out")" = "$(printf '%s\n' "$data" "$(getent passwd "$(id -u)" | cut -d: -f6)")" ] \
+    || fail "without HOME but with XDG_DATA_HOME: started as $(cat "$work/out")"
+[ ! -s "$work/err" ] || fail "without HOME but with XDG_DATA_HOME: $(cat "$work/err")"
+
+# No home anywhere and no usable XDG_DATA_HOME: a message instead of a folder below "/".
+rm "$work/passwd"
+status=0
+env -u HOME XDG_DATA_HOME=relative PATH="$work/bin:$PATH" TESSERON_EXE="$work/show" "$launcher" \
+    >"$work/out" 2>"$work/err" || status=$?
+[ "$status" != 0 ] && [ ! -s "$work/out" ] || fail "started without any home folder"
+grep -q "no home folder" "$work/err" && ! grep -q "unbound" "$work/err" || fail "without a home: $(cat "$work/err")"
 echo PASS
