@@ -1,7 +1,9 @@
 #include "ui/USplash.h"
 
+#include "files/UntrustedFile.h"
 #include "ui/DataFiles.h"
 
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -26,7 +28,12 @@ constexpr int PictureHeight = 375;
 // Reads the title picture, refusing anything far larger than the window can show.
 QImage LoadTitlePicture(const QString& path) {
     if (path.isEmpty()) return {};
-    QImageReader reader(path);
+    // It lies in the player's folder: read it like any file from outside, never blocking on a pipe.
+    QByteArray bytes;
+    if (files::ReadUntrustedFile(path, 16 << 20, bytes) != files::ReadStatus::Ok) return {};
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     const QSize size = reader.size();
     if (size.isValid() && (size.width() > 4 * PictureWidth || size.height() > 4 * PictureHeight)) return {};
     QImage image;
