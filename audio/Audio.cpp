@@ -47,7 +47,8 @@ void Audio::StopEffects() {
         Player(p).Stop();
 }
 
-void Audio::PlayEffect(int player) {
+void Audio::PlayEffect(Effect effect) {
+    const int player = int(effect);
     if (!Sound || !IsEffect(player))
         return;
     StopEffects();
@@ -55,7 +56,8 @@ void Audio::PlayEffect(int player) {
     Player(player).Play();
 }
 
-void Audio::ResumeEffect(int player) {
+void Audio::ResumeEffect(Effect effect) {
+    const int player = int(effect);
     if (!Sound || !IsEffect(player))
         return;
     StopEffects();
@@ -102,7 +104,7 @@ void Audio::ToggleMusic(const std::function<void()>& redraw) {
     Music = !Music;
     if (redraw)
         redraw();
-    ResumeEffect(S3);
+    ResumeEffect(Effect::Click);
     if (Music) {
         OpenPlayer(MusicPlayer);
         PlayMusic();

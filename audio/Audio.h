@@ -14,8 +14,15 @@
 
 namespace tesseron {
 
-// Player numbers: the five effects as in Sounds, then the tune.
-enum AudioPlayer : int { S1 = 1, S2, S3, S4, S5, MusicPlayer };
+// Player numbers: the five effect players by their effects' numbers, then the tune.
+enum AudioPlayer : int {
+    S1 = int(Effect::Shoot),
+    S2 = int(Effect::Explode),
+    S3 = int(Effect::Click),
+    S4 = int(Effect::Applause),
+    S5 = int(Effect::GameOver),
+    MusicPlayer
+};
 
 class Audio : public Sounds {
 public:
@@ -32,8 +39,8 @@ public:
     void SetFile(int player, const QString& file);
     QString File(int player) const;
 
-    void PlayEffect(int player) override;
-    void ResumeEffect(int player) override;
+    void PlayEffect(Effect effect) override;
+    void ResumeEffect(Effect effect) override;
     void Beep() override;
 
     // The last step of reading the configuration: plays the tune if Music is on,

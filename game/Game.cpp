@@ -118,7 +118,7 @@ void Game::LaunchBrick(int side, int lane) {
     entry.Dir = e.dir;
     entry.AtRest = 0;
     DelNexts(side, lane);
-    host_.PlayEffect(EffectShoot);
+    host_.PlayEffect(Effect::Shoot);
 }
 
 int Game::CountSameNeighbours(int x, int y, bool markedOnly) const {
@@ -185,7 +185,7 @@ void Game::Check3() {
             }
     st.Score = Saturated(st.Score, 3 * (size - 2));
     host_.RestartSweepTimer();
-    host_.PlayEffect(EffectExplode);
+    host_.PlayEffect(Effect::Explode);
 }
 
 void Game::AntiMinusTimer() {
@@ -301,7 +301,7 @@ void Game::NewClick() {
 }
 
 void Game::UndoClick() {
-    host_.PlayEffect(EffectClick);
+    host_.PlayEffect(Effect::Click);
     if (!st.UndoReady) {
         host_.ShowInformation("You are unable to make undo since you have just started playing");
         return;

@@ -2,19 +2,19 @@
 // implements it for real; tests and tesseron-replay record the calls.
 #pragma once
 
+#include "game/Effect.h"
+
 #include <cstdint>
 #include <string>
 
 namespace tesseron {
-
-enum Effect : int { EffectShoot = 1, EffectExplode = 2, EffectClick = 3, EffectApplause = 4, EffectGameOver = 5 };
 
 class GameHost {
 public:
     virtual ~GameHost() = default;
     virtual void FieldUpDate(bool full) = 0;          // redraw the field: all of it, or what changed
     virtual void ScoreLabel(int32_t score) = 0;       // the score label shows this number
-    virtual void PlayEffect(int effect) = 0;          // S1..S5; the host decides whether sounds are on
+    virtual void PlayEffect(Effect effect) = 0;       // the host decides whether sounds are on
     virtual void Beep() = 0;                          // refused move, whatever the sound switch says
     virtual void ShowInformation(const std::string& text) = 0;  // modal message with an OK button
     virtual void StepTimer(bool enabled) = 0;         // tmrSTEP on or off

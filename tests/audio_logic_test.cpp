@@ -37,9 +37,9 @@ using EffectsTest = AudioFixture;
 
 TEST_F(EffectsTest, ExplosionCutsTheShotOff) {
     Start(true, false);
-    audio->PlayEffect(S1);
+    audio->PlayEffect(Effect::Shoot);
     P(S1).Run(80);
-    audio->PlayEffect(S2);
+    audio->PlayEffect(Effect::Explode);
     EXPECT_FALSE(P(S1).playing);
     EXPECT_EQ(P(S1).position, 80);
     EXPECT_TRUE(P(S2).playing);
@@ -51,24 +51,24 @@ TEST_F(EffectsTest, ExplosionCutsTheShotOff) {
 
 TEST_F(EffectsTest, ResumeGoesOnFromTheCutAndPlayRestarts) {
     Start(true, false);
-    audio->PlayEffect(S4);
+    audio->PlayEffect(Effect::Applause);
     P(S4).Run(300);
-    audio->PlayEffect(S3);
-    audio->ResumeEffect(S4);
+    audio->PlayEffect(Effect::Click);
+    audio->ResumeEffect(Effect::Applause);
     EXPECT_TRUE(P(S4).playing);
     EXPECT_EQ(P(S4).position, 300);
     EXPECT_FALSE(P(S3).playing);
 
-    audio->PlayEffect(S4);  // applause from the start every time, even while it plays
+    audio->PlayEffect(Effect::Applause);  // applause from the start every time, even while it plays
     EXPECT_TRUE(P(S4).playing);
     EXPECT_EQ(P(S4).position, 0);
 }
 
 TEST_F(EffectsTest, ResumeOfAFinishedEffectStartsAgain) {
     Start(true, false);
-    audio->PlayEffect(S5);
+    audio->PlayEffect(Effect::GameOver);
     P(S5).RunToEnd();
-    audio->ResumeEffect(S5);
+    audio->ResumeEffect(Effect::GameOver);
     EXPECT_TRUE(P(S5).playing);
     EXPECT_EQ(P(S5).position, 0);
 }
@@ -83,8 +83,8 @@ TEST_F(EffectsTest, AllFiveOpenAtStartEvenWithSoundOff) {
 
 TEST_F(EffectsTest, SilentWithSoundOff) {
     Start(false, false);
-    audio->PlayEffect(S1);
-    audio->ResumeEffect(S4);
+    audio->PlayEffect(Effect::Shoot);
+    audio->ResumeEffect(Effect::Applause);
     EXPECT_TRUE(Calls().empty());
 }
 
@@ -93,7 +93,7 @@ TEST_F(EffectsTest, BeepSoundsWithEffectsOffAndTouchesNoPlayer) {
     audio->Beep();
     EXPECT_EQ(Calls(), std::vector<std::string>{"alert"});
     audio->Sound = true;
-    audio->PlayEffect(S4);
+    audio->PlayEffect(Effect::Applause);
     P(S4).Run(200);
     audio->Beep();
     EXPECT_TRUE(P(S4).playing);
@@ -102,9 +102,9 @@ TEST_F(EffectsTest, BeepSoundsWithEffectsOffAndTouchesNoPlayer) {
 
 TEST_F(EffectsTest, NumbersOutsideTheEffectsAreIgnored) {
     Start(true, true);
-    audio->PlayEffect(0);
-    audio->PlayEffect(MusicPlayer);
-    audio->ResumeEffect(7);
+    audio->PlayEffect(Effect(0));
+    audio->PlayEffect(Effect(MusicPlayer));
+    audio->ResumeEffect(Effect(7));
     EXPECT_TRUE(Calls().empty());
 }
 
@@ -121,7 +121,7 @@ TEST_F(SoundsSwitchTest, ClicksOnceGoingOffAndClosesNothing) {
 
 TEST_F(SoundsSwitchTest, ReopensWithNewNamesThenClicksOnceGoingOn) {
     Start(true, false);
-    audio->PlayEffect(S4);
+    audio->PlayEffect(Effect::Applause);
     P(S4).Run(300);
     audio->ToggleSounds();  // off: the applause stops where it stands
     Calls().clear();
@@ -137,7 +137,7 @@ TEST_F(SoundsSwitchTest, ReopensWithNewNamesThenClicksOnceGoingOn) {
     EXPECT_TRUE(P(S3).playing);
     // Reopened players start over: the applause cut off before is resumed from its beginning.
     P(S3).RunToEnd();
-    audio->ResumeEffect(S4);
+    audio->ResumeEffect(Effect::Applause);
     EXPECT_EQ(P(S4).position, 0);
 }
 
@@ -159,7 +159,7 @@ TEST_F(MusicTest, TuneOpensFirstAndLoopsWhileMusicIsOn) {
 
 TEST_F(MusicTest, OffByDefaultLeavesTheTuneClosed) {
     Start(true, false);
-    audio->PlayEffect(S3);
+    audio->PlayEffect(Effect::Click);
     EXPECT_FALSE(P(MusicPlayer).open);
 }
 
@@ -240,8 +240,8 @@ TEST_F(AudioFailureTest, MissingFileIsReportedOnceAndTheRestPlays) {
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
     EXPECT_NE(err.find("2.snd"), std::string::npos);
     EXPECT_FALSE(P(S2).open);
-    audio->PlayEffect(S2);
-    audio->PlayEffect(S1);
+    audio->PlayEffect(Effect::Explode);
+    audio->PlayEffect(Effect::Shoot);
     EXPECT_TRUE(P(S1).playing);
 }
 

@@ -141,7 +141,7 @@ TEST_F(SdlAudioTest, MixerWaitsForTheTuneAndThenMixesTheEffects) {
     auto audio = MakeAudio(true);
     audio->StartAudio();
     EXPECT_FALSE(Mapped("libSDL2-2.0"));  // five sounds decoded, none played
-    audio->PlayEffect(S1);
+    audio->PlayEffect(Effect::Shoot);
     EXPECT_TRUE(Mapped("libSDL2-2.0"));
     audio->Beep();
     EXPECT_FALSE(Mapped("libSDL2_mixer"));
@@ -155,7 +155,7 @@ TEST_F(SdlAudioTest, MixerWaitsForTheTuneAndThenMixesTheEffects) {
     std::printf("heap taken by the tune: %.1f MB\n", (HeapBytes() - before) / 1e6);
     EXPECT_LT(HeapBytes() - before, size_t(12e6));
     WaitFor([] { return false; }, 1300);
-    audio->PlayEffect(S4);
+    audio->PlayEffect(Effect::Applause);
     WaitFor([] { return false; }, 400);
     audio.reset();
     QFile f(raw);
@@ -260,13 +260,13 @@ TEST_F(SdlAudioTest, EffectIsHeardSoon) {
     audio->StartAudio();
     QElapsedTimer clock;
     clock.start();
-    audio->PlayEffect(S2);
+    audio->PlayEffect(Effect::Explode);
     const double opening = clock.nsecsElapsed() / 1e6;
     // Once the output runs, the disk driver writes in real time: the second sound's
     // place in the file against the clock.
     QThread::msleep(1000);  // the 150-ms sound is over
     const double again = clock.nsecsElapsed() / 1e6;
-    audio->PlayEffect(S3);
+    audio->PlayEffect(Effect::Click);
     QThread::msleep(250);
     audio.reset();
     const long first = FirstSound(), second = FirstSound(long(0.9 * 44100));
@@ -284,8 +284,8 @@ TEST_F(SdlAudioTest, EffectIsHeardSoon) {
 TEST_F(SdlAudioTest, NothingIsHeardWithSoundOffButTheBeep) {
     auto audio = MakeAudio(false);
     audio->StartAudio();
-    audio->PlayEffect(S1);
-    audio->ResumeEffect(S4);
+    audio->PlayEffect(Effect::Shoot);
+    audio->ResumeEffect(Effect::Applause);
     QThread::msleep(150);
     audio.reset();
     EXPECT_LT(FirstSound(), 0);  // silent, or no output opened at all
@@ -343,7 +343,7 @@ TEST_F(SdlAudioTest, SoundsSwitchClicksWholeBothWays) {
     // The file lags the mix by a few buffers at most.
     const long margin = 8 * 1024 + long(off.size());
 
-    audio->PlayEffect(S4);
+    audio->PlayEffect(Effect::Applause);
     ASSERT_TRUE(WaitFor([&] { return written() >= 4096; }, 20000));
     audio->ToggleSounds();
     const long offAt = written();
@@ -446,7 +446,7 @@ TEST_F(SdlAudioTest, FailuresLeaveTheGameRunning) {
     t.start();
     audio->StartAudio();
     for (int p = S1; p <= S5; ++p)
-        audio->PlayEffect(p);
+        audio->PlayEffect(Effect(p));
     audio->ToggleSounds();
     audio->ToggleSounds();
     const std::string err = testing::internal::GetCapturedStderr();
@@ -454,7 +454,7 @@ TEST_F(SdlAudioTest, FailuresLeaveTheGameRunning) {
     EXPECT_EQ(OurLines(err), 4) << err;
     for (const char* name : {"1.snd", "2.snd", "3.snd", "Music.mid"})
         EXPECT_NE(err.find(name), std::string::npos) << name;
-    audio->PlayEffect(S4);
+    audio->PlayEffect(Effect::Applause);
     QThread::msleep(100);
     audio.reset();
     EXPECT_GE(FirstSound(), 0);
@@ -467,7 +467,7 @@ TEST_F(SdlAudioTest, NoDeviceOrNoSoundfontIsOneLine) {
     audio->Music = true;
     testing::internal::CaptureStderr();
     audio->StartAudio();
-    audio->PlayEffect(S1);
+    audio->PlayEffect(Effect::Shoot);
     audio.reset();
     std::string err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(OurLines(err), 1) << err;
@@ -478,7 +478,7 @@ TEST_F(SdlAudioTest, NoDeviceOrNoSoundfontIsOneLine) {
     audio->Music = true;
     testing::internal::CaptureStderr();
     audio->StartAudio();
-    audio->PlayEffect(S1);
+    audio->PlayEffect(Effect::Shoot);
     audio->Beep();
     audio->ToggleMusic();
     audio->MusicNotify();

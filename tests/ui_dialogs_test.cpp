@@ -24,9 +24,9 @@ using test::Decode;
 using test::ShowsRegion;
 
 struct RecordingSounds : Sounds {
-    std::vector<int> resumed;
-    void PlayEffect(int) override {}
-    void ResumeEffect(int player) override { resumed.push_back(player); }
+    std::vector<Effect> resumed;
+    void PlayEffect(Effect) override {}
+    void ResumeEffect(Effect effect) override { resumed.push_back(effect); }
     void Beep() override {}
 };
 
@@ -102,7 +102,7 @@ TEST_F(ScoresTest, PressInsideTheCloseIconClosesAndClicksOnce) {
     EXPECT_TRUE(sounds.resumed.empty());
     QTest::mousePress(&scores, Qt::RightButton, {}, QPoint(89, 89));
     EXPECT_FALSE(scores.isVisible());
-    EXPECT_EQ(sounds.resumed, std::vector<int>{3});
+    EXPECT_EQ(sounds.resumed, std::vector<Effect>{Effect::Click});
 
     TScores silent(skin, nullptr);
     bool closed = false;
@@ -189,7 +189,7 @@ TEST_F(EnterNameTest, OkAtOnceGivesAnEmptyNameAndApplauseOncePerShowing) {
             QTest::mouseClick(&dialog.SpeedButton1, Qt::LeftButton);
         });
         EXPECT_EQ(name, "");
-        EXPECT_EQ(sounds.resumed, std::vector<int>(showing, 4)) << showing;
+        EXPECT_EQ(sounds.resumed, std::vector<Effect>(showing, Effect::Applause)) << showing;
     }
 }
 
@@ -221,7 +221,7 @@ TEST_F(GameOverTest, EveryKeyThatTypesACharacterClosesItOthersDoNot) {
     });
     EXPECT_TRUE(openAfterOthers);
     EXPECT_EQ(over.result(), QDialog::Accepted);
-    EXPECT_EQ(sounds.resumed, std::vector<int>{5});
+    EXPECT_EQ(sounds.resumed, std::vector<Effect>{Effect::GameOver});
 
     // Control characters are characters too; Escape closes it as accepted, like any other.
     for (auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Tab}) {

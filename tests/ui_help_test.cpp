@@ -146,9 +146,9 @@ TEST(ShellLinkTest, RepeatedEnterAndLeaveRestoreTheLook) {
 }
 
 struct RecordingSounds : Sounds {
-    std::vector<int> resumed;
-    void PlayEffect(int) override {}
-    void ResumeEffect(int player) override { resumed.push_back(player); }
+    std::vector<Effect> resumed;
+    void PlayEffect(Effect) override {}
+    void ResumeEffect(Effect effect) override { resumed.push_back(effect); }
     void Beep() override {}
 };
 
@@ -175,7 +175,7 @@ TEST_F(HelpWindowTest, CloseIconTakesAnyButtonAlsoOverTheTitleArea) {
     EXPECT_TRUE(rules->isVisible());
     QTest::mousePress(&rules->Label1, Qt::RightButton, {}, QPoint(89, 89));
     EXPECT_FALSE(rules->isVisible());
-    EXPECT_EQ(sounds.resumed, std::vector<int>{3});
+    EXPECT_EQ(sounds.resumed, std::vector<Effect>{Effect::Click});
 
     rules->show();
     QTest::mousePress(rules.get(), Qt::MiddleButton, {}, QPoint(89, 89));

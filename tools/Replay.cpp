@@ -35,7 +35,7 @@ std::vector<std::string> Words(const std::string& line) {
 
 void ReplayHost::FieldUpDate(bool full) { out_ << (full ? "redraw full\n" : "redraw\n"); }
 void ReplayHost::ScoreLabel(int32_t score) { out_ << "score " << score << '\n'; }
-void ReplayHost::PlayEffect(int effect) { out_ << "effect S" << effect << '\n'; }
+void ReplayHost::PlayEffect(Effect effect) { out_ << "effect S" << int(effect) << '\n'; }
 void ReplayHost::Beep() { out_ << "beep\n"; }
 void ReplayHost::ShowInformation(const std::string& text) { out_ << "message " << text << '\n'; }
 void ReplayHost::StepTimer(bool enabled) {

@@ -94,7 +94,7 @@ QString TEnterName::Ask() {
 }
 
 void TEnterName::FormShow() {
-    if (sounds_) sounds_->ResumeEffect(4);
+    if (sounds_) sounds_->ResumeEffect(Effect::Applause);
 }
 
 void TEnterName::FormActivate() {

@@ -139,13 +139,13 @@ bool TMain::FallBackToDefaultSkin() {
 }
 
 void TMain::SaveClick() {
-    PlayEffect(EffectClick);
+    PlayEffect(Effect::Click);
     if (storage::SaveSlot(storage::SlotPath(BaseDir, NumCol), game.st) != storage::SaveSlotResult::Saved)
         Message(QMessageBox::Warning, QString::fromLatin1(storage::MsgGameNotSaved));
 }
 
 void TMain::Loadgame1Click() {
-    PlayEffect(EffectClick);
+    PlayEffect(Effect::Click);
     switch (storage::LoadSlot(storage::SlotPath(BaseDir, NumCol), game.st, NumCol)) {
     case storage::LoadSlotResult::Loaded:
         // A game loaded after the end of another must run, so the step timer goes on.

@@ -10,7 +10,7 @@ void MainHost::FieldUpDate(bool full) { w_.FieldUpDate(full); }
 
 void MainHost::ScoreLabel(int32_t score) { w_.ShowScore(score); }
 
-void MainHost::PlayEffect(int effect) { w_.PlayEffect(effect); }
+void MainHost::PlayEffect(Effect effect) { w_.PlayEffect(effect); }
 
 void MainHost::Beep() {
     if (w_.audio)

@@ -13,7 +13,7 @@ public:
     explicit MainHost(TMain& w) : w_(w) {}
     void FieldUpDate(bool full) override;
     void ScoreLabel(int32_t score) override;
-    void PlayEffect(int effect) override;
+    void PlayEffect(Effect effect) override;
     void Beep() override;
     void ShowInformation(const std::string& text) override;
     void StepTimer(bool enabled) override;

@@ -28,7 +28,7 @@ TGameOver::TGameOver(Sounds* sounds, QWidget* parent) : TEnterName(sounds, paren
 void TGameOver::Show() { exec(); }
 
 void TGameOver::FormShow() {
-    if (sounds_) sounds_->ResumeEffect(5);
+    if (sounds_) sounds_->ResumeEffect(Effect::GameOver);
 }
 
 // A click on the label reaches the panel beneath it too: close only once.

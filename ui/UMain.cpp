@@ -287,7 +287,7 @@ void TMain::Run(Command command, int X, int Y) {
     case Command::Quit: QuitClick(); break;
     case Command::NewGame:
         game.NewClick();
-        PlayEffect(EffectClick);
+        PlayEffect(Effect::Click);
         break;
     case Command::Scores: ScoresClick(); break;
     case Command::Rules: RulesClick(); break;
@@ -327,17 +327,17 @@ void TMain::ScorMouseMove() {
 
 // --- Commands ----------------------------------------------------------------
 
-void TMain::PlayEffect(int effect) {
+void TMain::PlayEffect(Effect effect) {
     if (audio) audio->PlayEffect(effect);
 }
 
 void TMain::MinimizeClick() {
-    PlayEffect(EffectClick);
+    PlayEffect(Effect::Click);
     showMinimized();
 }
 
 void TMain::QuitClick() {
-    PlayEffect(EffectClick);
+    PlayEffect(Effect::Click);
     if (QuitHandler)
         QuitHandler();
     else
@@ -346,17 +346,17 @@ void TMain::QuitClick() {
 
 void TMain::ScoresClick() {
     UpDateScores();
-    PlayEffect(EffectApplause);
+    PlayEffect(Effect::Applause);
     if (ScoresHandler) ScoresHandler();
 }
 
 void TMain::RulesClick() {
-    PlayEffect(EffectClick);
+    PlayEffect(Effect::Click);
     if (RulesHandler) RulesHandler();
 }
 
 void TMain::OptionsClick() {
-    PlayEffect(EffectClick);
+    PlayEffect(Effect::Click);
     if (OptionsHandler) OptionsHandler();
     FollowState();
 }

@@ -132,7 +132,7 @@ public:
     void OptionsClick();
     void Loadgame1Click();
     void SaveClick();
-    void PlayEffect(int effect);
+    void PlayEffect(Effect effect);
 
     // Shows the whole window on the screen it was created for.
     void ShowFullScreen();

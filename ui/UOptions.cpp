@@ -132,7 +132,7 @@ void TOptions::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int 
             if (audio_) audio_->MusFile1Click(ChooseMusic ? ChooseMusic : Chooser([] { return std::nullopt; }));
             break;
         case OptionsCommand::Skin: {
-            if (audio_) audio_->ResumeEffect(S3);
+            if (audio_) audio_->ResumeEffect(Effect::Click);
             const std::optional<QString> path = ChooseSkin ? ChooseSkin() : std::nullopt;
             // Repainted in whatever skin is now in use, the shipped one when the chosen one failed.
             if (path && ChangeSkin && ChangeSkin(*path)) Repaint();
@@ -148,7 +148,7 @@ void TOptions::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int 
     }
     Flush();
     if (InCloseIcon(x, y)) {
-        if (audio_) audio_->ResumeEffect(S3);
+        if (audio_) audio_->ResumeEffect(Effect::Click);
         accept();
     }
 }

@@ -181,7 +181,7 @@ void TRules::FormMouseMove(Qt::KeyboardModifiers, int x, int y) { TrackCloseHove
 
 void TRules::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
     if (!layout::InCloseIcon(x, y)) return;
-    if (sounds_) sounds_->ResumeEffect(3);
+    if (sounds_) sounds_->ResumeEffect(Effect::Click);
     close();
 }
 

@@ -59,7 +59,7 @@ void TScores::FormMouseMove(Qt::KeyboardModifiers, int x, int y) { TrackCloseHov
 void TScores::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
     if (!InCloseIcon(x, y)) return;
     accept();
-    if (sounds_) sounds_->ResumeEffect(3);
+    if (sounds_) sounds_->ResumeEffect(Effect::Click);
 }
 
 void TScores::mouseMoveEvent(QMouseEvent* event) {

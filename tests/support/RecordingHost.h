@@ -20,7 +20,7 @@ public:
 
     void FieldUpDate(bool full) override { calls.push_back(full ? "redraw full" : "redraw"); }
     void ScoreLabel(int32_t score) override { calls.push_back("score " + std::to_string(score)); }
-    void PlayEffect(int effect) override { calls.push_back("effect " + std::to_string(effect)); }
+    void PlayEffect(Effect effect) override { calls.push_back("effect " + std::to_string(int(effect))); }
     void Beep() override { calls.push_back("beep"); }
     void ShowInformation(const std::string& text) override { calls.push_back("message " + text); }
     void StepTimer(bool enabled) override {

@@ -12,7 +12,7 @@ public:
     int colours = 7;
     void FieldUpDate(bool) override {}
     void ScoreLabel(int32_t) override {}
-    void PlayEffect(int) override {}
+    void PlayEffect(Effect) override {}
     void Beep() override {}
     void ShowInformation(const std::string&) override {}
     void StepTimer(bool on) override { stepTimerOn = on; }
