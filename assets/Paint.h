@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "ui/Layout.h"
+#include "draw/Layout.h"
 
 class QPainter;
 

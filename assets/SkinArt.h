@@ -1,7 +1,7 @@
 // The look of a skin and the painting of its seven bitmaps in the game's sheet layout.
 #pragma once
 
-#include "ui/Layout.h"
+#include "draw/Layout.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "assets/TitleArt.h"
 
-#include "ui/Layout.h"
+#include "draw/Layout.h"
 
 #include "assets/Paint.h"
 #include "assets/SkinArt.h"

@@ -2,7 +2,7 @@
 // the full repaint of a 1920 x 1080 screen.
 #include "game/Game.h"
 #include "tests/support/SilentHost.h"
-#include "ui/FieldView.h"
+#include "draw/FieldView.h"
 
 #include <QPainter>
 

@@ -3,8 +3,8 @@
 // Input: the description, then up to seven files, each part introduced by a line
 // "--8<--". A bitmap line that names a plain file name gets the matching part,
 // written under that name, so the extension picks the decoder.
-#include "ui/Layout.h"
-#include "ui/Skin.h"
+#include "draw/Layout.h"
+#include "draw/Skin.h"
 
 #include "FuzzSupport.h"
 

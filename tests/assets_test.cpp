@@ -1,6 +1,6 @@
 // The shipped skins and title picture as the game will read them from the data folder.
-#include "ui/Layout.h"
-#include "ui/Skin.h"
+#include "draw/Layout.h"
+#include "draw/Skin.h"
 
 #include <gtest/gtest.h>
 

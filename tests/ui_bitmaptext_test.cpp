@@ -1,5 +1,5 @@
 #include "support/ui_skin_fixture.h"
-#include "ui/BitmapText.h"
+#include "draw/BitmapText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The hall of fame and the two end-of-game dialogs on an 800 x 600 offscreen screen.
-#include "ui/BitmapText.h"
+#include "draw/BitmapText.h"
 #include "ui/EntName.h"
-#include "ui/Layout.h"
+#include "draw/Layout.h"
 #include "ui/UGameOver.h"
 #include "ui/UScores.h"
 

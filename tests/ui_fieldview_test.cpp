@@ -1,7 +1,7 @@
 #include "game/Game.h"
 #include "tests/support/SilentHost.h"
 #include "support/ui_skin_fixture.h"
-#include "ui/FieldView.h"
+#include "draw/FieldView.h"
 
 #include <algorithm>
 #include <atomic>

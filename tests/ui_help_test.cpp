@@ -1,7 +1,7 @@
 // The help screens on an offscreen screen: the text viewer, the link label and the
 // help window's close icon and title.
-#include "ui/BitmapText.h"
-#include "ui/Layout.h"
+#include "draw/BitmapText.h"
+#include "draw/Layout.h"
 #include "ui/ShelLink.h"
 #include "ui/URules.h"
 #include "ui/readme.h"

@@ -1,5 +1,5 @@
 // The options window on an 800 x 600 offscreen screen: L = 80, T = 180.
-#include "ui/Layout.h"
+#include "draw/Layout.h"
 #include "ui/UOptions.h"
 
 #include "audio/Audio.h"

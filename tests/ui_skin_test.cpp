@@ -1,5 +1,5 @@
 #include "support/ui_skin_fixture.h"
-#include "ui/Skin.h"
+#include "draw/Skin.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "ui/SkinnedWindow.h"
 
-#include "ui/Layout.h"
+#include "draw/Layout.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

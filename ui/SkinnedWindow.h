@@ -5,8 +5,8 @@
 // window uses the same repaint rule.
 #pragma once
 
-#include "ui/Skin.h"
-#include "ui/Surface.h"
+#include "draw/Skin.h"
+#include "draw/Surface.h"
 
 #include <QDialog>
 #include <QRect>

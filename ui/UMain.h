@@ -9,11 +9,11 @@
 #include "game/Random.h"
 #include "storage/HighScores.h"
 #include "storage/Settings.h"
-#include "ui/FieldView.h"
-#include "ui/Layout.h"
+#include "draw/FieldView.h"
+#include "draw/Layout.h"
 #include "ui/MainHost.h"
-#include "ui/Skin.h"
-#include "ui/Surface.h"
+#include "draw/Skin.h"
+#include "draw/Surface.h"
 
 #include <QMessageBox>
 #include <QRect>

@@ -1,7 +1,7 @@
 #include "ui/UOptions.h"
 
 #include "audio/Audio.h"
-#include "ui/BitmapText.h"
+#include "draw/BitmapText.h"
 
 #include <QFileDialog>
 #include <QMouseEvent>

@@ -3,7 +3,7 @@
 // through its close icon.
 #pragma once
 
-#include "ui/Layout.h"
+#include "draw/Layout.h"
 #include "ui/SkinnedWindow.h"
 
 #include <QString>

@@ -1,8 +1,8 @@
 #include "ui/URules.h"
 
 #include "audio/Sounds.h"
-#include "ui/BitmapText.h"
-#include "ui/Layout.h"
+#include "draw/BitmapText.h"
+#include "draw/Layout.h"
 #include "ui/Links.h"
 
 #include <QDesktopServices>

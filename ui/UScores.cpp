@@ -1,8 +1,8 @@
 #include "ui/UScores.h"
 
 #include "audio/Sounds.h"
-#include "ui/BitmapText.h"
-#include "ui/Layout.h"
+#include "draw/BitmapText.h"
+#include "draw/Layout.h"
 
 #include <QMouseEvent>
 

@@ -2,7 +2,7 @@
 // drawn surface tells exactly which source pixel landed there.
 #pragma once
 
-#include "ui/Skin.h"
+#include "draw/Skin.h"
 
 #include <QDir>
 #include <QFile>

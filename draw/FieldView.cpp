@@ -1,6 +1,6 @@
-#include "ui/FieldView.h"
+#include "draw/FieldView.h"
 
-#include "ui/Layout.h"
+#include "draw/Layout.h"
 
 
 namespace tesseron {

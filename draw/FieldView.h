@@ -3,8 +3,8 @@
 #pragma once
 
 #include "game/GameState.h"
-#include "ui/Skin.h"
-#include "ui/Surface.h"
+#include "draw/Skin.h"
+#include "draw/Surface.h"
 
 #include <cstdint>
 

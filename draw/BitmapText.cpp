@@ -1,4 +1,4 @@
-#include "ui/BitmapText.h"
+#include "draw/BitmapText.h"
 
 #include <climits>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "ui/Skin.h"
+#include "draw/Skin.h"
 
-#include "ui/Layout.h"
+#include "draw/Layout.h"
 
 #include "files/UntrustedFile.h"
 

@@ -1,4 +1,4 @@
-#include "ui/Surface.h"
+#include "draw/Surface.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,9 +1,9 @@
 // Text drawn glyph by glyph from the skin's three glyph strips.
 #pragma once
 
-#include "ui/Layout.h"
-#include "ui/Skin.h"
-#include "ui/Surface.h"
+#include "draw/Layout.h"
+#include "draw/Skin.h"
+#include "draw/Surface.h"
 
 #include <QByteArray>
 
