@@ -63,6 +63,10 @@ env -u HOME TESSERON_EXE="$work/show" "$launcher" >"$work/out" 2>"$work/err" \
     || fail "without HOME but with XDG_DATA_HOME: started as $(cat "$work/out")"
 [ ! -s "$work/err" ] || fail "without HOME but with XDG_DATA_HOME: $(cat "$work/err")"
 
+# HOME=/ is nobody's home to fill: the database's home is taken instead.
+HOME=/ XDG_DATA_HOME=relative PATH="$work/bin:$PATH" TESSERON_EXE="$work/show" "$launcher" >"$work/out" 2>&1
+[ "$(head -n 1 "$work/out")" = "$work/pwhome/.local/share/tesseron" ] || fail "with HOME=/: started as $(cat "$work/out")"
+
 # No home anywhere and no usable XDG_DATA_HOME: a message instead of a folder below "/".
 rm "$work/passwd"
 status=0
