@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstdint>
@@ -23,8 +24,8 @@ constexpr qint64 MaxDescriptionBytes = 1 << 20;
     throw SkinError(QStringLiteral("Cannot load the skin image \"%1\": %2.").arg(path, reason).toStdString());
 }
 
-uint32_t Le16(const uchar* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8; }
-uint32_t Le32(const uchar* p) { return Le16(p) | Le16(p + 2) << 16; }
+uint32_t Le16(const uchar* p) { return qFromLittleEndian<quint16>(p); }
+uint32_t Le32(const uchar* p) { return qFromLittleEndian<quint32>(p); }
 
 // Checks a Windows bitmap's headers against the file's length before anything is
 // decoded: the decoder itself accepts files whose pixel rows were cut off.

@@ -4,6 +4,8 @@
 #include "files/UntrustedFile.h"
 #include "game/GameState.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 #include <cstring>
 
@@ -25,8 +27,7 @@ void PutRecord(char* out, const QString& name, int32_t score) {
     const int n = int(std::min<qsizetype>(chars.size(), HighNameSize));
     out[0] = char(n);
     for (int i = 0; i < n; ++i) out[1 + i] = chars[i] <= 0xFF ? char(chars[i]) : '?';
-    const auto u = uint32_t(score);
-    for (int b = 0; b < 4; ++b) out[HighScoreOffset + b] = char(u >> (8 * b));
+    qToLittleEndian<qint32>(score, out + HighScoreOffset);
 }
 
 QString NameOf(const uint8_t* rec) {
@@ -34,10 +35,7 @@ QString NameOf(const uint8_t* rec) {
     return OneLine(QString::fromLatin1(reinterpret_cast<const char*>(rec + 1), n));
 }
 
-int32_t ScoreFieldOf(const uint8_t* rec) {
-    const uint8_t* p = rec + HighScoreOffset;
-    return int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
-}
+int32_t ScoreFieldOf(const uint8_t* rec) { return qFromLittleEndian<qint32>(rec + HighScoreOffset); }
 }  // namespace
 
 QString HighPath(const QString& baseDir) { return baseDir + QString::fromLatin1(HighFileName); }

@@ -4,6 +4,7 @@
 #include "files/UntrustedFile.h"
 
 #include <QByteArray>
+#include <QtEndian>
 
 #include <algorithm>
 
@@ -14,9 +15,6 @@ QByteArray SpentRecord() {
     QByteArray r(RecordSize, '\0');
     r[0] = char(SpentMark);
     return r;
-}
-int32_t GetLE32(const uint8_t* p) {
-    return int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24);
 }
 }  // namespace
 
@@ -44,7 +42,8 @@ bool IsSoundRecord(const uint8_t record[RecordSize], int colours) {
         const uint8_t c = record[RecordNextsOffset + i];
         if (c < 1 || c > n) return false;
     }
-    return GetLE32(record + RecordScoreOffset) >= 0 && GetLE32(record + RecordSetCountOffset) >= 0;
+    return qFromLittleEndian<qint32>(record + RecordScoreOffset) >= 0 &&
+           qFromLittleEndian<qint32>(record + RecordSetCountOffset) >= 0;
 }
 
 LoadSlotResult LoadSlot(const QString& path, GameState& st, int colours) {
