@@ -81,7 +81,4 @@ struct LaneEntry {
 };
 LaneEntry EntryOf(int side, int lane);
 
-// Decimal integer with an optional sign; 0 for anything else, out-of-range values included.
-int32_t StrToIntOrZero(const char* text);
-
 }  // namespace tesseron

@@ -1,8 +1,9 @@
 #include "HighScores.h"
 
+#include "StrToIntOrZero.h"
+
 #include "files/SafeWrite.h"
 #include "files/UntrustedFile.h"
-#include "game/GameState.h"
 
 #include <QtEndian>
 
