@@ -60,14 +60,14 @@ void FieldView::FieldUpDate(bool full) {
     if (full) DrawIcons();
     for (int x = 1; x <= ZoneSize; ++x)
         for (int y = 1; y <= ZoneSize; ++y)
-            if (full || st_.board.at(x, y).Color != st_.ShownBoard.at(x, y).Color) DrawBrick(x, y);
-    if (!full) st_.ShownBoard = st_.board;
+            if (full || st_.board.at(x, y).Color != ShownBoard.at(x, y).Color) DrawBrick(x, y);
+    if (!full) ShownBoard = st_.board;
     for (int side = 1; side <= 4; ++side)
         for (int lane = 1; lane <= ZoneSize; ++lane)
             for (int layer = 1; layer <= 3; ++layer)
-                if (full || st_.nexts.at(side, lane, layer - 1) != st_.ShownNexts.at(side, lane, layer - 1))
+                if (full || st_.nexts.at(side, lane, layer - 1) != ShownNexts.at(side, lane, layer - 1))
                     DrawNext(side, lane, layer);
-    if (!full) st_.ShownNexts = st_.nexts;
+    if (!full) ShownNexts = st_.nexts;
 }
 
 void FieldView::DrawBackground() {

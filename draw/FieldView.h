@@ -19,11 +19,15 @@ struct HoverState {
 
 class FieldView {
 public:
-    FieldView(Surface& surface, const Skin& skin, GameState& state, HoverState& hover)
+    FieldView(Surface& surface, const Skin& skin, const GameState& state, HoverState& hover)
         : surface_(surface), skin_(skin), st_(state), hover_(hover) {}
 
     int FieldLeft = 0;
     int FieldTop = 0;
+
+    // Board and Nexts as the last incremental redraw left them on this view's surface.
+    Board ShownBoard{};
+    Nexts ShownNexts{};
 
     void DrawBrick(int x, int y);
     void DrawNext(int side, int lane, int layer);
@@ -43,7 +47,7 @@ public:
 private:
     Surface& surface_;
     const Skin& skin_;
-    GameState& st_;
+    const GameState& st_;
     HoverState& hover_;
 };
 

@@ -1,6 +1,6 @@
-// The one game state: board, periphery queues, score, undo snapshot and the
-// copies of what is on screen. Board and Nexts keep the exact byte layout of
-// a saved game, so they can be copied to and from a record as they are.
+// The one game state: board, periphery queues, score and undo snapshot. Board and
+// Nexts keep the exact byte layout of a saved game, so they can be copied to and
+// from a record as they are.
 #pragma once
 
 #include <cstddef>
@@ -56,8 +56,6 @@ struct GameState {
     int32_t UndoScore = 0;
     bool UndoReady = false;
 
-    Board ShownBoard{};
-    Nexts ShownNexts{};
     uint8_t GroupMark[ZoneSize * ZoneSize]{};  // (x, y) at (x-1)*10 + (y-1); scratch of Check3
 };
 

@@ -315,14 +315,39 @@ TEST_F(IncrementalTest, OnlyAColourChangeRedrawsACell) {
 }
 
 TEST_F(IncrementalTest, FullRedrawLeavesTheShownCopiesAlone) {
-    const Board shown = game.st.ShownBoard;
+    const Board shown = view.ShownBoard;
     game.st.board.at(2, 2).Color = game.st.board.at(2, 2).Color == 4 ? 5 : 4;
     game.st.nexts.at(SideBottom, 2, 2) = game.st.nexts.at(SideBottom, 2, 2) == 1 ? 2 : 1;
     view.FieldUpDate(true);
-    EXPECT_EQ(std::memcmp(&shown, &game.st.ShownBoard, sizeof(Board)), 0);
+    EXPECT_EQ(std::memcmp(&shown, &view.ShownBoard, sizeof(Board)), 0);
     log.clear();
     view.FieldUpDate(false);
     EXPECT_EQ(log.size(), 2u);
+}
+
+// What is on screen belongs to each view: one view's redraw must not make another
+// view believe its own surface is up to date.
+TEST_F(IncrementalTest, EachViewKeepsItsOwnShownCopies) {
+    Surface other;
+    other.Resize(1024, 768);
+    FieldView second{other, skin, game.st, hover};
+    second.FieldLeft = FL;
+    second.FieldTop = FT;
+    second.FieldUpDate(false);
+    other.TakeDirty();
+    std::vector<QRect> otherLog;
+    other.SetRecorder(&otherLog);
+
+    game.st.board.at(3, 8).Color = game.st.board.at(3, 8).Color == 2 ? 6 : 2;
+    game.st.nexts.at(SideRight, 9, 0) = game.st.nexts.at(SideRight, 9, 0) == 1 ? 3 : 1;
+    view.FieldUpDate(false);
+    second.FieldUpDate(false);
+    const std::vector<QRect> both{Square(150, 300), Square(390, 330)};
+    EXPECT_EQ(log, both);
+    EXPECT_EQ(otherLog, both);
+    EXPECT_TRUE(ShowsRegion(other.image(), Square(150, 300), SheetBricks,
+                            QRect(0, 30 * (game.st.board.at(3, 8).Color - 1), 30, 30)));
+    other.SetRecorder(nullptr);
 }
 
 TEST(SmallSkinTest, RegionsOutsideASmallImageDrawNothing) {
