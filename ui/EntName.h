@@ -1,7 +1,7 @@
 // The name entry dialog at the end of a game whose score enters the hall of fame.
 #pragma once
 
-#include "ui/URul.h"
+#include "ui/ClickLabel.h"
 
 #include <QDialog>
 #include <QLineEdit>

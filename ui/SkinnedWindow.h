@@ -1,8 +1,7 @@
 // The base of the full-screen windows drawn from the skin (hall of fame, options,
 // help): its own surface, whose pixels are held only while the window is shown,
 // the tiled background, the close icon with its hover state, modal showing on the
-// game's screen, and a full redraw whenever the window becomes visible. The game
-// window uses the same repaint rule.
+// game's screen, and a full redraw whenever the window becomes visible.
 #pragma once
 
 #include "draw/Skin.h"
@@ -57,12 +56,5 @@ protected:
     void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
-
-// A window-state change that brings a minimised window back.
-bool IsRestore(const QEvent* event, Qt::WindowStates now);
-// Copies the marked part of a surface onto a widget; outside the surface it is black.
-void PaintSurface(QWidget& widget, const Surface& surface, const QRegion& region);
-// Redraws a window that was covered and shows it whole: a blank surface, then `paint`.
-void RepaintFromBlank(QWidget& widget, Surface& surface, const std::function<void()>& paint);
 
 }  // namespace tesseron

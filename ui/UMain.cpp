@@ -2,6 +2,7 @@
 
 #include "ui/Clock.h"
 #include "ui/SkinnedWindow.h"
+#include "ui/WindowPaint.h"
 
 #include <QApplication>
 #include <QCloseEvent>

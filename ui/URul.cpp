@@ -2,17 +2,11 @@
 
 #include "files/UntrustedFile.h"
 
-#include <QMouseEvent>
 #include <QStringDecoder>
 
 namespace tesseron {
 
 const QString Trul::NotFound = QStringLiteral("The file was not found!");
-
-void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick) OnClick();
-}
 
 Trul::Trul(QWidget* parent) : QDialog(parent), Memo1(this), Panel1(QStringLiteral("Close"), this) {
     Memo1.setReadOnly(true);

@@ -2,24 +2,13 @@
 // bar underneath.
 #pragma once
 
+#include "ui/ClickLabel.h"
+
 #include <QDialog>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QString>
 
-#include <functional>
-
 namespace tesseron {
-
-// A label that runs OnClick when the left button is released over it.
-class ClickLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-    std::function<void()> OnClick;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
 
 class Trul : public QDialog {
 public:

@@ -4,7 +4,7 @@
 
 #include "ui/ShelLink.h"
 #include "ui/SkinnedWindow.h"
-#include "ui/URul.h"
+#include "ui/ClickLabel.h"
 
 #include <QLabel>
 #include <QString>
