@@ -2,31 +2,10 @@
 
 #include "audio/Sounds.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QShowEvent>
 
 namespace tesseron {
-
-namespace {
-
-QFont Sans11() {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(11);
-    return f;
-}
-
-void Colours(QWidget& w, const QColor& text, const QColor& background = Qt::black) {
-    QPalette p = w.palette();
-    p.setColor(QPalette::Window, background);
-    p.setColor(QPalette::WindowText, text);
-    p.setColor(QPalette::Button, background);
-    p.setColor(QPalette::ButtonText, text);
-    w.setPalette(p);
-}
-
-}  // namespace
 
 QString UpperCaseName(const QString& name) {
     QString upper = name;
@@ -36,25 +15,11 @@ QString UpperCaseName(const QString& name) {
 }
 
 TEnterName::TEnterName(Sounds* sounds, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      Panel1(this),
-      Label1(&Panel1),
+    : BlackDialog(QStringLiteral("Good work!"), 225, 89, parent),
       PlayerName(&Panel1),
       SpeedButton1(&Panel1),
       sounds_(sounds) {
-    setWindowTitle(QStringLiteral("Good work!"));
-    setModal(true);
-    setFixedSize(225, 89);
-    setAutoFillBackground(true);
-    Colours(*this, Qt::white);
-    setFont(Sans11());  // the controls take the dialog's font unless they set their own
-
-    Panel1.setGeometry(0, 0, 225, 89);
-    Panel1.setAutoFillBackground(true);
-    Colours(Panel1, Qt::white);
-
     Label1.setGeometry(13, 8, 204, 13);
-    Colours(Label1, Qt::white);
     Label1.setText(QStringLiteral("Please enter your name for the hall of fame!"));
     // The face standing in for the original one is a little wider: shrink it until
     // the whole sentence fits the label rather than cutting its end off.
@@ -74,18 +39,10 @@ TEnterName::TEnterName(Sounds* sounds, QWidget* parent)
     // Not a default button: Enter in the field is handled once, by the field.
     SpeedButton1.setAutoDefault(false);
     SpeedButton1.setDefault(false);
-    Colours(SpeedButton1, Qt::yellow);
+    SetColours(SpeedButton1, Qt::yellow);
     connect(&SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
 
     setTabOrder(&PlayerName, &SpeedButton1);
-    CentreOnScreen();
-}
-
-void TEnterName::CentreOnScreen() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->geometry();
-        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
-    }
 }
 
 QString TEnterName::Ask() {
@@ -112,10 +69,8 @@ void TEnterName::SpeedButton1Click() {
 }
 
 void TEnterName::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // The window system's own show events (after a restore) are not a new showing.
-    if (event->spontaneous()) return;
-    CentreOnScreen();
+    BlackDialog::showEvent(event);
+    if (!StartsShowing(event)) return;
     FormShow();
     FormActivate();
 }
@@ -125,7 +80,7 @@ void TEnterName::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    QDialog::keyPressEvent(event);
+    BlackDialog::keyPressEvent(event);
 }
 
 bool TEnterName::eventFilter(QObject* watched, QEvent* event) {
@@ -136,7 +91,7 @@ bool TEnterName::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    return QDialog::eventFilter(watched, event);
+    return BlackDialog::eventFilter(watched, event);
 }
 
 }  // namespace tesseron

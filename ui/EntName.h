@@ -1,9 +1,8 @@
 // The name entry dialog at the end of a game whose score enters the hall of fame.
 #pragma once
 
-#include "ui/ClickLabel.h"
+#include "ui/BlackDialog.h"
 
-#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
@@ -15,13 +14,11 @@ class Sounds;
 // Letters a..z become A..Z; every other character, and the length, stay as they are.
 QString UpperCaseName(const QString& name);
 
-class TEnterName : public QDialog {
+class TEnterName : public BlackDialog {
 public:
     // `sounds` may be null (silent).
     explicit TEnterName(Sounds* sounds, QWidget* parent = nullptr);
 
-    ClickLabel Panel1;  // black, fills the dialog; holds the other controls
-    ClickLabel Label1;
     QLineEdit PlayerName;
     QPushButton SpeedButton1;
 
@@ -40,8 +37,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    void CentreOnScreen();
-
+private:
     Sounds* sounds_;
 };
 

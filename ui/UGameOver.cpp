@@ -7,22 +7,16 @@
 
 namespace tesseron {
 
-TGameOver::TGameOver(Sounds* sounds, QWidget* parent) : TEnterName(sounds, parent) {
-    setWindowTitle(QStringLiteral("GameOver"));
-    setFixedSize(236, 55);
-    Panel1.setGeometry(0, 0, 236, 55);
-
+TGameOver::TGameOver(Sounds* sounds, QWidget* parent)
+    : BlackDialog(QStringLiteral("GameOver"), 236, 55, parent), sounds_(sounds) {
     QFont serif(QStringLiteral("Liberation Serif"));
     serif.setPixelSize(35);
     Label1.setFont(serif);
     Label1.setText(QStringLiteral("GAME OVER"));
     Label1.setGeometry(13, 8, Label1.sizeHint().width(), 40);
 
-    PlayerName.hide();
-    SpeedButton1.hide();
     Label1.OnClick = [this] { Label1Click(); };
     Panel1.OnClick = [this] { Label1Click(); };
-    CentreOnScreen();
 }
 
 void TGameOver::Show() { exec(); }
@@ -44,10 +38,8 @@ void TGameOver::FormKeyPress(const QString& text) {
 }
 
 void TGameOver::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (event->spontaneous()) return;
-    CentreOnScreen();
-    FormShow();
+    BlackDialog::showEvent(event);
+    if (StartsShowing(event)) FormShow();
 }
 
 void TGameOver::keyPressEvent(QKeyEvent* event) {
@@ -64,7 +56,7 @@ bool TGameOver::event(QEvent* event) {
             return true;
         }
     }
-    return TEnterName::event(event);
+    return BlackDialog::event(event);
 }
 
 }  // namespace tesseron

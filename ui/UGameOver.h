@@ -1,12 +1,14 @@
-// The notice at the end of a game whose score does not enter the hall of fame:
-// the name dialog's window with its field and button hidden.
+// The notice at the end of a game whose score does not enter the hall of fame: the
+// black panel and a "GAME OVER" label, closed by a click or a typed character.
 #pragma once
 
-#include "ui/EntName.h"
+#include "ui/BlackDialog.h"
 
 namespace tesseron {
 
-class TGameOver : public TEnterName {
+class Sounds;
+
+class TGameOver : public BlackDialog {
 public:
     // `sounds` may be null (silent).
     explicit TGameOver(Sounds* sounds, QWidget* parent = nullptr);
@@ -19,10 +21,13 @@ public:
     void FormKeyPress(const QString& text);
 
 protected:
-    // Once per showing: the game-over sound only; the hidden field is left alone.
+    // Once per showing: the game-over sound.
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
+
+private:
+    Sounds* sounds_;
 };
 
 }  // namespace tesseron
