@@ -222,18 +222,6 @@ TEST(LayoutTest, WindowOn640x480PlacesFieldAndLabels) {
     EXPECT_EQ(main.surface.height(), 480);
 }
 
-TEST(ClockTest, FormatKeepsHoursAndMinutesOnly) {
-    EXPECT_EQ(HoursMinutesFormat("HH:mm:ss"), "HH:mm");
-    EXPECT_EQ(HoursMinutesFormat("HH:mm:ss t"), "HH:mm");
-    EXPECT_EQ(HoursMinutesFormat("h:mm:ss AP t"), "h:mm AP");
-    EXPECT_EQ(HoursMinutesFormat("HH.mm.ss.zzz"), "HH.mm");
-    EXPECT_EQ(HoursMinutesFormat("t HH:mm:ss"), "HH:mm");
-    EXPECT_EQ(HoursMinutesFormat("HH'h'mm:ss"), "HH'h'mm");
-    EXPECT_EQ(HoursMinutesFormat("AP h:mm:ss"), "AP h:mm");
-    EXPECT_EQ(HoursMinutesFormat("ss"), "HH:mm");  // nothing usable left
-    EXPECT_EQ(QTime(14, 5, 33).toString(HoursMinutesFormat("HH:mm:ss t")), "14:05");
-}
-
 // A started, shown window with the step timer stopped, so the board only changes by the tests.
 class PointerTest : public ::testing::Test {
 protected:

@@ -1,12 +1,12 @@
 // The clock of the game window shows hours and minutes in the locale's manner.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 namespace tesseron {
 
-// The locale's time format reduced to hours and minutes: seconds, fractions and the
-// time zone are dropped together with the separator in front of each.
-QString HoursMinutesFormat(const QString& timeFormat);
+// The locale's short time format: hours and minutes (14:05, 2:05 PM), no seconds.
+QString ClockFormat(const QLocale& locale);
 
 }  // namespace tesseron

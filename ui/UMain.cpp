@@ -82,7 +82,7 @@ TMain::TMain(QWidget* parent)
     AntiMinus.setInterval(DefaultSpeed);
     connect(&AntiMinus, &QTimer::timeout, this, &TMain::SweepTick);
 
-    clockFormat_ = HoursMinutesFormat(QLocale::system().timeFormat(QLocale::LongFormat));
+    clockFormat_ = ClockFormat(QLocale::system());
     tmrTime.setInterval(1000);
     connect(&tmrTime, &QTimer::timeout, this, &TMain::tmrTimeTimer);
     tmrTime.start();
