@@ -80,9 +80,14 @@ void Audio::StartAudio() {
 }
 
 void Audio::MusicNotify() {
-    // A tune still playing, or a player that is not open, is left alone.
-    if (!Music || !Player(MusicPlayer).Stopped())
+    // A tune still playing, or a player that is not open, is left alone; one that
+    // played once with the music off lets its synthesiser go.
+    if (!Player(MusicPlayer).Stopped())
         return;
+    if (!Music) {
+        Player(MusicPlayer).Close();
+        return;
+    }
     Player(MusicPlayer).SeekToStart();
     PlayMusic();
 }
@@ -109,7 +114,7 @@ void Audio::ToggleMusic(const std::function<void()>& redraw) {
         OpenPlayer(MusicPlayer);
         PlayMusic();
     } else {
-        Player(MusicPlayer).Stop();
+        Player(MusicPlayer).Close();  // nothing of the tune stays while the music is off
     }
 }
 

@@ -7,8 +7,8 @@ namespace tesseron {
 
 namespace {
 
-// One library of the process, opened once and never unloaded: SDL and FluidSynth
-// keep threads and handlers of their own.
+// One library of the process, opened once and never unloaded: SDL keeps threads
+// and handlers of its own.
 template <typename Functions>
 struct Loader {
     Functions functions{};
@@ -18,8 +18,7 @@ struct Loader {
     // `resolve` is given the functions and a lookup taking each one and its name.
     template <typename Resolve>
     Loader(const char* name, Resolve resolve) {
-        // Global, so that the mixer loaded later finds this very SDL.
-        void* handle = dlopen(name, RTLD_NOW | RTLD_GLOBAL);
+        void* handle = dlopen(name, RTLD_NOW | RTLD_LOCAL);
         if (!handle) {
             error = QString::fromLocal8Bit(dlerror());
             return;
@@ -41,58 +40,59 @@ struct Loader {
     }
 };
 
-Loader<SdlLibrary>* sdl = nullptr;
-Loader<MixerLibrary>* mixer = nullptr;
-
 }  // namespace
 
 const SdlLibrary* SdlLibrary::Get(QString& error) {
-    if (!sdl) {
-        sdl = new Loader<SdlLibrary>("libSDL2-2.0.so.0", [](SdlLibrary& s, auto get) {
-            get(s.InitSubSystem, "SDL_InitSubSystem");
-            get(s.QuitSubSystem, "SDL_QuitSubSystem");
-            get(s.GetError, "SDL_GetError");
-            get(s.OpenAudioDevice, "SDL_OpenAudioDevice");
-            get(s.CloseAudioDevice, "SDL_CloseAudioDevice");
-            get(s.PauseAudioDevice, "SDL_PauseAudioDevice");
-            get(s.RWFromConstMem, "SDL_RWFromConstMem");
-            get(s.LoadWAV_RW, "SDL_LoadWAV_RW");
-            get(s.FreeWAV, "SDL_FreeWAV");
-            get(s.NewAudioStream, "SDL_NewAudioStream");
-            get(s.AudioStreamPut, "SDL_AudioStreamPut");
-            get(s.AudioStreamFlush, "SDL_AudioStreamFlush");
-            get(s.AudioStreamAvailable, "SDL_AudioStreamAvailable");
-            get(s.AudioStreamGet, "SDL_AudioStreamGet");
-            get(s.FreeAudioStream, "SDL_FreeAudioStream");
-        });
-    }
-    return sdl->Get(error);
+    static const Loader<SdlLibrary> sdl("libSDL2-2.0.so.0", [](SdlLibrary& s, auto get) {
+        get(s.InitSubSystem, "SDL_InitSubSystem");
+        get(s.QuitSubSystem, "SDL_QuitSubSystem");
+        get(s.GetError, "SDL_GetError");
+        get(s.OpenAudioDevice, "SDL_OpenAudioDevice");
+        get(s.CloseAudioDevice, "SDL_CloseAudioDevice");
+        get(s.PauseAudioDevice, "SDL_PauseAudioDevice");
+        get(s.RWFromConstMem, "SDL_RWFromConstMem");
+        get(s.LoadWAV_RW, "SDL_LoadWAV_RW");
+        get(s.FreeWAV, "SDL_FreeWAV");
+        get(s.NewAudioStream, "SDL_NewAudioStream");
+        get(s.AudioStreamPut, "SDL_AudioStreamPut");
+        get(s.AudioStreamFlush, "SDL_AudioStreamFlush");
+        get(s.AudioStreamAvailable, "SDL_AudioStreamAvailable");
+        get(s.AudioStreamGet, "SDL_AudioStreamGet");
+        get(s.FreeAudioStream, "SDL_FreeAudioStream");
+    });
+    return sdl.Get(error);
 }
 
-bool SdlLibrary::Loaded() { return sdl && sdl->ok; }
-
-const MixerLibrary* MixerLibrary::Get(QString& error) {
-    if (!mixer) {
-        mixer = new Loader<MixerLibrary>("libSDL2_mixer-2.0.so.0", [](MixerLibrary& m, auto get) {
-            get(m.SetSoundFonts, "Mix_SetSoundFonts");
-            get(m.OpenAudioDevice, "Mix_OpenAudioDevice");
-            get(m.CloseAudio, "Mix_CloseAudio");
-            get(m.AllocateChannels, "Mix_AllocateChannels");
-            get(m.SetPostMix, "Mix_SetPostMix");
-            get(m.HookMusicFinished, "Mix_HookMusicFinished");
-            get(m.LoadMUSType_RW, "Mix_LoadMUSType_RW");
-            get(m.FreeMusic, "Mix_FreeMusic");
-            get(m.PlayMusic, "Mix_PlayMusic");
-            get(m.HaltMusic, "Mix_HaltMusic");
-            get(m.PauseMusic, "Mix_PauseMusic");
-            get(m.ResumeMusic, "Mix_ResumeMusic");
-            get(m.PausedMusic, "Mix_PausedMusic");
-            get(m.PlayingMusic, "Mix_PlayingMusic");
-        });
-    }
-    return mixer->Get(error);
+const FluidLibrary* FluidLibrary::Get(QString& error, fluid_log_function_t log) {
+    static const Loader<FluidLibrary> fluid("libfluidsynth.so.3", [log](FluidLibrary& f, auto get) {
+        get(f.SetLogFunction, "fluid_set_log_function");
+        // Before anything else can speak: the information and debug levels stay quiet.
+        if (f.SetLogFunction)
+            for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
+                f.SetLogFunction(level, level <= FLUID_WARN ? log : nullptr, nullptr);
+        get(f.NewSettings, "new_fluid_settings");
+        get(f.DeleteSettings, "delete_fluid_settings");
+        get(f.SetInt, "fluid_settings_setint");
+        get(f.SetNum, "fluid_settings_setnum");
+        get(f.SetStr, "fluid_settings_setstr");
+        get(f.NewSynth, "new_fluid_synth");
+        get(f.DeleteSynth, "delete_fluid_synth");
+        get(f.SfLoad, "fluid_synth_sfload");
+        get(f.WriteFloat, "fluid_synth_write_float");
+        get(f.AllNotesOff, "fluid_synth_all_notes_off");
+        get(f.HandleMidiEvent, "fluid_synth_handle_midi_event");
+        get(f.EventType, "fluid_midi_event_get_type");
+        get(f.EventVelocity, "fluid_midi_event_get_velocity");
+        get(f.NewPlayer, "new_fluid_player");
+        get(f.DeletePlayer, "delete_fluid_player");
+        get(f.AddMem, "fluid_player_add_mem");
+        get(f.Play, "fluid_player_play");
+        get(f.Status, "fluid_player_get_status");
+        get(f.CurrentTick, "fluid_player_get_current_tick");
+        get(f.TotalTicks, "fluid_player_get_total_ticks");
+        get(f.SetPlaybackCallback, "fluid_player_set_playback_callback");
+    });
+    return fluid.Get(error);
 }
-
-bool MixerLibrary::Loaded() { return mixer && mixer->ok; }
 
 }  // namespace tesseron

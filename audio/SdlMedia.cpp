@@ -1,11 +1,12 @@
 #include "audio/SdlMedia.h"
 
+#include "audio/MidiFile.h"
 #include "audio/SoundFile.h"
 #include "audio/SoundOutput.h"
+#include "audio/Tune.h"
 #include "audio/WaveFile.h"
 
 #include <QFileInfo>
-#include <QStringList>
 #include <cmath>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -44,11 +45,35 @@ QByteArray AlertWave() {
     return WaveFile(s, rate);
 }
 
+// What both kinds of player share: the output and the notice of the current play.
+class PlayerBase : public MediaPlayer {
+protected:
+    explicit PlayerBase(std::shared_ptr<SoundOutput> o) : output_(std::move(o)) {}
+    // The end of a play reached our thread: `done` runs unless a new play is going on.
+    void Ended() {
+        if (done_ && !Started()) {
+            auto f = std::move(done_);
+            done_ = nullptr;
+            f();
+        }
+    }
+    virtual bool Started() const = 0;
+
+    std::shared_ptr<SoundOutput> output_;
+    std::function<void()> done_;
+};
+
 // A channel of the effects' mixer.
-class WavePlayer : public MediaPlayer {
+class WavePlayer : public PlayerBase {
 public:
-    explicit WavePlayer(std::shared_ptr<SoundOutput> o) : output_(std::move(o)) {}
-    ~WavePlayer() override { Close(); }
+    explicit WavePlayer(std::shared_ptr<SoundOutput> o) : PlayerBase(std::move(o)) {
+        channel_ = output_->effects.AddChannel();
+        output_->Listen(channel_, [this] { Ended(); });
+    }
+    ~WavePlayer() override {
+        Close();
+        output_->Unlisten(channel_);
+    }
 
     bool Open(DeviceKind, const QString& file, QString& error) override {
         Close();
@@ -60,137 +85,100 @@ public:
             error = file + ": " + error;
             return false;
         }
-        if (channel_ < 0)
-            channel_ = output_->effects.AddChannel();
-        if (channel_ >= MaxChannels) {
-            error = file + ": no free mixer channel";
-            return false;
-        }
         output_->effects.Load(channel_, std::move(sound.samples), sound.channels, sound.rate);
         GiveBackFreedMemory();
         return true;
     }
-    void Close() override {
-        if (!IsOpen())
-            return;
-        output_->effects.Unload(channel_);
-        notice_.Unlisten(channel_ + 1);
-    }
-    bool IsOpen() const override { return channel_ >= 0 && channel_ < MaxChannels && output_->effects.Loaded(channel_); }
+    void Close() override { output_->effects.Unload(channel_); }
+    bool IsOpen() const override { return output_->effects.Loaded(channel_); }
 
     void Play(std::function<void()> done) override {
         if (!IsOpen())
             return;
-        notice_.Arm(std::move(done));
-        notice_.Listen(channel_ + 1);
+        done_ = std::move(done);
         output_->effects.Play(channel_);
         output_->Sounding();
     }
-    void Stop() override {
-        if (IsOpen())
-            output_->effects.Stop(channel_);
-    }
-    void SeekToStart() override {
-        if (IsOpen())
-            output_->effects.Rewind(channel_);
-    }
+    void Stop() override { output_->effects.Stop(channel_); }
+    void SeekToStart() override { output_->effects.Rewind(channel_); }
     bool Stopped() const override { return IsOpen() && !output_->effects.Sounding(channel_); }
 
 private:
-    std::shared_ptr<SoundOutput> output_;
-    int channel_ = -1;  // taken at the first open and kept
-    PlayNotice notice_;
+    bool Started() const override { return output_->effects.Started(channel_); }
+    int channel_;
 };
 
-// The mixer's one music stream, MIDI through FluidSynth.
-class MidiPlayer : public MediaPlayer {
+// A tune of FluidSynth's, made at Open and let go at Close.
+class MidiPlayer : public PlayerBase {
 public:
-    explicit MidiPlayer(std::shared_ptr<SoundOutput> o) : output_(std::move(o)) {}
-    ~MidiPlayer() override { Close(); }
+    explicit MidiPlayer(std::shared_ptr<SoundOutput> o) : PlayerBase(std::move(o)), slot_(output_->NewSlot()) {
+        output_->Listen(slot_, [this] { Ended(); });
+    }
+    ~MidiPlayer() override {
+        Close();
+        output_->Unlisten(slot_);
+    }
 
     bool Open(DeviceKind, const QString& file, QString& error) override {
         Close();
-        if (!output_->Ready(error) || !ReadMediaFile(file, bytes_, error))
+        QByteArray bytes, smf;
+        QString trimmed;
+        if (!output_->Ready(error) || !ReadMediaFile(file, bytes, error))
             return false;
-        // Without a bank FluidSynth would complain on its own and the mixer would try
-        // other synthesisers; one clear line is better.
-        bool haveFont = false;
-        const QString fonts = SoundFonts();
-        for (const QString& f : fonts.split(':', Qt::SkipEmptyParts))
-            haveFont = haveFont || (QFileInfo(f).isFile() && QFileInfo(f).isReadable());
-        if (!haveFont) {
-            error = file + ": no MIDI soundfont at " + fonts;
-            bytes_.clear();
+        if (!PrepareTune(bytes, smf, trimmed, error) || !(tune_ = Tune::Make(std::move(smf), MixRate, error))) {
+            error = file + ": " + error;
             return false;
         }
-        mixer_ = output_->HoldMusic(error);
-        if (!mixer_) {
-            bytes_.clear();
-            return false;
-        }
-        const SdlLibrary* sdl = output_->Ready(error);
-        music_ = mixer_->LoadMUSType_RW(sdl->RWFromConstMem(bytes_.constData(), int(bytes_.size())), MUS_MID, 1);
-        if (!music_) {
-            error = file + ": " + sdl->Error();
-            bytes_.clear();
-            output_->ReleaseMusic();
-            return false;
-        }
+        if (!trimmed.isEmpty())
+            ReportTuneProblem(file + ": " + trimmed);
         GiveBackFreedMemory();
         return true;
     }
     void Close() override {
-        if (!music_)
+        if (!tune_)
             return;
-        notice_.Unlisten(0);
-        if (mine_)
-            mixer_->HaltMusic();
-        mixer_->FreeMusic(music_);
-        music_ = nullptr;
-        mine_ = false;
-        bytes_.clear();  // the mixer read from it until now
-        output_->ReleaseMusic();
+        output_->LetGo(tune_.get());
+        const bool cut = Started();
+        tune_.reset();
+        GiveBackFreedMemory();
+        if (cut)
+            output_->Post(slot_);
     }
-    bool IsOpen() const override { return music_ != nullptr; }
+    bool IsOpen() const override { return tune_ != nullptr; }
 
     void Play(std::function<void()> done) override {
-        if (!music_)
+        if (!tune_)
             return;
-        notice_.Arm(std::move(done));
-        notice_.Listen(0);
-        if (!mine_ || !mixer_->PlayingMusic()) {
-            mine_ = mixer_->PlayMusic(music_, 0) == 0;
-            mixer_->ResumeMusic();
-        } else if (mixer_->PausedMusic()) {
-            mixer_->ResumeMusic();
-        }
+        done_ = std::move(done);
+        output_->SetTune(tune_.get(), slot_);
+        tune_->Play();
+        output_->Sounding();
     }
     void Stop() override {
-        if (music_ && mine_ && mixer_->PlayingMusic())
-            mixer_->PauseMusic();
+        if (tune_)
+            tune_->Pause();
     }
     void SeekToStart() override {
-        if (music_ && mine_) {
-            mixer_->HaltMusic();
-            mine_ = false;
-        }
+        if (!tune_)
+            return;
+        const bool cut = Started();
+        tune_->Rewind();
+        if (cut)
+            output_->Post(slot_);
     }
-    bool Stopped() const override {
-        return music_ && (!mine_ || !mixer_->PlayingMusic() || mixer_->PausedMusic());
-    }
+    bool Stopped() const override { return tune_ && tune_->Now() != Tune::State::Playing; }
 
 private:
-    std::shared_ptr<SoundOutput> output_;
-    const MixerLibrary* mixer_ = nullptr;
-    QByteArray bytes_;
-    Mix_Music* music_ = nullptr;
-    bool mine_ = false;  // the mixer's music stream was started by this player
-    PlayNotice notice_;
+    bool Started() const override {
+        return tune_ && (tune_->Now() == Tune::State::Playing || tune_->Now() == Tune::State::Paused);
+    }
+    const int slot_;
+    std::unique_ptr<Tune> tune_;
 };
 
 class SdlBackend : public MediaBackend {
 public:
-    explicit SdlBackend(int idleCloseMs) { output_->SetIdleClose(idleCloseMs); }
+    SdlBackend(int idleCloseMs, bool device) : output_(std::make_shared<SoundOutput>(idleCloseMs, device)) {}
     ~SdlBackend() override {
         if (alert_)
             output_->effects.Unload(*alert_);
@@ -211,11 +199,13 @@ public:
         output_->Sounding();
     }
 
+    std::shared_ptr<SoundOutput> output_;
+
 private:
-    // Picks the effects' mixer or the music stream at Open, by device kind.
+    // Picks the effects' mixer or a tune at Open, by device kind.
     class Player : public MediaPlayer {
     public:
-        explicit Player(std::shared_ptr<SoundOutput> d) : wave_(d), midi_(d) {}
+        explicit Player(std::shared_ptr<SoundOutput> o) : wave_(o), midi_(o) {}
         bool Open(DeviceKind kind, const QString& file, QString& error) override {
             Close();
             active_ = kind == DeviceKind::MidiSequencer ? static_cast<MediaPlayer*>(&midi_) : &wave_;
@@ -234,7 +224,6 @@ private:
         MediaPlayer* active_ = &wave_;
     };
 
-    std::shared_ptr<SoundOutput> output_ = SoundOutput::Acquire();
     std::optional<int> alert_;  // the alert's own channel, made at the first alert
 };
 
@@ -247,6 +236,14 @@ QString SoundFonts() {
     return QFileInfo::exists(DefaultSoundFont) ? QString(DefaultSoundFont) : QString(FallbackSoundFont);
 }
 
-std::unique_ptr<MediaBackend> CreateSdlBackend(int idleCloseMs) { return std::make_unique<SdlBackend>(idleCloseMs); }
+std::unique_ptr<MediaBackend> CreateSdlBackend(int idleCloseMs) {
+    return std::make_unique<SdlBackend>(idleCloseMs, true);
+}
+
+RenderedBackend CreateRenderedBackend() {
+    auto backend = std::make_unique<SdlBackend>(DefaultIdleCloseMs, false);
+    std::shared_ptr<SoundOutput> output = backend->output_;
+    return {std::move(backend), [output](int16_t* stereo, int frames) { output->Render(stereo, frames); }};
+}
 
 }  // namespace tesseron

@@ -1,11 +1,12 @@
-// Media players on SDL: the wave players are channels of our own effects' mixer,
-// the MIDI player is SDL2_mixer's music stream through FluidSynth. SDL2 is loaded
-// when something first sounds, SDL2_mixer only when a tune is first opened, the
-// soundfont only with a tune, and the audio output is open only while something
-// sounds or a tune is held.
+// Media players on one SDL output: the wave players are channels of our own
+// effects' mixer, the MIDI player a tune of FluidSynth's rendered into the same
+// buffer. SDL is loaded when something first sounds, FluidSynth and the soundfont
+// only when a tune is opened, and the output is open only while something sounds.
 #pragma once
 
 #include "audio/MediaPlayer.h"
+
+#include <cstdint>
 
 namespace tesseron {
 
@@ -14,8 +15,16 @@ constexpr int DefaultIdleCloseMs = 10000;
 
 // Create it on the user-interface thread (after the QCoreApplication): completion
 // notices are delivered to the thread that created the players. Only one MIDI
-// player may play at a time (the mixer has one music stream).
+// player sounds at a time: the last one played.
 std::unique_ptr<MediaBackend> CreateSdlBackend(int idleCloseMs = DefaultIdleCloseMs);
+
+// The same players on no device: `render` writes the next frames of the mix
+// (signed 16-bit stereo at MixRate), as the device's callback would.
+struct RenderedBackend {
+    std::unique_ptr<MediaBackend> backend;
+    std::function<void(int16_t* stereo, int frames)> render;
+};
+RenderedBackend CreateRenderedBackend();
 
 // The soundfont list handed to FluidSynth: $SDL_SOUNDFONTS when set, else the
 // system's General MIDI bank.

@@ -1,104 +1,75 @@
 #include "audio/SoundOutput.h"
 
-#include "audio/SdlMedia.h"
+#include "audio/Libraries.h"
 #include "audio/SoundFile.h"
+#include "audio/Tune.h"
 
 #include <QObject>
 #include <QTimer>
-#include <atomic>
 #include <cstdio>
 #include <cstring>
 
 namespace tesseron {
 
 namespace {
-
-constexpr int ChunkFrames = 1024;  // about 23 ms of latency
-
-// The hooks read only the atomics; the notices are touched on our thread alone.
-std::atomic<quint64> hookGeneration[MaxChannels + 1];
-std::atomic<QObject*> dispatcher{nullptr};
-PlayNotice* notices[MaxChannels + 1];
-
-void Post(int slot) {
-    QObject* d = dispatcher.load();
-    if (!d)
-        return;
-    const quint64 g = hookGeneration[slot].load();
-    QMetaObject::invokeMethod(
-        d,
-        [slot, g] {
-            if (PlayNotice* n = notices[slot])
-                n->Finished(g);
-        },
-        Qt::QueuedConnection);
+constexpr int BufferFrames = 1024;  // about 23 ms at the mixing rate
 }
 
-// The hooks may run on the audio thread: they post and call nothing of SDL.
-void EffectEnded(int channel) {
-    if (channel >= 0 && channel < MaxChannels)
-        Post(channel + 1);
-}
-void SDLCALL MusicFinished() { Post(0); }
-
-}  // namespace
-
-// --- Notices -------------------------------------------------------------------
-
-void PlayNotice::Arm(std::function<void()> done) {
-    ++generation_;
-    done_ = std::move(done);
-}
-
-void PlayNotice::Listen(int slot) {
-    notices[slot] = this;
-    hookGeneration[slot].store(generation_);
-}
-
-void PlayNotice::Unlisten(int slot) {
-    if (notices[slot] == this)
-        notices[slot] = nullptr;
-}
-
-void PlayNotice::Finished(quint64 generation) {
-    if (generation != generation_ || !done_)
-        return;
-    auto f = std::move(done_);
-    done_ = nullptr;
-    f();
-}
-
-// --- The output ----------------------------------------------------------------
-
-std::shared_ptr<SoundOutput> SoundOutput::Acquire() {
-    static std::weak_ptr<SoundOutput> current;
-    auto d = current.lock();
-    if (!d) {
-        d = std::shared_ptr<SoundOutput>(new SoundOutput);
-        current = d;
-    }
-    return d;
-}
-
-SoundOutput::SoundOutput()
-    : effects(MixRate, &EffectEnded), dispatcher_(new QObject), idle_(new QTimer(dispatcher_)) {
-    dispatcher.store(dispatcher_);
+SoundOutput::SoundOutput(int idleCloseMs, bool device)
+    : effects(MixRate, [this](int channel) { Post(channel); }),
+      device_(device),
+      dispatcher_(new QObject),
+      idle_(new QTimer(dispatcher_)) {
     idle_->setSingleShot(true);
-    idle_->setInterval(DefaultIdleCloseMs);
+    idle_->setInterval(idleCloseMs);
     QObject::connect(idle_, &QTimer::timeout, [this] { Idle(); });
 }
 
 SoundOutput::~SoundOutput() {
-    CloseOutput();
+    CloseDevice();
     if (sdl_)
         sdl_->QuitSubSystem(SDL_INIT_AUDIO);
-    dispatcher.store(nullptr);
-    delete dispatcher_;
+    delete dispatcher_;  // ends still on their way are dropped with it
 }
 
-void SoundOutput::SetIdleClose(int ms) { idle_->setInterval(ms); }
+void SoundOutput::Render(int16_t* stereo, int frames) {
+    std::memset(stereo, 0, size_t(frames) * 4);
+    effects.MixInto(stereo, frames);
+    std::lock_guard hold(tuneLock_);
+    if (tune_ && tune_->RenderInto(stereo, frames))
+        Post(tuneSlot_);
+}
 
-const SdlLibrary* SoundOutput::Ready(QString& error) {
+void SoundOutput::SetTune(Tune* tune, int slot) {
+    std::lock_guard hold(tuneLock_);
+    tune_ = tune;
+    tuneSlot_ = slot;
+}
+
+void SoundOutput::LetGo(const Tune* tune) {
+    std::lock_guard hold(tuneLock_);
+    if (tune_ == tune)
+        tune_ = nullptr;
+}
+
+void SoundOutput::Listen(int slot, std::function<void()> ended) { listeners_[slot] = std::move(ended); }
+
+void SoundOutput::Unlisten(int slot) { listeners_.erase(slot); }
+
+void SoundOutput::Post(int slot) {
+    QMetaObject::invokeMethod(
+        dispatcher_,
+        [this, slot] {
+            const auto l = listeners_.find(slot);
+            if (l != listeners_.end())
+                l->second();
+        },
+        Qt::QueuedConnection);
+}
+
+bool SoundOutput::Ready(QString& error) {
+    if (!device_)
+        return true;
     if (!sdl_ && error_.isEmpty()) {
         if (const SdlLibrary* sdl = SdlLibrary::Get(error_)) {
             if (sdl->InitSubSystem(SDL_INIT_AUDIO) == 0)
@@ -115,11 +86,13 @@ const SdlLibrary* SoundOutput::Ready(QString& error) {
 }
 
 void SoundOutput::Sounding() {
-    if (output_ == Output::None) {
+    if (!device_)
+        return;
+    if (!open_) {
         // Once per run: a device that refuses now may work later, but one line is enough.
         const bool told = reported_;
         QString error;
-        if (!OpenOwn(error)) {
+        if (!OpenDevice(error)) {
             if (!told)
                 std::fprintf(stderr, "tesseron: sound off: %s\n", qUtf8Printable(error));
             reported_ = true;
@@ -129,82 +102,41 @@ void SoundOutput::Sounding() {
     idle_->start();
 }
 
-const MixerLibrary* SoundOutput::HoldMusic(QString& error) {
-    if (output_ != Output::Mixer) {
-        if (!Ready(error))
-            return nullptr;
-        const MixerLibrary* m = MixerLibrary::Get(error);
-        if (!m)
-            return nullptr;
-        CloseOutput();  // the effects keep their places and go on in the new mix
-        // The soundfont is only named here; FluidSynth reads it when a tune is loaded.
-        m->SetSoundFonts(SoundFonts().toLocal8Bit().constData());
-        if (m->OpenAudioDevice(MixRate, AUDIO_S16SYS, 2, ChunkFrames, nullptr, 0) != 0) {
-            error = "audio device: " + sdl_->Error();
-            return nullptr;
-        }
-        m->AllocateChannels(0);
-        m->SetPostMix(&PostMix, this);
-        m->HookMusicFinished(&MusicFinished);
-        mixer_ = m;
-        output_ = Output::Mixer;
-    }
-    ++tunes_;
-    return mixer_;
-}
-
-void SoundOutput::ReleaseMusic() {
-    if (tunes_ > 0 && --tunes_ == 0)
-        idle_->start();
-}
-
-bool SoundOutput::OpenOwn(QString& error) {
+bool SoundOutput::OpenDevice(QString& error) {
     if (!Ready(error))
         return false;
     SDL_AudioSpec want{}, have{};
     want.freq = MixRate;
     want.format = AUDIO_S16SYS;
     want.channels = 2;
-    want.samples = ChunkFrames;
+    want.samples = BufferFrames;
     want.callback = &Fill;
     want.userdata = this;
-    own_ = sdl_->OpenAudioDevice(nullptr, 0, &want, &have, 0);
-    if (!own_) {
+    open_ = sdl_->OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    if (!open_) {
         error = "audio device: " + sdl_->Error();
         return false;
     }
-    output_ = Output::Own;
-    sdl_->PauseAudioDevice(own_, 0);
+    sdl_->PauseAudioDevice(open_, 0);
     return true;
 }
 
-void SoundOutput::CloseOutput() {
+void SoundOutput::CloseDevice() {
     idle_->stop();
-    if (output_ == Output::Own) {
-        sdl_->CloseAudioDevice(own_);
-        own_ = 0;
-    } else if (output_ == Output::Mixer) {
-        mixer_->HookMusicFinished(nullptr);
-        mixer_->SetPostMix(nullptr, nullptr);
-        mixer_->CloseAudio();
-    }
-    output_ = Output::None;
+    if (open_)
+        sdl_->CloseAudioDevice(open_);  // waits for a callback under way
+    open_ = 0;
 }
 
 void SoundOutput::Idle() {
-    if (tunes_ > 0 || effects.AnySounding())
+    if (effects.AnySounding() || (tune_ && tune_->Now() == Tune::State::Playing))
         idle_->start();
     else
-        CloseOutput();
+        CloseDevice();
 }
 
-void SDLCALL SoundOutput::Fill(void* self, Uint8* stream, int bytes) {
-    std::memset(stream, 0, size_t(bytes));
-    static_cast<SoundOutput*>(self)->effects.MixInto(reinterpret_cast<int16_t*>(stream), bytes / 4);
-}
-
-void SDLCALL SoundOutput::PostMix(void* self, Uint8* stream, int bytes) {
-    static_cast<SoundOutput*>(self)->effects.MixInto(reinterpret_cast<int16_t*>(stream), bytes / 4);
+void SoundOutput::Fill(void* self, uint8_t* stream, int bytes) {
+    static_cast<SoundOutput*>(self)->Render(reinterpret_cast<int16_t*>(stream), bytes / 4);
 }
 
 }  // namespace tesseron

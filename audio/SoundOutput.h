@@ -1,88 +1,75 @@
-// The sound output of the process, shared by the SDL backend and its players. The
-// effects are mixed by our own mixer, on an SDL device of our own; while a tune is
-// held, SDL2_mixer owns the device and our effects are added to its mix. SDL is
-// loaded and the output opened only when something sounds or a tune is opened,
-// and the output closes again after a silence, so an idle game has no audio
-// thread waking it.
+// The one sound output of a backend: an SDL device whose callback renders the
+// effects' mixer and the tune into the same buffer. SDL is loaded and the device
+// opened only when something sounds, and the device closes again after a silence,
+// so an idle game has no audio thread waking it. Without a device, tests render
+// the same mix frame by frame.
 #pragma once
 
 #include "audio/EffectMixer.h"
-#include "audio/Libraries.h"
 
 #include <QString>
-#include <QtGlobal>
 #include <functional>
-#include <memory>
+#include <map>
+#include <mutex>
 
 class QObject;
 class QTimer;
 
 namespace tesseron {
 
-// Channels the effects' mixer may have.
-constexpr int MaxChannels = 32;
-
-// The end of a play, seen on the user-interface thread. The output's hooks run on
-// the audio thread and only post; the notice is touched on our thread alone.
-// Slot 0 is the tune, slot c + 1 effect channel c.
-class PlayNotice {
-public:
-    // Starts a play whose end calls `done` once.
-    void Arm(std::function<void()> done);
-    // This notice now hears the ends on `slot`; a later Listen there takes over.
-    void Listen(int slot);
-    void Unlisten(int slot);
-    // A play of `generation` ended; a notice of an earlier play is dropped.
-    void Finished(quint64 generation);
-
-private:
-    std::function<void()> done_;
-    quint64 generation_ = 0;
-};
+class Tune;
+struct SdlLibrary;
 
 class SoundOutput {
 public:
-    // The one output; it lives while a backend or a player holds it.
-    static std::shared_ptr<SoundOutput> Acquire();
+    // `device`: false for a mix that only Render ever hears.
+    SoundOutput(int idleCloseMs, bool device);
     ~SoundOutput();
 
     EffectMixer effects;
 
-    void SetIdleClose(int ms);
+    // The next `frames` stereo frames of everything that sounds, as the device hears them.
+    void Render(int16_t* stereo, int frames);
 
-    // SDL and its audio are up; nullptr with `error` set when not. The first
-    // failure is kept and given again, and the caller reports it.
-    const SdlLibrary* Ready(QString& error);
+    // The tune mixed in from now on (nullptr for none); its end is told to `slot`.
+    // Returns once the audio thread has let go of the one before.
+    void SetTune(Tune* tune, int slot);
+    // As SetTune(nullptr) when `tune` is the one mixed in.
+    void LetGo(const Tune* tune);
 
-    // An effect or the alert starts: an output must be running. A failure is one
-    // line on standard error, once.
+    // SDL and its audio are up (always, without a device); false with `error` set when
+    // not. The first failure is kept and given again, and the caller reports it.
+    bool Ready(QString& error);
+    // Something starts sounding: the device must be open. A failure is one line on
+    // standard error, once.
     void Sounding();
 
-    // The tune needs the mixer's output; nullptr with `error` set when it cannot
-    // be had. Each successful call is matched by a ReleaseMusic.
-    const MixerLibrary* HoldMusic(QString& error);
-    void ReleaseMusic();
+    // `ended` runs on the user-interface thread after a play on `slot` ends.
+    // Effects use their channel numbers; NewSlot gives numbers for others.
+    void Listen(int slot, std::function<void()> ended);
+    void Unlisten(int slot);
+    int NewSlot() { return nextSlot_++; }
+    // Tells `slot` of an end, from any thread.
+    void Post(int slot);
 
 private:
-    enum class Output { None, Own, Mixer };
-
-    SoundOutput();
-    bool OpenOwn(QString& error);
-    void CloseOutput();
+    bool OpenDevice(QString& error);
+    void CloseDevice();
     void Idle();
+    static void Fill(void* self, uint8_t* stream, int bytes);
 
-    static void SDLCALL Fill(void* self, Uint8* stream, int bytes);
-    static void SDLCALL PostMix(void* self, Uint8* stream, int bytes);
-
-    QObject* dispatcher_;  // receives the hooks' notices on our thread
+    const bool device_;
+    QObject* dispatcher_;  // receives the ends on the user-interface thread
     QTimer* idle_;
-    Output output_ = Output::None;
     const SdlLibrary* sdl_ = nullptr;  // set once SDL's audio is up
-    SDL_AudioDeviceID own_ = 0;
-    const MixerLibrary* mixer_ = nullptr;
-    int tunes_ = 0;  // tunes loaded: the mixer's output stays while there is one
-    bool reported_ = false;  // a failure of the output has been told of
+    uint32_t open_ = 0;                // the SDL device, 0 when closed
+    bool reported_ = false;            // a failure of the output has been told of
     QString error_;
+    std::map<int, std::function<void()>> listeners_;
+    int nextSlot_ = 1 << 16;
+    std::mutex tuneLock_;  // held by the audio thread while it renders the tune
+    Tune* tune_ = nullptr;
+    int tuneSlot_ = 0;
 };
 
 }  // namespace tesseron

@@ -163,13 +163,12 @@ TEST_F(MusicTest, OffByDefaultLeavesTheTuneClosed) {
     EXPECT_FALSE(P(MusicPlayer).open);
 }
 
-TEST_F(MusicTest, SwitchingOffStopsAndOnRestartsFromTheBeginning) {
+TEST_F(MusicTest, SwitchingOffClosesAndOnRestartsFromTheBeginning) {
     Start(true, true);
     P(MusicPlayer).Run(400);
     audio->ToggleMusic();
     EXPECT_FALSE(audio->Music);
-    EXPECT_TRUE(P(MusicPlayer).open);
-    EXPECT_FALSE(P(MusicPlayer).playing);
+    EXPECT_FALSE(P(MusicPlayer).open);  // the synthesiser is let go
     EXPECT_EQ(Count("S3 play"), 1);  // the click
 
     audio->MusicNotify();  // a late notice does not bring the tune back
@@ -209,6 +208,7 @@ TEST_F(MusicFileTest, ChosenWhileMusicOffPlaysOnce) {
     EXPECT_EQ(Count("S3 play"), 0);  // no click for this icon
     P(MusicPlayer).RunToEnd();
     EXPECT_FALSE(P(MusicPlayer).playing);
+    EXPECT_FALSE(P(MusicPlayer).open);  // played once, then let go
 }
 
 TEST_F(MusicFileTest, CancelRestartsTheCurrentTune) {

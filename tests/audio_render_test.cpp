@@ -1,0 +1,230 @@
+// The mix as it is heard, rendered frame by frame without a device: effects cut
+// off and resumed, silence with the sounds off, the tune's loop and its end, and
+// hostile MIDI files made safe before FluidSynth sees them.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+#include <cstdlib>
+
+#include "audio/Audio.h"
+#include "audio/MidiFile.h"
+#include "audio/SdlMedia.h"
+#include "audio/WaveFile.h"
+
+using namespace tesseron;
+
+namespace {
+
+constexpr int Rate = 44100;
+
+// A tone at the mixing rate whose every sample tells its place: sample i is `base` + i.
+std::vector<int16_t> Ramp(int base, int frames) {
+    std::vector<int16_t> s(static_cast<size_t>(frames));
+    for (int i = 0; i < frames; ++i) s[size_t(i)] = int16_t(base + i);
+    return s;
+}
+
+// A one-track file: a woodblock knock of `noteTicks`, then silence up to `endTicks`
+// (480 ticks a beat at 120 beats a minute: a tick is 1/960 s).
+QByteArray Knock(int noteTicks, int endTicks) {
+    auto var = [](QByteArray& b, int v) {
+        if (v >= 128) b.append(char(0x80 | (v >> 7)));
+        b.append(char(v & 0x7F));
+    };
+    QByteArray t("\x00\xC0\x73\x00\x90\x3C\x7F", 7);
+    var(t, noteTicks);
+    t.append("\x80\x3C\x00", 3);
+    var(t, endTicks - noteTicks);
+    t.append("\xFF\x2F\x00", 3);
+    QByteArray b("MThd\0\0\0\x06\0\0\0\x01\x01\xE0MTrk\0\0", 20);
+    b.append(char(t.size() >> 8)).append(char(t.size() & 0xFF));
+    return b + t;
+}
+
+struct RenderTest : ::testing::Test {
+    QTemporaryDir dir;
+    RenderedBackend rendered = CreateRenderedBackend();
+    MediaBackend* backend = rendered.backend.get();
+    std::unique_ptr<Audio> audio;
+
+    static void SetUpTestSuite() {
+        static int argc = 1;
+        static char name[] = "audio_render_test";
+        static char* argv[] = {name, nullptr};
+        if (!QCoreApplication::instance())
+            new QCoreApplication(argc, argv);
+        if (QFile::exists("/usr/share/sounds/sf2/TimGM6mb.sf2"))
+            setenv("SDL_SOUNDFONTS", "/usr/share/sounds/sf2/TimGM6mb.sf2", 1);
+    }
+    void SetUp() override {
+        audio = std::make_unique<Audio>(std::move(rendered.backend));
+        for (int i = 1; i <= 5; ++i) {
+            const QString path = dir.filePath(QString::number(i) + ".snd");
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(WaveFile(Ramp(1000 * i, 2000), Rate));
+            audio->SetFile(i, path);
+        }
+        audio->SetFile(MusicPlayer, dir.filePath("Music.mid"));
+    }
+    // The next `frames` frames, left side only; the ends reach the logic between buffers.
+    std::vector<int16_t> Hear(int frames) {
+        std::vector<int16_t> left;
+        std::vector<int16_t> buffer(2048);
+        for (int done = 0; done < frames; done += 1024) {
+            const int n = std::min(1024, frames - done);
+            rendered.render(buffer.data(), n);
+            for (int i = 0; i < n; ++i) left.push_back(buffer[size_t(2 * i)]);
+            QCoreApplication::processEvents();
+        }
+        return left;
+    }
+};
+
+TEST_F(RenderTest, EffectsAreHeardAtOnceCutOffAndResumed) {
+    audio->Sound = true;
+    audio->StartAudio();
+    audio->PlayEffect(Effect::Applause);
+    std::vector<int16_t> out = Hear(300);
+    EXPECT_EQ(out.front(), 4000);  // the first frame after the call
+    EXPECT_EQ(out.back(), 4299);
+    audio->PlayEffect(Effect::Click);  // cuts the applause off
+    out = Hear(100);
+    EXPECT_EQ(out.front(), 3000);
+    EXPECT_EQ(out.back(), 3099);
+    audio->ResumeEffect(Effect::Applause);  // on from the cut
+    out = Hear(1800);
+    EXPECT_EQ(out.front(), 4300);
+    EXPECT_EQ(out[1699], 5999);
+    EXPECT_EQ(out[1700], 0);  // its end, then silence
+    audio->ResumeEffect(Effect::Applause);  // ended: from the beginning
+    EXPECT_EQ(Hear(1).front(), 4000);
+    audio->PlayEffect(Effect::Applause);
+    EXPECT_EQ(Hear(1).front(), 4000);
+}
+
+TEST_F(RenderTest, SilentWithSoundsOffButTheSwitchClicksAndTheBeepSounds) {
+    audio->StartAudio();
+    audio->PlayEffect(Effect::Shoot);
+    audio->ResumeEffect(Effect::GameOver);
+    const std::vector<int16_t> out = Hear(3000);
+    EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](int16_t v) { return v == 0; }));
+    audio->ToggleSounds();  // on: reopened, then the click from its start
+    EXPECT_EQ(Hear(1).front(), 3000);
+    audio->ToggleSounds();  // off: the click goes on from where it stands
+    EXPECT_EQ(Hear(1).front(), 3001);
+    Hear(3000);
+    audio->Beep();
+    const std::vector<int16_t> beep = Hear(2000);
+    EXPECT_TRUE(std::any_of(beep.begin(), beep.end(), [](int16_t v) { return std::abs(v) > 1000; }));
+}
+
+// Frames at which the output becomes loud after at least `quiet` silent frames.
+std::vector<long> Onsets(const std::vector<int16_t>& s, long quiet) {
+    std::vector<long> at;
+    long silent = quiet;
+    for (long i = 0; i < long(s.size()); ++i) {
+        if (std::abs(s[size_t(i)]) > 300) {
+            if (silent >= quiet) at.push_back(i);
+            silent = 0;
+        } else {
+            ++silent;
+        }
+    }
+    return at;
+}
+
+TEST_F(RenderTest, TuneLoopsWithoutAGapAndSwitchedOffIsSilentAtOnce) {
+    QFile f(dir.filePath("Music.mid"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(Knock(96, 960));  // a knock of 0.1 s in a tune of 1 s
+    f.close();
+    audio->Music = true;
+    testing::internal::CaptureStderr();
+    audio->StartAudio();
+    const std::vector<int16_t> heard = Hear(Rate * 35 / 10);
+    const std::vector<long> at = Onsets(heard, Rate / 4);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    ASSERT_EQ(at.size(), 4u);
+    for (size_t i = 1; i < at.size(); ++i) {
+        const double gap = double(at[i] - at[i - 1]) / Rate - 1.0;
+        RecordProperty("loop_gap_ms", int(gap * 1000));
+        EXPECT_GE(gap, 0.0);
+        EXPECT_LT(gap, 0.05) << "round " << i;
+    }
+    audio->ToggleMusic();
+    const std::vector<int16_t> off = Hear(4096);
+    EXPECT_TRUE(std::all_of(off.begin() + 1024, off.end(), [](int16_t v) { return v == 0; }));
+}
+
+TEST_F(RenderTest, ATuneChosenWithTheMusicOffPlaysOnceAndLetsGo) {
+    QFile f(dir.filePath("Music.mid"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(Knock(96, 480));
+    f.close();
+    audio->StartAudio();
+    audio->MusFile1Click([] { return std::nullopt; });
+    const std::vector<long> at = Onsets(Hear(Rate * 2), Rate / 8);
+    EXPECT_EQ(at.size(), 1u);
+    EXPECT_FALSE(audio->Music);
+    // Closed at its end: the switch then opens it anew and it plays from its start.
+    audio->ToggleMusic();
+    const std::vector<long> again = Onsets(Hear(Rate / 4), Rate / 8);
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_LT(again[0], 1024);
+}
+
+// A standard MIDI file's events: the deltas and the bytes after them.
+QByteArray Smf(const QByteArray& track, int tracks = 1) {
+    QByteArray b("MThd\0\0\0\x06\0\x01\0", 11);
+    b.append(char(tracks)).append("\x01\xE0", 2);
+    for (int i = 0; i < tracks; ++i) {
+        b.append("MTrk", 4);
+        for (int k = 3; k >= 0; --k) b.append(char(track.size() >> (8 * k)));
+        b += track;
+    }
+    return b;
+}
+
+TEST(PrepareTuneTest, DenseChordsAreTrimmedAndTheTimingKept) {
+    QByteArray track("\x00\x90", 2);
+    for (int i = 0; i < 40; ++i) track.append(char(i)).append('\x40').append('\x00');  // running status
+    track.chop(1);
+    track.append("\x83\x60\x3C\x40\x00\xFF\x2F\x00", 8);  // one note 480 ticks later
+    QByteArray tune;
+    QString trimmed, error;
+    ASSERT_TRUE(PrepareTune(Smf(track), tune, trimmed, error)) << error.toStdString();
+    EXPECT_TRUE(trimmed.contains("8 notes")) << trimmed.toStdString();
+    QByteArray expected;
+    for (int i = 0; i < MaxNotesPerTick; ++i) expected.append('\x00').append('\x90').append(char(i)).append('\x40');
+    expected.append("\x83\x60\x90\x3C\x40\x00\xFF\x2F\x00", 9);
+    EXPECT_EQ(tune, Smf(expected));
+
+    // Wrapped in RIFF RMID, and with the end of track missing.
+    QByteArray inner = Smf(QByteArray("\x00\xC0\x05", 3));
+    QByteArray rmid("RIFF\0\0\0\0RMIDdata", 16);
+    for (int k = 0; k < 4; ++k) rmid.append(char(inner.size() >> (8 * k)));
+    ASSERT_TRUE(PrepareTune(rmid + inner, tune, trimmed, error)) << error.toStdString();
+    EXPECT_EQ(tune, Smf(QByteArray("\x00\xC0\x05\x00\xFF\x2F\x00", 7)));
+    EXPECT_TRUE(trimmed.isEmpty());
+}
+
+TEST(PrepareTuneTest, LongTunesAreCutAndGarbageRefused) {
+    QByteArray track;
+    for (int i = 0; i < MaxTuneEvents + 10; ++i) track.append("\x01\xB0\x07\x40", 4);
+    QByteArray tune;
+    QString trimmed, error;
+    ASSERT_TRUE(PrepareTune(Smf(track, 2), tune, trimmed, error));
+    EXPECT_TRUE(trimmed.startsWith("cut after")) << trimmed.toStdString();
+    EXPECT_EQ(tune.size(), 14 + 2 * 8 + MaxTuneEvents * 4 + 2 * 4);  // the second track only ends
+    for (const QByteArray& bad : {QByteArray("MThd\0\0\0\x06\0\0\0\0\x01\xE0", 14), QByteArray("RIFF\0\0\0\0RMID", 12),
+                                  QByteArray("MThd"), QByteArray(100, '\xFF')}) {
+        EXPECT_FALSE(PrepareTune(bad, tune, trimmed, error));
+        EXPECT_FALSE(error.isEmpty());
+    }
+}
+
+}  // namespace
