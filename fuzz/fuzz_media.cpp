@@ -1,5 +1,5 @@
-// The media service's open path for wave effects and the MIDI tune, on SDL's
-// silent driver. Byte 0 picks the kind; the rest is the file.
+// The media service's open path for wave effects and the MIDI tune (made safe, then
+// handed to FluidSynth), on SDL's silent driver. Byte 0 picks the kind; the rest is the file.
 #include "audio/SdlMedia.h"
 
 #include "FuzzSupport.h"
