@@ -7,13 +7,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QEvent>
+#include <QEventLoop>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPointer>
 #include <QTemporaryFile>
 #include <QTest>
-#include <QElapsedTimer>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -24,14 +25,19 @@
 
 namespace tesseron::test {
 
-// Runs the event loop until `pred` holds; false after `timeoutMs`.
+// Runs the event loop until `pred` holds; false after `timeoutMs`. It sleeps until the
+// next event instead of a fixed step: only a handler can make the condition true.
 template <typename Pred>
-bool WaitUntil(Pred pred, int timeoutMs = 3000) {
-    QElapsedTimer clock;
-    clock.start();
+bool WaitUntil(Pred pred, int timeoutMs = 10000) {
+    if (pred()) return true;
+    const QDeadlineTimer deadline(timeoutMs, Qt::PreciseTimer);
+    // Wakes the loop for the limit, and for a condition that a thread of its own changes.
+    QTimer wake;
+    wake.start(50);
     while (!pred()) {
-        if (clock.elapsed() > timeoutMs) return false;
-        QTest::qWait(5);
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     return true;
 }
@@ -78,26 +84,35 @@ struct SeenMessage {
     QWidget* parent;  // the window it was shown over
 };
 
-// Polls for modal message boxes and popup menus, notes them and closes them after
-// `delayMs`, pressing the box's OK button.
+// Notes every message box and popup menu as it is shown and closes it after `delayMs`,
+// pressing the box's OK button. It answers the show itself, so nothing waits on a poll.
 class ModalWatcher {
 public:
-    explicit ModalWatcher(int delayMs = 0) : delay_(delayMs) {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-        timer_.start();
+    explicit ModalWatcher(int delayMs = 0) : hook_(*this, delayMs) {
+        QCoreApplication::instance()->installEventFilter(&hook_);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible()) hook_.Seen(w);  // already open when the watcher came
     }
 
     std::vector<SeenMessage> messages;
     std::vector<QStringList> menus;
 
 private:
-    void Poll() {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (!w->isVisible() || Handled(w)) continue;
+    class Hook : public QObject {
+    public:
+        Hook(ModalWatcher& watcher, int delayMs) : watcher_(watcher), delay_(delayMs) {}
+
+        bool eventFilter(QObject* object, QEvent* event) override {
+            // A spontaneous show is the window system restoring a window already noted.
+            if (event->type() == QEvent::Show && !event->spontaneous() && object->isWidgetType())
+                Seen(static_cast<QWidget*>(object));
+            return false;
+        }
+
+        void Seen(QWidget* w) {
             if (auto* box = qobject_cast<QMessageBox*>(w)) {
-                handled_.append(w);
-                messages.push_back({box->icon(), box->text(), int(box->buttons().size()), box->parentWidget()});
+                watcher_.messages.push_back({box->icon(), box->text(), int(box->buttons().size()), box->parentWidget()});
+                // Queued, so it runs in the box's own loop once exec() has started it.
                 QTimer::singleShot(delay_, box, [box] {
                     if (QAbstractButton* ok = box->button(QMessageBox::Ok))
                         ok->click();
@@ -105,26 +120,19 @@ private:
                         box->reject();
                 });
             } else if (auto* menu = qobject_cast<QMenu*>(w)) {
-                handled_.append(w);
                 QStringList items;
                 for (QAction* a : menu->actions()) items << a->text();
-                menus.push_back(items);
+                watcher_.menus.push_back(items);
                 QTimer::singleShot(delay_, menu, [menu] { menu->close(); });
             }
         }
-        // Forget what was closed: a menu opens again, a box's address may be reused.
-        handled_.removeIf([](const QPointer<QWidget>& w) { return w.isNull() || !w->isVisible(); });
-    }
 
-    bool Handled(QWidget* w) const {
-        for (const QPointer<QWidget>& h : handled_)
-            if (h.data() == w) return true;
-        return false;
-    }
+    private:
+        ModalWatcher& watcher_;
+        int delay_;
+    };
 
-    int delay_;
-    QTimer timer_;
-    QList<QPointer<QWidget>> handled_;
+    Hook hook_;  // last: it goes before the lists it fills
 };
 
 }  // namespace tesseron::test
