@@ -78,6 +78,7 @@ TSplash::TSplash(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
 
     Ti.setTimerType(Qt::PreciseTimer);  // a coarse timer may hand over up to 5 % early
     Ti.setInterval(4000);
+    Ti.setSingleShot(true);  // the hand-over happens once
     connect(&Ti, &QTimer::timeout, this, &TSplash::TiTimer);
     Ti.start();
 }
