@@ -3,6 +3,14 @@
 #include "ui/App.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
+#include <QTimer>
+
+namespace {
+// Quiet unless asked: QT_LOGGING_RULES="tesseron.info=true" makes the game say when its
+// start-up is over, for a script that must not signal it before then.
+Q_LOGGING_CATEGORY(lcTesseron, "tesseron", QtWarningMsg)
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -15,6 +23,8 @@ int main(int argc, char** argv) {
 
     tesseron::App program;
     program.QuitOnSignals();
+    // Connected after the start-up sequence's own handler, so it runs when that has ended.
+    QObject::connect(&program.Main.t, &QTimer::timeout, [] { qCInfo(lcTesseron, "ready"); });
     program.Start();
     return app.exec();
 }
