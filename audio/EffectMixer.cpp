@@ -11,11 +11,13 @@ int EffectMixer::AddChannel() {
     return int(channels_.size()) - 1;
 }
 
-bool EffectMixer::End(Channel& c) {
+void EffectMixer::End(size_t n) {
+    Channel& c = channels_.at(n);
     const bool started = c.state != State::Idle;
     c.state = State::Idle;
     c.place = 0;
-    return started;
+    if (started && ended_)
+        ended_(int(n));
 }
 
 int EffectMixer::Channel::Sample(int side) const {
@@ -34,45 +36,22 @@ int EffectMixer::Channel::Sample(int side) const {
     return int(std::lround(std::clamp(v, -32768.0, 32767.0)));
 }
 
-void EffectMixer::Ended(const std::vector<int>& channels) const {
-    if (ended_)
-        for (int c : channels) ended_(c);
-}
-
 void EffectMixer::Load(int channel, std::vector<int16_t> samples, int channels, int rate) {
-    bool cut = false;
-    {
-        std::lock_guard hold(lock_);
-        Channel& c = channels_.at(size_t(channel));
-        cut = End(c);
-        c.channels = channels == 2 ? 2 : 1;
-        c.step = std::max<uint64_t>(1, (uint64_t(std::max(rate, 1)) << 32) / uint64_t(std::max(rate_, 1)));
-        c.samples = std::move(samples);
-        c.samples.resize(c.Frames() * size_t(c.channels));  // whole frames only
-    }
-    if (cut) Ended({channel});
-}
-
-void EffectMixer::Unload(int channel) {
-    std::vector<int16_t> gone;  // freed outside the lock
-    bool cut = false;
-    {
-        std::lock_guard hold(lock_);
-        Channel& c = channels_.at(size_t(channel));
-        cut = End(c);
-        gone.swap(c.samples);
-    }
-    if (cut) Ended({channel});
+    std::unique_lock hold(lock_);
+    End(size_t(channel));
+    Channel& c = channels_[size_t(channel)];
+    c.channels = channels == 2 ? 2 : 1;
+    c.step = std::max<uint64_t>(1, (uint64_t(std::max(rate, 1)) << 32) / uint64_t(std::max(rate_, 1)));
+    samples.resize(samples.size() / size_t(c.channels) * size_t(c.channels));  // whole frames only
+    c.samples.swap(samples);
+    hold.unlock();  // the old sound is freed outside the lock
 }
 
 void EffectMixer::Play(int channel) {
     std::lock_guard hold(lock_);
     Channel& c = channels_.at(size_t(channel));
-    if (c.samples.empty())
-        return;
-    if (c.state == State::Idle)
-        c.place = 0;
-    c.state = State::Sounding;
+    if (!c.samples.empty())
+        c.state = State::Sounding;
 }
 
 void EffectMixer::Stop(int channel) {
@@ -83,12 +62,8 @@ void EffectMixer::Stop(int channel) {
 }
 
 void EffectMixer::Rewind(int channel) {
-    bool cut = false;
-    {
-        std::lock_guard hold(lock_);
-        cut = End(channels_.at(size_t(channel)));
-    }
-    if (cut) Ended({channel});
+    std::lock_guard hold(lock_);
+    End(size_t(channel));
 }
 
 bool EffectMixer::Loaded(int channel) const {
@@ -112,26 +87,20 @@ bool EffectMixer::AnySounding() const {
 }
 
 void EffectMixer::MixInto(int16_t* stereo, int frames) {
-    std::vector<int> finished;
-    {
-        std::lock_guard hold(lock_);
-        for (size_t n = 0; n < channels_.size(); ++n) {
-            Channel& c = channels_[n];
-            if (c.state != State::Sounding)
-                continue;
-            const uint64_t end = uint64_t(c.Frames()) << 32;
-            for (int f = 0; f < frames && c.place < end; ++f, c.place += c.step) {
-                int16_t* out = stereo + 2 * f;
-                out[0] = int16_t(std::clamp(out[0] + c.Sample(0), -32768, 32767));
-                out[1] = int16_t(std::clamp(out[1] + c.Sample(1), -32768, 32767));
-            }
-            if (c.place >= end) {
-                End(c);
-                finished.push_back(int(n));
-            }
+    std::lock_guard hold(lock_);
+    for (size_t n = 0; n < channels_.size(); ++n) {
+        Channel& c = channels_[n];
+        if (c.state != State::Sounding)
+            continue;
+        const uint64_t end = uint64_t(c.Frames()) << 32;
+        for (int f = 0; f < frames && c.place < end; ++f, c.place += c.step) {
+            int16_t* out = stereo + 2 * f;
+            out[0] = int16_t(std::clamp(out[0] + c.Sample(0), -32768, 32767));
+            out[1] = int16_t(std::clamp(out[1] + c.Sample(1), -32768, 32767));
         }
+        if (c.place >= end)
+            End(n);
     }
-    Ended(finished);
 }
 
 }  // namespace tesseron

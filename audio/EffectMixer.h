@@ -16,8 +16,8 @@ namespace tesseron {
 class EffectMixer {
 public:
     // Called once for each play that ends: at the end of its sound, or cut off by
-    // Rewind or Unload. It runs on the thread that ended the play (the audio thread
-    // for an end of sound), with the mixer unlocked.
+    // Load, Rewind or Unload. It runs on the thread that ended the play with the
+    // mixer locked, so it must not call the mixer.
     using EndHook = std::function<void(int channel)>;
 
     // `rate`: the stream's frames per second.
@@ -26,9 +26,9 @@ public:
     // A new, empty channel; its number counts from 0.
     int AddChannel();
     // Replaces the channel's sound: frames of `channels` (1 or 2) interleaved samples
-    // at `rate` frames per second. A play going on is cut off.
+    // at `rate` frames per second.
     void Load(int channel, std::vector<int16_t> samples, int channels, int rate);
-    void Unload(int channel);
+    void Unload(int channel) { Load(channel, {}, 1, rate_); }
 
     // Goes on from a stop; an idle, rewound or ended channel starts from the beginning.
     void Play(int channel);
@@ -59,9 +59,8 @@ private:
         // Side `side` at the current place, by cubic interpolation between frames.
         int Sample(int side) const;
     };
-    // Ends the play of `c` if one is going on; says whether there was one.
-    static bool End(Channel& c);
-    void Ended(const std::vector<int>& channels) const;
+    // Ends the play of channel `n`, if one is going on; the lock is held.
+    void End(size_t n);
 
     const int rate_;
     mutable std::mutex lock_;

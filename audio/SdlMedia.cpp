@@ -1,23 +1,27 @@
 #include "audio/SdlMedia.h"
 
-#include "audio/MidiFile.h"
+#include "audio/EffectMixer.h"
+#include "audio/Libraries.h"
 #include "audio/SoundFile.h"
-#include "audio/SoundOutput.h"
 #include "audio/Tune.h"
-#include "audio/WaveFile.h"
 
 #include <QFileInfo>
+#include <QTimer>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <mutex>
+#include <utility>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
-#include <optional>
-#include <vector>
 
 namespace tesseron {
 
 namespace {
 
+constexpr int BufferFrames = 1024;  // about 23 ms at the mixing rate
 const char* const DefaultSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
 const char* const FallbackSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
@@ -30,201 +34,262 @@ void GiveBackFreedMemory() {
 }
 
 // Two short soft-edged tones, high then lower: an alert that is ours.
-QByteArray AlertWave() {
-    const int rate = 22050;
+std::vector<int16_t> AlertTone() {
     std::vector<int16_t> s;
-    const double notes[] = {1318.5, 987.8};
-    for (double f : notes) {
-        const int n = rate * 70 / 1000;
+    for (double f : {1318.5, 987.8}) {
+        const int n = MixRate * 70 / 1000;
         for (int i = 0; i < n; ++i) {
-            const double t = double(i) / rate;
-            const double env = std::min(1.0, i / 200.0) * std::min(1.0, (n - i) / 400.0);
-            s.push_back(int16_t(9000 * env * std::sin(2 * M_PI * f * t)));
+            const double env = std::min(1.0, i / 400.0) * std::min(1.0, (n - i) / 800.0);
+            s.push_back(int16_t(9000 * env * std::sin(2 * M_PI * f * i / MixRate)));
         }
     }
-    return WaveFile(s, rate);
+    return s;
 }
 
-// What both kinds of player share: the output and the notice of the current play.
-class PlayerBase : public MediaPlayer {
-protected:
-    explicit PlayerBase(std::shared_ptr<SoundOutput> o) : output_(std::move(o)) {}
-    // The end of a play reached our thread: `done` runs unless a new play is going on.
-    void Ended() {
-        if (done_ && !Started()) {
-            auto f = std::move(done_);
-            done_ = nullptr;
-            f();
-        }
+// The one sound output of a backend: an SDL device whose callback renders the
+// effects' mixer and the tune into the same buffer. SDL is loaded and the device
+// opened only when something sounds, and the device closes again after a silence,
+// so an idle game has no audio thread waking it. Without a device, tests render
+// the same mix frame by frame.
+class Output {
+public:
+    Output(int idleCloseMs, bool device) : effects(MixRate, [this](int channel) { Post(channel); }), device_(device) {
+        idle_.setSingleShot(true);
+        idle_.setInterval(idleCloseMs);
+        QObject::connect(&idle_, &QTimer::timeout, [this] { Idle(); });
     }
-    virtual bool Started() const = 0;
+    ~Output() {
+        CloseDevice();
+        if (sdl_)
+            sdl_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
 
-    std::shared_ptr<SoundOutput> output_;
-    std::function<void()> done_;
+    EffectMixer effects;
+
+    // The next `frames` stereo frames of everything that sounds, as the device hears them.
+    void Render(int16_t* stereo, int frames) {
+        std::memset(stereo, 0, size_t(frames) * 4);
+        effects.MixInto(stereo, frames);
+        std::lock_guard hold(tuneLock_);
+        if (tune_ && tune_->RenderInto(stereo, frames))
+            Post(tuneSlot_);
+    }
+
+    // The tune mixed in from now on (nullptr for none); its end is told to `slot`.
+    // Returns once the audio thread has let go of the one before.
+    void SetTune(Tune* tune, int slot) {
+        std::lock_guard hold(tuneLock_);
+        tune_ = tune;
+        tuneSlot_ = slot;
+    }
+    const Tune* MixedTune() const { return tune_; }
+
+    // SDL and its audio are up (always, without a device); false with `error` set when
+    // not. The first failure is kept and given again, and the caller reports it.
+    bool Ready(QString& error) {
+        if (device_ && !sdl_ && error_.isEmpty()) {
+            const SdlLibrary* sdl = SdlLibrary::Get(error_);
+            if (sdl && sdl->SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)
+                sdl_ = sdl;
+            else if (sdl)
+                error_ = "audio device: " + sdl->Error();
+        }
+        error = error_;
+        reported_ = reported_ || !error.isEmpty();
+        return !device_ || sdl_;
+    }
+
+    // Something starts sounding: the device must be open. A failure is one line on
+    // standard error, once: a device that refuses now may work later, but one line is enough.
+    void Sounding() {
+        if (!device_)
+            return;
+        const bool told = reported_;
+        QString error;
+        if (!open_ && !OpenDevice(error)) {
+            if (!told)
+                std::fprintf(stderr, "tesseron: sound off: %s\n", qUtf8Printable(error));
+            reported_ = true;
+            return;
+        }
+        idle_.start();
+    }
+
+    // `ended` runs on the user-interface thread after a play on `slot` ends.
+    void Listen(int slot, std::function<void()> ended) { listeners_[slot] = std::move(ended); }
+    void Unlisten(int slot) { listeners_.erase(slot); }
+    // Tells `slot` of an end, from any thread; ends still on their way when the
+    // output goes are dropped with its inbox.
+    void Post(int slot) {
+        QMetaObject::invokeMethod(
+            &inbox_,
+            [this, slot] {
+                if (const auto l = listeners_.find(slot); l != listeners_.end())
+                    l->second();
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    bool OpenDevice(QString& error) {
+        if (!Ready(error))
+            return false;
+        SDL_AudioSpec want{}, have{};
+        want.freq = MixRate;
+        want.format = AUDIO_S16SYS;
+        want.channels = 2;
+        want.samples = BufferFrames;
+        want.callback = [](void* self, uint8_t* stream, int bytes) {
+            static_cast<Output*>(self)->Render(reinterpret_cast<int16_t*>(stream), bytes / 4);
+        };
+        want.userdata = this;
+        open_ = sdl_->SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+        if (!open_) {
+            error = "audio device: " + sdl_->Error();
+            return false;
+        }
+        sdl_->SDL_PauseAudioDevice(open_, 0);
+        return true;
+    }
+
+    void CloseDevice() {
+        idle_.stop();
+        if (open_)
+            sdl_->SDL_CloseAudioDevice(open_);  // waits for a callback under way
+        open_ = 0;
+    }
+
+    void Idle() {
+        if (effects.AnySounding() || (tune_ && tune_->Now() == Tune::State::Playing))
+            idle_.start();
+        else
+            CloseDevice();
+    }
+
+    const bool device_;
+    QObject inbox_;  // receives the ends on the user-interface thread
+    QTimer idle_;
+    const SdlLibrary* sdl_ = nullptr;  // set once SDL's audio is up
+    uint32_t open_ = 0;                // the SDL device, 0 when closed
+    bool reported_ = false;            // a failure of the output has been told of
+    QString error_;
+    std::map<int, std::function<void()>> listeners_;
+    std::mutex tuneLock_;  // held by the audio thread while it renders the tune
+    Tune* tune_ = nullptr;
+    int tuneSlot_ = 0;
 };
 
-// A channel of the effects' mixer.
-class WavePlayer : public PlayerBase {
+// A player of either kind: a channel of the effects' mixer for a wave file, or a
+// tune of FluidSynth's for a MIDI file, made at Open and let go at Close. The
+// channel's number also names the player's ends.
+class SdlPlayer : public MediaPlayer {
 public:
-    explicit WavePlayer(std::shared_ptr<SoundOutput> o) : PlayerBase(std::move(o)) {
-        channel_ = output_->effects.AddChannel();
-        output_->Listen(channel_, [this] { Ended(); });
+    explicit SdlPlayer(std::shared_ptr<Output> output)
+        : output_(std::move(output)), channel_(output_->effects.AddChannel()) {
+        // The end of a play reached our thread: `done` runs unless a new play is going on.
+        output_->Listen(channel_, [this] {
+            if (done_ && !Started()) {
+                const std::function<void()> done = std::exchange(done_, nullptr);
+                done();
+            }
+        });
     }
-    ~WavePlayer() override {
+    ~SdlPlayer() override {
         Close();
         output_->Unlisten(channel_);
     }
 
-    bool Open(DeviceKind, const QString& file, QString& error) override {
+    bool Open(DeviceKind kind, const QString& file, QString& error) override {
         Close();
+        const bool midi = kind == DeviceKind::MidiSequencer;
         QByteArray bytes;
-        if (!ReadMediaFile(file, bytes, error))
+        if ((midi && !output_->Ready(error)) || !ReadMediaFile(file, bytes, error))
             return false;
-        DecodedSound sound;
-        if (!DecodeWave(std::move(bytes), sound, error)) {
+        if (midi) {
+            QByteArray smf;
+            QString trimmed;
+            if (PrepareTune(bytes, smf, trimmed, error))
+                tune_ = Tune::Make(std::move(smf), MixRate, error);
+            if (tune_ && !trimmed.isEmpty())
+                ReportTuneProblem(file + ": " + trimmed);
+        } else {
+            DecodedSound sound;
+            if (DecodeWave(std::move(bytes), sound, error))
+                output_->effects.Load(channel_, std::move(sound.samples), sound.channels, sound.rate);
+        }
+        if (!IsOpen()) {
             error = file + ": " + error;
             return false;
         }
-        output_->effects.Load(channel_, std::move(sound.samples), sound.channels, sound.rate);
         GiveBackFreedMemory();
         return true;
     }
-    void Close() override { output_->effects.Unload(channel_); }
-    bool IsOpen() const override { return output_->effects.Loaded(channel_); }
+
+    void Close() override {
+        output_->effects.Unload(channel_);
+        if (!tune_)
+            return;
+        if (output_->MixedTune() == tune_.get())
+            output_->SetTune(nullptr, 0);
+        const bool cut = tune_->Started();
+        tune_.reset();
+        GiveBackFreedMemory();
+        if (cut)
+            output_->Post(channel_);
+    }
+    bool IsOpen() const override { return tune_ || output_->effects.Loaded(channel_); }
 
     void Play(std::function<void()> done) override {
         if (!IsOpen())
             return;
         done_ = std::move(done);
-        output_->effects.Play(channel_);
-        output_->Sounding();
-    }
-    void Stop() override { output_->effects.Stop(channel_); }
-    void SeekToStart() override { output_->effects.Rewind(channel_); }
-    bool Stopped() const override { return IsOpen() && !output_->effects.Sounding(channel_); }
-
-private:
-    bool Started() const override { return output_->effects.Started(channel_); }
-    int channel_;
-};
-
-// A tune of FluidSynth's, made at Open and let go at Close.
-class MidiPlayer : public PlayerBase {
-public:
-    explicit MidiPlayer(std::shared_ptr<SoundOutput> o) : PlayerBase(std::move(o)), slot_(output_->NewSlot()) {
-        output_->Listen(slot_, [this] { Ended(); });
-    }
-    ~MidiPlayer() override {
-        Close();
-        output_->Unlisten(slot_);
-    }
-
-    bool Open(DeviceKind, const QString& file, QString& error) override {
-        Close();
-        QByteArray bytes, smf;
-        QString trimmed;
-        if (!output_->Ready(error) || !ReadMediaFile(file, bytes, error))
-            return false;
-        if (!PrepareTune(bytes, smf, trimmed, error) || !(tune_ = Tune::Make(std::move(smf), MixRate, error))) {
-            error = file + ": " + error;
-            return false;
+        if (tune_) {
+            output_->SetTune(tune_.get(), channel_);
+            tune_->Play();
+        } else {
+            output_->effects.Play(channel_);
         }
-        if (!trimmed.isEmpty())
-            ReportTuneProblem(file + ": " + trimmed);
-        GiveBackFreedMemory();
-        return true;
-    }
-    void Close() override {
-        if (!tune_)
-            return;
-        output_->LetGo(tune_.get());
-        const bool cut = Started();
-        tune_.reset();
-        GiveBackFreedMemory();
-        if (cut)
-            output_->Post(slot_);
-    }
-    bool IsOpen() const override { return tune_ != nullptr; }
-
-    void Play(std::function<void()> done) override {
-        if (!tune_)
-            return;
-        done_ = std::move(done);
-        output_->SetTune(tune_.get(), slot_);
-        tune_->Play();
         output_->Sounding();
     }
-    void Stop() override {
-        if (tune_)
-            tune_->Pause();
-    }
+    void Stop() override { tune_ ? tune_->Pause() : output_->effects.Stop(channel_); }
     void SeekToStart() override {
         if (!tune_)
-            return;
-        const bool cut = Started();
-        tune_->Rewind();
-        if (cut)
-            output_->Post(slot_);
+            output_->effects.Rewind(channel_);
+        else if (tune_->Rewind())
+            output_->Post(channel_);
     }
-    bool Stopped() const override { return tune_ && tune_->Now() != Tune::State::Playing; }
+    bool Stopped() const override {
+        return IsOpen() && !(tune_ ? tune_->Now() == Tune::State::Playing : output_->effects.Sounding(channel_));
+    }
 
 private:
-    bool Started() const override {
-        return tune_ && (tune_->Now() == Tune::State::Playing || tune_->Now() == Tune::State::Paused);
-    }
-    const int slot_;
+    bool Started() const { return tune_ ? tune_->Started() : output_->effects.Started(channel_); }
+
+    std::shared_ptr<Output> output_;
+    const int channel_;
     std::unique_ptr<Tune> tune_;
+    std::function<void()> done_;
 };
 
 class SdlBackend : public MediaBackend {
 public:
-    SdlBackend(int idleCloseMs, bool device) : output_(std::make_shared<SoundOutput>(idleCloseMs, device)) {}
-    ~SdlBackend() override {
-        if (alert_)
-            output_->effects.Unload(*alert_);
-    }
-    std::unique_ptr<MediaPlayer> CreatePlayer() override { return std::make_unique<Player>(output_); }
+    SdlBackend(int idleCloseMs, bool device) : output(std::make_shared<Output>(idleCloseMs, device)) {}
+    std::unique_ptr<MediaPlayer> CreatePlayer() override { return std::make_unique<SdlPlayer>(output); }
 
     void Alert() override {
-        if (!alert_) {
-            QString ignored;
-            DecodedSound tone;
-            if (!DecodeWave(AlertWave(), tone, ignored))
-                return;
-            alert_ = output_->effects.AddChannel();
-            output_->effects.Load(*alert_, std::move(tone.samples), tone.channels, tone.rate);
+        if (alert_ < 0) {
+            alert_ = output->effects.AddChannel();
+            output->effects.Load(alert_, AlertTone(), 1, MixRate);
         }
-        output_->effects.Rewind(*alert_);
-        output_->effects.Play(*alert_);
-        output_->Sounding();
+        output->effects.Rewind(alert_);
+        output->effects.Play(alert_);
+        output->Sounding();
     }
 
-    std::shared_ptr<SoundOutput> output_;
+    const std::shared_ptr<Output> output;
 
 private:
-    // Picks the effects' mixer or a tune at Open, by device kind.
-    class Player : public MediaPlayer {
-    public:
-        explicit Player(std::shared_ptr<SoundOutput> o) : wave_(o), midi_(o) {}
-        bool Open(DeviceKind kind, const QString& file, QString& error) override {
-            Close();
-            active_ = kind == DeviceKind::MidiSequencer ? static_cast<MediaPlayer*>(&midi_) : &wave_;
-            return active_->Open(kind, file, error);
-        }
-        void Close() override { active_->Close(); }
-        bool IsOpen() const override { return active_->IsOpen(); }
-        void Play(std::function<void()> done) override { active_->Play(std::move(done)); }
-        void Stop() override { active_->Stop(); }
-        void SeekToStart() override { active_->SeekToStart(); }
-        bool Stopped() const override { return active_->Stopped(); }
-
-    private:
-        WavePlayer wave_;
-        MidiPlayer midi_;
-        MediaPlayer* active_ = &wave_;
-    };
-
-    std::optional<int> alert_;  // the alert's own channel, made at the first alert
+    int alert_ = -1;  // the alert's own channel, made at the first alert
 };
 
 }  // namespace
@@ -242,7 +307,7 @@ std::unique_ptr<MediaBackend> CreateSdlBackend(int idleCloseMs) {
 
 RenderedBackend CreateRenderedBackend() {
     auto backend = std::make_unique<SdlBackend>(DefaultIdleCloseMs, false);
-    std::shared_ptr<SoundOutput> output = backend->output_;
+    std::shared_ptr<Output> output = backend->output;
     return {std::move(backend), [output](int16_t* stereo, int frames) { output->Render(stereo, frames); }};
 }
 

@@ -4,7 +4,7 @@
 // only when a tune is opened, and the output is open only while something sounds.
 #pragma once
 
-#include "audio/MediaPlayer.h"
+#include "audio/Audio.h"
 
 #include <cstdint>
 

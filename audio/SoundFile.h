@@ -1,4 +1,5 @@
-// Reading sound files safely and decoding wave audio for the effects' mixer.
+// Reading sound files safely: wave effects decoded for the effects' mixer, and
+// MIDI tunes made safe to hand to the synthesiser.
 #pragma once
 
 #include <QByteArray>
@@ -15,24 +16,30 @@ constexpr int MixRate = 44100;
 // 64 MiB, so that a FIFO or a device never blocks the game.
 bool ReadMediaFile(const QString& file, QByteArray& bytes, QString& error);
 
-// A RIFF chunk may claim up to 4 GiB whatever the file holds, and a decoder may
-// reserve what is claimed before reading: cut every claim to the bytes present.
-void ClampRiffChunks(QByteArray& bytes);
-
 // Signed 16-bit samples at the file's rate, mono or stereo as the file is (more
-// channels are mixed down to two).
+// channels are folded into two).
 struct DecodedSound {
     std::vector<int16_t> samples;
     int channels = 1;
     int rate = MixRate;
 };
 
-// Decodes a RIFF WAVE file of any encoding SDL reads. Integer and float samples in
-// one or two channels are read here; anything else loads SDL to decode it. On
-// failure `error` says why, without the file's name.
+// Decodes a RIFF WAVE file of any encoding SDL reads. Integer and float samples
+// are read here; anything else loads SDL to decode it. On failure `error` says
+// why, without the file's name.
 bool DecodeWave(QByteArray bytes, DecodedSound& sound, QString& error);
-
-// SDL's decoder alone, for every encoding it knows.
+// SDL's reader alone, for every encoding it knows.
 bool DecodeWaveWithSdl(QByteArray bytes, DecodedSound& sound, QString& error);
+
+// A tune of millions of notes would cost hundreds of megabytes in FluidSynth's
+// player and a core to play: one track keeps at most this many notes a tick, and
+// a tune is cut after this many events.
+constexpr int MaxNotesPerTick = 32;
+constexpr int MaxTuneEvents = 200000;
+
+// Rewrites `file` (a standard MIDI file, or one wrapped in a RIFF RMID file) into
+// `tune`, a standard MIDI file within the limits above. `trimmed` tells, when not
+// empty, what was left out. On failure `error` says why, without the file's name.
+bool PrepareTune(const QByteArray& file, QByteArray& tune, QString& trimmed, QString& error);
 
 }  // namespace tesseron

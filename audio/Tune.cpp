@@ -17,6 +17,10 @@ namespace {
 // The synthesiser's level: the General MIDI banks peak well below full scale at 1.
 constexpr double Gain = 0.5;
 constexpr int ChunkFrames = 512;
+// Voices the synthesiser may sound at once, and notes the player may start in one
+// buffer: a dense tune costs no more than this.
+constexpr int Polyphony = 64;
+constexpr int MaxNotesPerBuffer = 256;
 
 void FluidMessage(int, const char* message, void*) { ReportTuneProblem(QString::fromUtf8(message)); }
 
@@ -25,10 +29,8 @@ void FluidMessage(int, const char* message, void*) { ReportTuneProblem(QString::
 void ReportTuneProblem(const QString& message) {
     static std::mutex lock;
     static std::set<QString> kinds;
-    QString kind;
-    for (QChar c : message)
-        if (!c.isDigit())
-            kind += c;
+    QString kind = message;
+    kind.removeIf([](QChar c) { return c.isDigit(); });
     std::lock_guard hold(lock);
     // A hostile tune may raise new kinds without end: past a few, it has said enough.
     if (kinds.size() >= 16 || !kinds.insert(kind).second)
@@ -43,23 +45,22 @@ std::unique_ptr<Tune> Tune::Make(QByteArray smf, int rate, QString& error) {
     std::unique_ptr<Tune> t(new Tune);
     t->fluid_ = f;
     t->smf_ = std::move(smf);
-    t->settings_ = f->NewSettings();
-    if (!t->settings_) {
+    _fluid_hashtable_t* s = t->settings_ = f->new_fluid_settings();
+    if (!s) {
         error = QStringLiteral("FluidSynth has no settings");
         return nullptr;
     }
     // Only the instruments the tune picks are read from the bank, not all of it; the
     // player keeps time by the samples rendered, so FluidSynth runs no thread of its own.
-    f->SetInt(t->settings_, "synth.dynamic-sample-loading", 1);
-    f->SetInt(t->settings_, "synth.lock-memory", 0);
-    f->SetInt(t->settings_, "synth.polyphony", TunePolyphony);
-    f->SetInt(t->settings_, "synth.cpu-cores", 1);
-    f->SetNum(t->settings_, "synth.sample-rate", rate);
-    f->SetNum(t->settings_, "synth.gain", Gain);
-    f->SetStr(t->settings_, "player.timing-source", "sample");
-    // The end of the tune lets its last notes ring out.
-    f->SetInt(t->settings_, "player.reset-synth", 0);
-    t->synth_ = f->NewSynth(t->settings_);
+    f->fluid_settings_setint(s, "synth.dynamic-sample-loading", 1);
+    f->fluid_settings_setint(s, "synth.lock-memory", 0);
+    f->fluid_settings_setint(s, "synth.polyphony", Polyphony);
+    f->fluid_settings_setint(s, "synth.cpu-cores", 1);
+    f->fluid_settings_setnum(s, "synth.sample-rate", rate);
+    f->fluid_settings_setnum(s, "synth.gain", Gain);
+    f->fluid_settings_setstr(s, "player.timing-source", "sample");
+    f->fluid_settings_setint(s, "player.reset-synth", 0);  // the end lets the last notes ring out
+    t->synth_ = f->new_fluid_synth(s);
     if (!t->synth_) {
         error = QStringLiteral("FluidSynth made no synthesiser");
         return nullptr;
@@ -68,7 +69,7 @@ std::unique_ptr<Tune> Tune::Make(QByteArray smf, int rate, QString& error) {
     bool loaded = false;
     for (const QString& font : fonts.split(':', Qt::SkipEmptyParts))
         if (QFileInfo(font).isFile())
-            loaded = f->SfLoad(t->synth_, font.toLocal8Bit().constData(), 1) >= 0 || loaded;
+            loaded = f->fluid_synth_sfload(t->synth_, font.toLocal8Bit().constData(), 1) >= 0 || loaded;
     if (!loaded) {
         error = "no MIDI soundfont at " + fonts;
         return nullptr;
@@ -79,11 +80,11 @@ std::unique_ptr<Tune> Tune::Make(QByteArray smf, int rate, QString& error) {
 
 Tune::~Tune() {
     if (player_)
-        fluid_->DeletePlayer(player_);
+        fluid_->delete_fluid_player(player_);
     if (synth_)
-        fluid_->DeleteSynth(synth_);
+        fluid_->delete_fluid_synth(synth_);
     if (settings_)
-        fluid_->DeleteSettings(settings_);
+        fluid_->delete_fluid_settings(settings_);
 }
 
 Tune::State Tune::Now() const {
@@ -91,24 +92,27 @@ Tune::State Tune::Now() const {
     return state_;
 }
 
+bool Tune::Started() const {
+    const State now = Now();
+    return now == State::Playing || now == State::Paused;
+}
+
 void Tune::Play() {
     std::lock_guard hold(lock_);
-    if (state_ == State::Paused) {
+    if (state_ == State::Paused)
         state_ = State::Playing;
-        return;
-    }
     if (state_ == State::Playing)
         return;
     // A new player starts at the first tick; the old one is let go here, not on the audio thread.
     if (player_)
-        fluid_->DeletePlayer(player_);
-    player_ = fluid_->NewPlayer(synth_);
-    if (!player_ || fluid_->AddMem(player_, smf_.constData(), size_t(smf_.size())) != FLUID_OK) {
+        fluid_->delete_fluid_player(player_);
+    player_ = fluid_->new_fluid_player(synth_);
+    if (!player_ || fluid_->fluid_player_add_mem(player_, smf_.constData(), size_t(smf_.size())) != FLUID_OK) {
         state_ = State::Ended;
         return;
     }
-    fluid_->SetPlaybackCallback(player_, &Tune::Event, this);
-    fluid_->Play(player_);
+    fluid_->fluid_player_set_playback_callback(player_, &Tune::Event, this);
+    fluid_->fluid_player_play(player_);
     state_ = State::Playing;
 }
 
@@ -118,22 +122,26 @@ void Tune::Pause() {
         state_ = State::Paused;
 }
 
-void Tune::Rewind() {
+bool Tune::Rewind() {
     std::lock_guard hold(lock_);
+    const bool cut = state_ == State::Playing || state_ == State::Paused;
     if (player_) {
-        fluid_->DeletePlayer(player_);
+        fluid_->delete_fluid_player(player_);
         player_ = nullptr;
-        fluid_->AllNotesOff(synth_, -1);
+        fluid_->fluid_synth_all_notes_off(synth_, -1);
     }
     state_ = State::Idle;
+    return cut;
 }
 
 int Tune::Event(void* self, fluid_midi_event_t* event) {
     auto* t = static_cast<Tune*>(self);
+    const FluidLibrary* f = t->fluid_;
     // Past the budget of a buffer, further notes are dropped rather than stealing voices.
-    if (t->fluid_->EventType(event) == 0x90 && t->fluid_->EventVelocity(event) > 0 && --t->notesLeft_ < 0)
+    const bool note = f->fluid_midi_event_get_type(event) == 0x90 && f->fluid_midi_event_get_velocity(event) > 0;
+    if (note && --t->notesLeft_ < 0)
         return FLUID_OK;
-    return t->fluid_->HandleMidiEvent(t->synth_, event);
+    return f->fluid_synth_handle_midi_event(t->synth_, event);
 }
 
 bool Tune::RenderInto(int16_t* stereo, int frames) {
@@ -142,19 +150,20 @@ bool Tune::RenderInto(int16_t* stereo, int frames) {
     if (state_ == State::Paused)
         return false;
     notesLeft_ = MaxNotesPerBuffer;
-    for (int done = 0; done < frames;) {
+    for (int done = 0; done < frames; done += ChunkFrames) {
         const int n = std::min(ChunkFrames, frames - done);
         float* s = scratch_.data();
-        fluid_->WriteFloat(synth_, n, s, 0, 2, s, 1, 2);
+        fluid_->fluid_synth_write_float(synth_, n, s, 0, 2, s, 1, 2);
         int16_t* out = stereo + 2 * done;
         for (int i = 0; i < 2 * n; ++i)
             out[i] = int16_t(std::clamp(out[i] + int(std::lround(s[i] * 32767.0f)), -32768, 32767));
-        done += n;
     }
+    if (state_ != State::Playing)
+        return false;
     // The player itself reports its end seconds after the last event; the tick tells at once.
-    const int last = state_ == State::Playing ? fluid_->TotalTicks(player_) : 0;
-    if (state_ == State::Playing &&
-        (fluid_->Status(player_) == FLUID_PLAYER_DONE || (last > 0 && fluid_->CurrentTick(player_) >= last))) {
+    const int last = fluid_->fluid_player_get_total_ticks(player_);
+    if (fluid_->fluid_player_get_status(player_) == FLUID_PLAYER_DONE ||
+        (last > 0 && fluid_->fluid_player_get_current_tick(player_) >= last)) {
         state_ = State::Ended;
         return true;
     }

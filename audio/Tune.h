@@ -19,11 +19,6 @@ namespace tesseron {
 
 struct FluidLibrary;
 
-// Voices the synthesiser may sound at once, and notes the player may start in one
-// buffer: a dense tune costs no more than this.
-constexpr int TunePolyphony = 64;
-constexpr int MaxNotesPerBuffer = 256;
-
 // One line on standard error for each kind of problem with a tune (numbers aside),
 // whichever thread meets it and however often.
 void ReportTuneProblem(const QString& message);
@@ -38,11 +33,14 @@ public:
     ~Tune();
 
     State Now() const;
+    // Between a play and its end, paused or not.
+    bool Started() const;
     // From the beginning when idle or ended, else on from the pause.
     void Play();
     void Pause();
-    // Back to the beginning, not playing; notes still sounding are released.
-    void Rewind();
+    // Back to the beginning, not playing; notes still sounding are released. Says
+    // whether a play was cut off.
+    bool Rewind();
 
     // Adds the next `frames` stereo frames; true when the tune's last event played in them.
     bool RenderInto(int16_t* stereo, int frames);
@@ -58,7 +56,7 @@ private:
     QByteArray smf_;
     mutable std::mutex lock_;
     State state_ = State::Idle;
-    int notesLeft_ = MaxNotesPerBuffer;
+    int notesLeft_ = 0;  // notes the player may still start in this buffer
     std::vector<float> scratch_;
 };
 

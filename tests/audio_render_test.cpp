@@ -10,7 +10,7 @@
 #include <cstdlib>
 
 #include "audio/Audio.h"
-#include "audio/MidiFile.h"
+#include "audio/SoundFile.h"
 #include "audio/SdlMedia.h"
 #include "audio/WaveFile.h"
 

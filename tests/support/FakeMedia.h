@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "audio/MediaPlayer.h"
+#include "audio/Audio.h"
 
 namespace tesseron::test {
 
