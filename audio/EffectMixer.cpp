@@ -36,22 +36,38 @@ int EffectMixer::Channel::Sample(int side) const {
     return int(std::lround(std::clamp(v, -32768.0, 32767.0)));
 }
 
-void EffectMixer::Load(int channel, std::vector<int16_t> samples, int channels, int rate) {
-    std::unique_lock hold(lock_);
+EffectMixer::Channel& EffectMixer::Clear(int channel, std::vector<int16_t>& old) {
     End(size_t(channel));
     Channel& c = channels_[size_t(channel)];
+    if (c.source)
+        c.source->Silence();
+    c.source = nullptr;
+    old.swap(c.samples);  // freed by the caller, outside the lock
+    return c;
+}
+
+void EffectMixer::Load(int channel, std::vector<int16_t> samples, int channels, int rate) {
+    std::lock_guard hold(lock_);
+    Channel& c = Clear(channel, samples);  // the new sound in, the old one out
     c.channels = channels == 2 ? 2 : 1;
     c.step = std::max<uint64_t>(1, (uint64_t(std::max(rate, 1)) << 32) / uint64_t(std::max(rate_, 1)));
-    samples.resize(samples.size() / size_t(c.channels) * size_t(c.channels));  // whole frames only
-    c.samples.swap(samples);
-    hold.unlock();  // the old sound is freed outside the lock
+    c.samples.resize(c.Frames() * size_t(c.channels));  // whole frames only
+}
+
+void EffectMixer::Load(int channel, Source* source) {
+    std::vector<int16_t> old;
+    std::lock_guard hold(lock_);
+    Clear(channel, old).source = source;
 }
 
 void EffectMixer::Play(int channel) {
     std::lock_guard hold(lock_);
     Channel& c = channels_.at(size_t(channel));
-    if (!c.samples.empty())
-        c.state = State::Sounding;
+    if (c.samples.empty() && !c.source)
+        return;
+    if (c.state == State::Idle && c.source && !c.source->Start())
+        return;
+    c.state = State::Sounding;
 }
 
 void EffectMixer::Stop(int channel) {
@@ -64,11 +80,14 @@ void EffectMixer::Stop(int channel) {
 void EffectMixer::Rewind(int channel) {
     std::lock_guard hold(lock_);
     End(size_t(channel));
+    if (Source* source = channels_[size_t(channel)].source)
+        source->Silence();
 }
 
 bool EffectMixer::Loaded(int channel) const {
     std::lock_guard hold(lock_);
-    return !channels_.at(size_t(channel)).samples.empty();
+    const Channel& c = channels_.at(size_t(channel));
+    return !c.samples.empty() || c.source;
 }
 
 bool EffectMixer::Sounding(int channel) const {
@@ -92,6 +111,11 @@ void EffectMixer::MixInto(int16_t* stereo, int frames) {
         Channel& c = channels_[n];
         if (c.state != State::Sounding)
             continue;
+        if (c.source) {
+            if (c.source->Render(stereo, frames))
+                End(n);
+            continue;
+        }
         const uint64_t end = uint64_t(c.Frames()) << 32;
         for (int f = 0; f < frames && c.place < end; ++f, c.place += c.step) {
             int16_t* out = stereo + 2 * f;

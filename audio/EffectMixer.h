@@ -1,9 +1,9 @@
-// The effects' own mixer: a channel per sound, each of which plays, stops where it
-// stands and goes on from there, or rewinds. It adds its channels into a stream of
-// signed 16-bit stereo frames, whoever owns the output, and knows nothing of
-// devices. Each sound keeps its own rate and is interpolated as it plays, which
-// costs less at start-up than converting it. MixInto runs on the audio thread,
-// the rest on any other.
+// Our own mixer: a channel per sound, each of which plays, stops where it stands
+// and goes on from there, or rewinds. It adds its channels into a stream of signed
+// 16-bit stereo frames and knows nothing of devices. A wave sound keeps its own
+// rate and is interpolated as it plays, which costs less at start-up than
+// converting it; the tune is a Source that renders itself. MixInto runs on the
+// audio thread, the rest on any other.
 #pragma once
 
 #include <cstdint>
@@ -20,15 +20,28 @@ public:
     // mixer locked, so it must not call the mixer.
     using EndHook = std::function<void(int channel)>;
 
+    // A sound made as it plays. The mixer calls it under its lock only.
+    class Source {
+    public:
+        virtual ~Source() = default;
+        // From the beginning; false when it cannot play.
+        virtual bool Start() = 0;
+        // Adds the next `frames` stereo frames; true once its end has played.
+        virtual bool Render(int16_t* stereo, int frames) = 0;
+        // Rewound or let go: what still sounds stops.
+        virtual void Silence() = 0;
+    };
+
     // `rate`: the stream's frames per second.
     explicit EffectMixer(int rate, EndHook ended = {}) : rate_(rate), ended_(std::move(ended)) {}
 
     // A new, empty channel; its number counts from 0.
     int AddChannel();
     // Replaces the channel's sound: frames of `channels` (1 or 2) interleaved samples
-    // at `rate` frames per second.
+    // at `rate` frames per second, or a source, which must stay until it is replaced.
     void Load(int channel, std::vector<int16_t> samples, int channels, int rate);
-    void Unload(int channel) { Load(channel, {}, 1, rate_); }
+    void Load(int channel, Source* source);
+    void Unload(int channel) { Load(channel, nullptr); }
 
     // Goes on from a stop; an idle, rewound or ended channel starts from the beginning.
     void Play(int channel);
@@ -51,6 +64,7 @@ private:
     enum class State { Idle, Sounding, Stopped };
     struct Channel {
         std::vector<int16_t> samples;
+        Source* source = nullptr;
         int channels = 1;
         uint64_t step = uint64_t(1) << 32;  // sound frames per stream frame, 32.32 fixed point
         uint64_t place = 0;                 // where the next stream frame samples the sound, 32.32
@@ -61,6 +75,8 @@ private:
     };
     // Ends the play of channel `n`, if one is going on; the lock is held.
     void End(size_t n);
+    // Rewinds channel `channel` and empties it; the lock is held.
+    Channel& Clear(int channel, std::vector<int16_t>& old);
 
     const int rate_;
     mutable std::mutex lock_;

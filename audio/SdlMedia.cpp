@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
-#include <mutex>
 #include <utility>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -70,19 +69,7 @@ public:
     void Render(int16_t* stereo, int frames) {
         std::memset(stereo, 0, size_t(frames) * 4);
         effects.MixInto(stereo, frames);
-        std::lock_guard hold(tuneLock_);
-        if (tune_ && tune_->RenderInto(stereo, frames))
-            Post(tuneSlot_);
     }
-
-    // The tune mixed in from now on (nullptr for none); its end is told to `slot`.
-    // Returns once the audio thread has let go of the one before.
-    void SetTune(Tune* tune, int slot) {
-        std::lock_guard hold(tuneLock_);
-        tune_ = tune;
-        tuneSlot_ = slot;
-    }
-    const Tune* MixedTune() const { return tune_; }
 
     // SDL and its audio are up (always, without a device); false with `error` set when
     // not. The first failure is kept and given again, and the caller reports it.
@@ -160,7 +147,7 @@ private:
     }
 
     void Idle() {
-        if (effects.AnySounding() || (tune_ && tune_->Now() == Tune::State::Playing))
+        if (effects.AnySounding())
             idle_.start();
         else
             CloseDevice();
@@ -174,21 +161,17 @@ private:
     bool reported_ = false;            // a failure of the output has been told of
     QString error_;
     std::map<int, std::function<void()>> listeners_;
-    std::mutex tuneLock_;  // held by the audio thread while it renders the tune
-    Tune* tune_ = nullptr;
-    int tuneSlot_ = 0;
 };
 
-// A player of either kind: a channel of the effects' mixer for a wave file, or a
-// tune of FluidSynth's for a MIDI file, made at Open and let go at Close. The
-// channel's number also names the player's ends.
+// A player of either kind: a channel of our mixer that holds a wave file's samples
+// or a tune of FluidSynth's, made at Open and let go at Close.
 class SdlPlayer : public MediaPlayer {
 public:
     explicit SdlPlayer(std::shared_ptr<Output> output)
         : output_(std::move(output)), channel_(output_->effects.AddChannel()) {
         // The end of a play reached our thread: `done` runs unless a new play is going on.
         output_->Listen(channel_, [this] {
-            if (done_ && !Started()) {
+            if (done_ && !output_->effects.Started(channel_)) {
                 const std::function<void()> done = std::exchange(done_, nullptr);
                 done();
             }
@@ -212,6 +195,8 @@ public:
                 tune_ = Tune::Make(std::move(smf), MixRate, error);
             if (tune_ && !trimmed.isEmpty())
                 ReportTuneProblem(file + ": " + trimmed);
+            if (tune_)
+                output_->effects.Load(channel_, tune_.get());
         } else {
             DecodedSound sound;
             if (DecodeWave(std::move(bytes), sound, error))
@@ -227,44 +212,25 @@ public:
 
     void Close() override {
         output_->effects.Unload(channel_);
-        if (!tune_)
-            return;
-        if (output_->MixedTune() == tune_.get())
-            output_->SetTune(nullptr, 0);
-        const bool cut = tune_->Started();
-        tune_.reset();
-        GiveBackFreedMemory();
-        if (cut)
-            output_->Post(channel_);
+        if (tune_) {
+            tune_.reset();
+            GiveBackFreedMemory();
+        }
     }
-    bool IsOpen() const override { return tune_ || output_->effects.Loaded(channel_); }
+    bool IsOpen() const override { return output_->effects.Loaded(channel_); }
 
     void Play(std::function<void()> done) override {
         if (!IsOpen())
             return;
         done_ = std::move(done);
-        if (tune_) {
-            output_->SetTune(tune_.get(), channel_);
-            tune_->Play();
-        } else {
-            output_->effects.Play(channel_);
-        }
+        output_->effects.Play(channel_);
         output_->Sounding();
     }
-    void Stop() override { tune_ ? tune_->Pause() : output_->effects.Stop(channel_); }
-    void SeekToStart() override {
-        if (!tune_)
-            output_->effects.Rewind(channel_);
-        else if (tune_->Rewind())
-            output_->Post(channel_);
-    }
-    bool Stopped() const override {
-        return IsOpen() && !(tune_ ? tune_->Now() == Tune::State::Playing : output_->effects.Sounding(channel_));
-    }
+    void Stop() override { output_->effects.Stop(channel_); }
+    void SeekToStart() override { output_->effects.Rewind(channel_); }
+    bool Stopped() const override { return IsOpen() && !output_->effects.Sounding(channel_); }
 
 private:
-    bool Started() const { return tune_ ? tune_->Started() : output_->effects.Started(channel_); }
-
     std::shared_ptr<Output> output_;
     const int channel_;
     std::unique_ptr<Tune> tune_;

@@ -1,6 +1,5 @@
-// Media players on one SDL output: the wave players are channels of our own
-// effects' mixer, the MIDI player a tune of FluidSynth's rendered into the same
-// buffer. SDL is loaded when something first sounds, FluidSynth and the soundfont
+// Media players on one SDL output: each is a channel of our own mixer, which holds
+// a wave sound or a tune of FluidSynth's. SDL is loaded when something first sounds, FluidSynth and the soundfont
 // only when a tune is opened, and the output is open only while something sounds.
 #pragma once
 
@@ -14,8 +13,7 @@ namespace tesseron {
 constexpr int DefaultIdleCloseMs = 10000;
 
 // Create it on the user-interface thread (after the QCoreApplication): completion
-// notices are delivered to the thread that created the players. Only one MIDI
-// player sounds at a time: the last one played.
+// notices are delivered to the thread that created the players.
 std::unique_ptr<MediaBackend> CreateSdlBackend(int idleCloseMs = DefaultIdleCloseMs);
 
 // The same players on no device: `render` writes the next frames of the mix

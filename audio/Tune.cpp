@@ -87,51 +87,21 @@ Tune::~Tune() {
         fluid_->delete_fluid_settings(settings_);
 }
 
-Tune::State Tune::Now() const {
-    std::lock_guard hold(lock_);
-    return state_;
+bool Tune::Start() {
+    // A new player starts at the first tick.
+    Silence();
+    player_ = fluid_->new_fluid_player(synth_);
+    if (!player_ || fluid_->fluid_player_add_mem(player_, smf_.constData(), size_t(smf_.size())) != FLUID_OK)
+        return false;
+    fluid_->fluid_player_set_playback_callback(player_, &Tune::Event, this);
+    return fluid_->fluid_player_play(player_) == FLUID_OK;
 }
 
-bool Tune::Started() const {
-    const State now = Now();
-    return now == State::Playing || now == State::Paused;
-}
-
-void Tune::Play() {
-    std::lock_guard hold(lock_);
-    if (state_ == State::Paused)
-        state_ = State::Playing;
-    if (state_ == State::Playing)
-        return;
-    // A new player starts at the first tick; the old one is let go here, not on the audio thread.
+void Tune::Silence() {
     if (player_)
         fluid_->delete_fluid_player(player_);
-    player_ = fluid_->new_fluid_player(synth_);
-    if (!player_ || fluid_->fluid_player_add_mem(player_, smf_.constData(), size_t(smf_.size())) != FLUID_OK) {
-        state_ = State::Ended;
-        return;
-    }
-    fluid_->fluid_player_set_playback_callback(player_, &Tune::Event, this);
-    fluid_->fluid_player_play(player_);
-    state_ = State::Playing;
-}
-
-void Tune::Pause() {
-    std::lock_guard hold(lock_);
-    if (state_ == State::Playing)
-        state_ = State::Paused;
-}
-
-bool Tune::Rewind() {
-    std::lock_guard hold(lock_);
-    const bool cut = state_ == State::Playing || state_ == State::Paused;
-    if (player_) {
-        fluid_->delete_fluid_player(player_);
-        player_ = nullptr;
-        fluid_->fluid_synth_all_notes_off(synth_, -1);
-    }
-    state_ = State::Idle;
-    return cut;
+    player_ = nullptr;
+    fluid_->fluid_synth_all_notes_off(synth_, -1);
 }
 
 int Tune::Event(void* self, fluid_midi_event_t* event) {
@@ -144,11 +114,7 @@ int Tune::Event(void* self, fluid_midi_event_t* event) {
     return f->fluid_synth_handle_midi_event(t->synth_, event);
 }
 
-bool Tune::RenderInto(int16_t* stereo, int frames) {
-    std::lock_guard hold(lock_);
-    // A paused tune holds its notes: rendering would let them sound on.
-    if (state_ == State::Paused)
-        return false;
+bool Tune::Render(int16_t* stereo, int frames) {
     notesLeft_ = MaxNotesPerBuffer;
     for (int done = 0; done < frames; done += ChunkFrames) {
         const int n = std::min(ChunkFrames, frames - done);
@@ -158,16 +124,10 @@ bool Tune::RenderInto(int16_t* stereo, int frames) {
         for (int i = 0; i < 2 * n; ++i)
             out[i] = int16_t(std::clamp(out[i] + int(std::lround(s[i] * 32767.0f)), -32768, 32767));
     }
-    if (state_ != State::Playing)
-        return false;
     // The player itself reports its end seconds after the last event; the tick tells at once.
     const int last = fluid_->fluid_player_get_total_ticks(player_);
-    if (fluid_->fluid_player_get_status(player_) == FLUID_PLAYER_DONE ||
-        (last > 0 && fluid_->fluid_player_get_current_tick(player_) >= last)) {
-        state_ = State::Ended;
-        return true;
-    }
-    return false;
+    return fluid_->fluid_player_get_status(player_) == FLUID_PLAYER_DONE ||
+           (last > 0 && fluid_->fluid_player_get_current_tick(player_) >= last);
 }
 
 }  // namespace tesseron
