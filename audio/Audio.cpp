@@ -17,12 +17,6 @@ Audio::Audio(std::unique_ptr<MediaBackend> backend)
         p = backend_->CreatePlayer();
 }
 
-// The players go before the backend that made them.
-Audio::~Audio() {
-    for (auto& p : players_)
-        p.reset();
-}
-
 void Audio::SetFile(int player, const QString& file) {
     if (IsPlayer(player))
         files_[size_t(player - 1)] = file;

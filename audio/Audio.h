@@ -38,6 +38,7 @@ public:
     virtual bool Stopped() const = 0;
 };
 
+// A service of media players, which must go before it.
 class MediaBackend {
 public:
     virtual ~MediaBackend() = default;
@@ -62,7 +63,6 @@ class Audio : public Sounds {
 public:
     // Creates the six players, closed, in the order S1..S5, MusicPlayer.
     explicit Audio(std::unique_ptr<MediaBackend> backend);
-    ~Audio() override;
 
     // The switches; both off until the configuration has been read.
     bool Sound = false;
@@ -96,7 +96,7 @@ private:
     MediaPlayer& Player(int player) { return *players_[size_t(player - 1)]; }
 
     std::unique_ptr<MediaBackend> backend_;
-    std::array<std::unique_ptr<MediaPlayer>, 6> players_;
+    std::array<std::unique_ptr<MediaPlayer>, 6> players_;  // after the backend, so they go first
     std::array<QString, 6> files_;
     QSet<QString> reported_;  // each failure goes to standard error once
 };

@@ -5,7 +5,6 @@
 #include "audio/SoundFile.h"
 #include "audio/Tune.h"
 
-#include <QFileInfo>
 #include <QTimer>
 #include <cmath>
 #include <cstdio>
@@ -21,8 +20,6 @@ namespace tesseron {
 namespace {
 
 constexpr int BufferFrames = 1024;  // about 23 ms at the mixing rate
-const char* const DefaultSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";
-const char* const FallbackSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 // Decoding a sound and loading a soundfont leave large freed buffers in the heap;
 // hand them back, so that what stays is little more than the samples.
@@ -45,30 +42,44 @@ std::vector<int16_t> AlertTone() {
     return s;
 }
 
-// The one sound output of a backend: an SDL device whose callback renders the
-// effects' mixer and the tune into the same buffer. SDL is loaded and the device
-// opened only when something sounds, and the device closes again after a silence,
-// so an idle game has no audio thread waking it. Without a device, tests render
-// the same mix frame by frame.
-class Output {
+// The backend is the one sound output: an SDL device whose callback renders our
+// mixer, in which every player is a channel. SDL is loaded and the device opened
+// only when something sounds, and the device closes again after a silence, so an
+// idle game has no audio thread waking it. Without a device, tests render the mix.
+class SdlBackend : public MediaBackend {
 public:
-    Output(int idleCloseMs, bool device) : effects(MixRate, [this](int channel) { Post(channel); }), device_(device) {
+    SdlBackend(int idleCloseMs, bool device) : mixer(MixRate, [this](int channel) { Post(channel); }), device_(device) {
         idle_.setSingleShot(true);
         idle_.setInterval(idleCloseMs);
-        QObject::connect(&idle_, &QTimer::timeout, [this] { Idle(); });
+        QObject::connect(&idle_, &QTimer::timeout, [this] {
+            if (mixer.AnySounding())
+                idle_.start();
+            else
+                CloseDevice();
+        });
     }
-    ~Output() {
+    ~SdlBackend() override {
         CloseDevice();
         if (sdl_)
             sdl_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
 
-    EffectMixer effects;
+    std::unique_ptr<MediaPlayer> CreatePlayer() override;
+
+    void Alert() override {
+        if (alert_ < 0) {
+            alert_ = mixer.AddChannel();
+            mixer.Load(alert_, AlertTone(), 1, MixRate);
+        }
+        mixer.Rewind(alert_);
+        mixer.Play(alert_);
+        Sounding();
+    }
 
     // The next `frames` stereo frames of everything that sounds, as the device hears them.
     void Render(int16_t* stereo, int frames) {
         std::memset(stereo, 0, size_t(frames) * 4);
-        effects.MixInto(stereo, frames);
+        mixer.MixInto(stereo, frames);
     }
 
     // SDL and its audio are up (always, without a device); false with `error` set when
@@ -86,8 +97,8 @@ public:
         return !device_ || sdl_;
     }
 
-    // Something starts sounding: the device must be open. A failure is one line on
-    // standard error, once: a device that refuses now may work later, but one line is enough.
+    // Something starts sounding: the device must be open. A device that refuses now
+    // may work later, but one line on standard error is enough.
     void Sounding() {
         if (!device_)
             return;
@@ -102,22 +113,22 @@ public:
         idle_.start();
     }
 
-    // `ended` runs on the user-interface thread after a play on `slot` ends.
-    void Listen(int slot, std::function<void()> ended) { listeners_[slot] = std::move(ended); }
-    void Unlisten(int slot) { listeners_.erase(slot); }
-    // Tells `slot` of an end, from any thread; ends still on their way when the
-    // output goes are dropped with its inbox.
-    void Post(int slot) {
+    EffectMixer mixer;
+    // What runs on the user-interface thread after a play on a channel ends.
+    std::map<int, std::function<void()>> listeners;
+
+private:
+    // Ends still on their way when the backend goes are dropped with its inbox.
+    void Post(int channel) {
         QMetaObject::invokeMethod(
             &inbox_,
-            [this, slot] {
-                if (const auto l = listeners_.find(slot); l != listeners_.end())
+            [this, channel] {
+                if (const auto l = listeners.find(channel); l != listeners.end())
                     l->second();
             },
             Qt::QueuedConnection);
     }
 
-private:
     bool OpenDevice(QString& error) {
         if (!Ready(error))
             return false;
@@ -127,7 +138,7 @@ private:
         want.channels = 2;
         want.samples = BufferFrames;
         want.callback = [](void* self, uint8_t* stream, int bytes) {
-            static_cast<Output*>(self)->Render(reinterpret_cast<int16_t*>(stream), bytes / 4);
+            static_cast<SdlBackend*>(self)->Render(reinterpret_cast<int16_t*>(stream), bytes / 4);
         };
         want.userdata = this;
         open_ = sdl_->SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
@@ -146,13 +157,6 @@ private:
         open_ = 0;
     }
 
-    void Idle() {
-        if (effects.AnySounding())
-            idle_.start();
-        else
-            CloseDevice();
-    }
-
     const bool device_;
     QObject inbox_;  // receives the ends on the user-interface thread
     QTimer idle_;
@@ -160,112 +164,78 @@ private:
     uint32_t open_ = 0;                // the SDL device, 0 when closed
     bool reported_ = false;            // a failure of the output has been told of
     QString error_;
-    std::map<int, std::function<void()>> listeners_;
+    int alert_ = -1;  // the alert's own channel, made at the first alert
 };
 
-// A player of either kind: a channel of our mixer that holds a wave file's samples
+// A player of either kind: a channel of the mixer that holds a wave file's samples
 // or a tune of FluidSynth's, made at Open and let go at Close.
 class SdlPlayer : public MediaPlayer {
 public:
-    explicit SdlPlayer(std::shared_ptr<Output> output)
-        : output_(std::move(output)), channel_(output_->effects.AddChannel()) {
-        // The end of a play reached our thread: `done` runs unless a new play is going on.
-        output_->Listen(channel_, [this] {
-            if (done_ && !output_->effects.Started(channel_)) {
-                const std::function<void()> done = std::exchange(done_, nullptr);
-                done();
-            }
-        });
+    explicit SdlPlayer(SdlBackend& output) : output_(output), mixer_(output.mixer), channel_(mixer_.AddChannel()) {
+        // `done` runs unless a new play began before the end reached us.
+        output_.listeners[channel_] = [this] {
+            if (done_ && !mixer_.Started(channel_))
+                std::exchange(done_, nullptr)();
+        };
     }
     ~SdlPlayer() override {
         Close();
-        output_->Unlisten(channel_);
+        output_.listeners.erase(channel_);
     }
 
     bool Open(DeviceKind kind, const QString& file, QString& error) override {
         Close();
         const bool midi = kind == DeviceKind::MidiSequencer;
         QByteArray bytes;
-        if ((midi && !output_->Ready(error)) || !ReadMediaFile(file, bytes, error))
+        if ((midi && !output_.Ready(error)) || !ReadMediaFile(file, bytes, error))
             return false;
         if (midi) {
             QByteArray smf;
             QString trimmed;
-            if (PrepareTune(bytes, smf, trimmed, error))
-                tune_ = Tune::Make(std::move(smf), MixRate, error);
-            if (tune_ && !trimmed.isEmpty())
-                ReportTuneProblem(file + ": " + trimmed);
-            if (tune_)
-                output_->effects.Load(channel_, tune_.get());
-        } else {
-            DecodedSound sound;
-            if (DecodeWave(std::move(bytes), sound, error))
-                output_->effects.Load(channel_, std::move(sound.samples), sound.channels, sound.rate);
+            if (PrepareTune(bytes, smf, trimmed, error) && (tune_ = Tune::Make(std::move(smf), MixRate, error))) {
+                if (!trimmed.isEmpty())
+                    ReportTuneProblem(file + ": " + trimmed);
+                mixer_.Load(channel_, tune_.get());
+            }
+        } else if (DecodedSound sound; DecodeWave(std::move(bytes), sound, error)) {
+            mixer_.Load(channel_, std::move(sound.samples), sound.channels, sound.rate);
         }
-        if (!IsOpen()) {
+        if (!IsOpen())
             error = file + ": " + error;
-            return false;
-        }
         GiveBackFreedMemory();
-        return true;
+        return IsOpen();
     }
-
     void Close() override {
-        output_->effects.Unload(channel_);
+        mixer_.Unload(channel_);
         if (tune_) {
             tune_.reset();
             GiveBackFreedMemory();
         }
     }
-    bool IsOpen() const override { return output_->effects.Loaded(channel_); }
+    bool IsOpen() const override { return mixer_.Loaded(channel_); }
 
     void Play(std::function<void()> done) override {
         if (!IsOpen())
             return;
         done_ = std::move(done);
-        output_->effects.Play(channel_);
-        output_->Sounding();
+        mixer_.Play(channel_);
+        output_.Sounding();
     }
-    void Stop() override { output_->effects.Stop(channel_); }
-    void SeekToStart() override { output_->effects.Rewind(channel_); }
-    bool Stopped() const override { return IsOpen() && !output_->effects.Sounding(channel_); }
+    void Stop() override { mixer_.Stop(channel_); }
+    void SeekToStart() override { mixer_.Rewind(channel_); }
+    bool Stopped() const override { return IsOpen() && !mixer_.Sounding(channel_); }
 
 private:
-    std::shared_ptr<Output> output_;
+    SdlBackend& output_;
+    EffectMixer& mixer_;
     const int channel_;
     std::unique_ptr<Tune> tune_;
     std::function<void()> done_;
 };
 
-class SdlBackend : public MediaBackend {
-public:
-    SdlBackend(int idleCloseMs, bool device) : output(std::make_shared<Output>(idleCloseMs, device)) {}
-    std::unique_ptr<MediaPlayer> CreatePlayer() override { return std::make_unique<SdlPlayer>(output); }
-
-    void Alert() override {
-        if (alert_ < 0) {
-            alert_ = output->effects.AddChannel();
-            output->effects.Load(alert_, AlertTone(), 1, MixRate);
-        }
-        output->effects.Rewind(alert_);
-        output->effects.Play(alert_);
-        output->Sounding();
-    }
-
-    const std::shared_ptr<Output> output;
-
-private:
-    int alert_ = -1;  // the alert's own channel, made at the first alert
-};
+std::unique_ptr<MediaPlayer> SdlBackend::CreatePlayer() { return std::make_unique<SdlPlayer>(*this); }
 
 }  // namespace
-
-QString SoundFonts() {
-    const QString env = qEnvironmentVariable("SDL_SOUNDFONTS");
-    if (!env.isEmpty())
-        return env;
-    return QFileInfo::exists(DefaultSoundFont) ? QString(DefaultSoundFont) : QString(FallbackSoundFont);
-}
 
 std::unique_ptr<MediaBackend> CreateSdlBackend(int idleCloseMs) {
     return std::make_unique<SdlBackend>(idleCloseMs, true);
@@ -273,7 +243,7 @@ std::unique_ptr<MediaBackend> CreateSdlBackend(int idleCloseMs) {
 
 RenderedBackend CreateRenderedBackend() {
     auto backend = std::make_unique<SdlBackend>(DefaultIdleCloseMs, false);
-    std::shared_ptr<Output> output = backend->output;
+    SdlBackend* output = backend.get();
     return {std::move(backend), [output](int16_t* stereo, int frames) { output->Render(stereo, frames); }};
 }
 

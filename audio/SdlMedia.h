@@ -17,15 +17,11 @@ constexpr int DefaultIdleCloseMs = 10000;
 std::unique_ptr<MediaBackend> CreateSdlBackend(int idleCloseMs = DefaultIdleCloseMs);
 
 // The same players on no device: `render` writes the next frames of the mix
-// (signed 16-bit stereo at MixRate), as the device's callback would.
+// (signed 16-bit stereo at MixRate), as the device's callback would, while the backend lives.
 struct RenderedBackend {
     std::unique_ptr<MediaBackend> backend;
     std::function<void(int16_t* stereo, int frames)> render;
 };
 RenderedBackend CreateRenderedBackend();
-
-// The soundfont list handed to FluidSynth: $SDL_SOUNDFONTS when set, else the
-// system's General MIDI bank.
-QString SoundFonts();
 
 }  // namespace tesseron

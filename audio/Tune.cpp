@@ -1,7 +1,6 @@
 #include "audio/Tune.h"
 
 #include "audio/Libraries.h"
-#include "audio/SdlMedia.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -23,6 +22,14 @@ constexpr int Polyphony = 64;
 constexpr int MaxNotesPerBuffer = 256;
 
 void FluidMessage(int, const char* message, void*) { ReportTuneProblem(QString::fromUtf8(message)); }
+
+QString SoundFonts() {
+    const QString env = qEnvironmentVariable("SDL_SOUNDFONTS");
+    if (!env.isEmpty())
+        return env;
+    const QString standard = QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2");
+    return QFileInfo::exists(standard) ? standard : QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2");
+}
 
 }  // namespace
 

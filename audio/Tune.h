@@ -23,8 +23,9 @@ void ReportTuneProblem(const QString& message);
 
 class Tune : public EffectMixer::Source {
 public:
-    // Loads FluidSynth and the soundfonts of SoundFonts() for `smf`, a standard MIDI
-    // file already made safe; nullptr with `error` set when that fails.
+    // Loads FluidSynth and the soundfonts ($SDL_SOUNDFONTS, else the system's General
+    // MIDI bank) for `smf`, a standard MIDI file already made safe; nullptr with
+    // `error` set when that fails.
     static std::unique_ptr<Tune> Make(QByteArray smf, int rate, QString& error);
     ~Tune() override;
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QByteArray>
-
 #include <cstdint>
 #include <vector>
 
@@ -10,27 +9,23 @@ namespace tesseron {
 
 inline QByteArray WaveFile(const std::vector<int16_t>& samples, int rate) {
     QByteArray out;
-    auto u32 = [&](uint32_t v) {
-        for (int i = 0; i < 4; ++i) out.append(char((v >> (8 * i)) & 0xFF));
+    auto put = [&](quint32 v, int bytes) {  // little-endian
+        for (int i = 0; i < bytes; ++i) out.append(char(v >> (8 * i)));
     };
-    auto u16 = [&](uint16_t v) {
-        out.append(char(v & 0xFF));
-        out.append(char(v >> 8));
-    };
-    const uint32_t data = uint32_t(samples.size() * 2);
+    const quint32 data = quint32(samples.size() * 2);
     out.append("RIFF");
-    u32(36 + data);
+    put(36 + data, 4);
     out.append("WAVEfmt ");
-    u32(16);
-    u16(1);  // PCM
-    u16(1);  // mono
-    u32(uint32_t(rate));
-    u32(uint32_t(rate * 2));
-    u16(2);
-    u16(16);
+    put(16, 4);
+    put(1, 2);  // PCM
+    put(1, 2);  // mono
+    put(quint32(rate), 4);
+    put(quint32(rate) * 2, 4);  // bytes a second
+    put(2, 2);                  // bytes a frame
+    put(16, 2);                 // bits a sample
     out.append("data");
-    u32(data);
-    for (int16_t s : samples) u16(uint16_t(s));
+    put(data, 4);
+    for (int16_t s : samples) put(quint16(s), 2);
     return out;
 }
 
