@@ -63,11 +63,10 @@ void EffectMixer::Load(int channel, Source* source) {
 void EffectMixer::Play(int channel) {
     std::lock_guard hold(lock_);
     Channel& c = channels_.at(size_t(channel));
-    if (c.samples.empty() && !c.source)
-        return;
-    if (c.state == State::Idle && c.source && !c.source->Start())
-        return;
-    c.state = State::Sounding;
+    if (c.state == State::Stopped)
+        c.state = State::Sounding;
+    else if (c.state == State::Idle && (c.source ? c.source->Start() : !c.samples.empty()))
+        c.state = State::Sounding;
 }
 
 void EffectMixer::Stop(int channel) {
@@ -84,20 +83,10 @@ void EffectMixer::Rewind(int channel) {
         source->Silence();
 }
 
-bool EffectMixer::Loaded(int channel) const {
+EffectMixer::State EffectMixer::Now(int channel) const {
     std::lock_guard hold(lock_);
     const Channel& c = channels_.at(size_t(channel));
-    return !c.samples.empty() || c.source;
-}
-
-bool EffectMixer::Sounding(int channel) const {
-    std::lock_guard hold(lock_);
-    return channels_.at(size_t(channel)).state == State::Sounding;
-}
-
-bool EffectMixer::Started(int channel) const {
-    std::lock_guard hold(lock_);
-    return channels_.at(size_t(channel)).state != State::Idle;
+    return c.samples.empty() && !c.source ? State::Empty : c.state;
 }
 
 bool EffectMixer::AnySounding() const {

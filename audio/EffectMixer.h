@@ -32,6 +32,9 @@ public:
         virtual void Silence() = 0;
     };
 
+    // Empty: nothing loaded. Stopped: between a play and its end, keeping its place.
+    enum class State { Empty, Idle, Sounding, Stopped };
+
     // `rate`: the stream's frames per second.
     explicit EffectMixer(int rate, EndHook ended = {}) : rate_(rate), ended_(std::move(ended)) {}
 
@@ -43,39 +46,34 @@ public:
     void Load(int channel, Source* source);
     void Unload(int channel) { Load(channel, nullptr); }
 
-    // Goes on from a stop; an idle, rewound or ended channel starts from the beginning.
+    // Goes on from a stop; an idle channel starts from the beginning.
     void Play(int channel);
     // Stops, keeping the place.
     void Stop(int channel);
     // Back to the beginning, not playing.
     void Rewind(int channel);
 
-    bool Loaded(int channel) const;
-    // Sounding: started and not stopped.
-    bool Sounding(int channel) const;
-    // Between a play and its end, stopped or not.
-    bool Started(int channel) const;
+    State Now(int channel) const;
     bool AnySounding() const;
 
     // Adds the sounding channels into `frames` stereo frames, clipping at full scale.
     void MixInto(int16_t* stereo, int frames);
 
 private:
-    enum class State { Idle, Sounding, Stopped };
     struct Channel {
         std::vector<int16_t> samples;
         Source* source = nullptr;
         int channels = 1;
         uint64_t step = uint64_t(1) << 32;  // sound frames per stream frame, 32.32 fixed point
         uint64_t place = 0;                 // where the next stream frame samples the sound, 32.32
-        State state = State::Idle;
+        State state = State::Idle;          // never Empty: that is told by what it holds
         size_t Frames() const { return samples.size() / size_t(channels); }
         // Side `side` at the current place, by cubic interpolation between frames.
         int Sample(int side) const;
     };
     // Ends the play of channel `n`, if one is going on; the lock is held.
     void End(size_t n);
-    // Rewinds channel `channel` and empties it; the lock is held.
+    // Ends the play of `channel`, silences its source and empties it; the lock is held.
     Channel& Clear(int channel, std::vector<int16_t>& old);
 
     const int rate_;

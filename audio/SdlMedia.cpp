@@ -174,7 +174,7 @@ public:
     explicit SdlPlayer(SdlBackend& output) : output_(output), mixer_(output.mixer), channel_(mixer_.AddChannel()) {
         // `done` runs unless a new play began before the end reached us.
         output_.listeners[channel_] = [this] {
-            if (done_ && !mixer_.Started(channel_))
+            if (done_ && !Started())
                 std::exchange(done_, nullptr)();
         };
     }
@@ -212,7 +212,7 @@ public:
             GiveBackFreedMemory();
         }
     }
-    bool IsOpen() const override { return mixer_.Loaded(channel_); }
+    bool IsOpen() const override { return mixer_.Now(channel_) != EffectMixer::State::Empty; }
 
     void Play(std::function<void()> done) override {
         if (!IsOpen())
@@ -223,9 +223,17 @@ public:
     }
     void Stop() override { mixer_.Stop(channel_); }
     void SeekToStart() override { mixer_.Rewind(channel_); }
-    bool Stopped() const override { return IsOpen() && !mixer_.Sounding(channel_); }
+    bool Stopped() const override {
+        const EffectMixer::State now = mixer_.Now(channel_);
+        return now == EffectMixer::State::Idle || now == EffectMixer::State::Stopped;
+    }
 
 private:
+    bool Started() const {
+        const EffectMixer::State now = mixer_.Now(channel_);
+        return now == EffectMixer::State::Sounding || now == EffectMixer::State::Stopped;
+    }
+
     SdlBackend& output_;
     EffectMixer& mixer_;
     const int channel_;

@@ -34,8 +34,7 @@ TEST_F(MixerTest, StopKeepsThePlaceAndAnEndedSoundStartsAgain) {
     mixer.Play(c);
     Run(4);
     mixer.Stop(c);
-    EXPECT_FALSE(mixer.Sounding(c));
-    EXPECT_TRUE(mixer.Started(c));
+    EXPECT_EQ(mixer.Now(c), EffectMixer::State::Stopped);
     EXPECT_EQ(Run(3), std::vector<int16_t>(6, 0));  // stopped: nothing
 
     mixer.Play(c);
@@ -45,7 +44,7 @@ TEST_F(MixerTest, StopKeepsThePlaceAndAnEndedSoundStartsAgain) {
     EXPECT_EQ(out[11], 10);
     EXPECT_EQ(out[12], 0);  // the end, then silence
     EXPECT_EQ(ended, std::vector<int>{c});
-    EXPECT_FALSE(mixer.Started(c));
+    EXPECT_EQ(mixer.Now(c), EffectMixer::State::Idle);
 
     mixer.Play(c);
     EXPECT_EQ(Run(1)[0], 1);  // from the beginning
@@ -66,7 +65,7 @@ TEST_F(MixerTest, RewindAndUnloadEndAPlayOnceAndOnlyAPlay) {
     mixer.Rewind(a);
     mixer.Unload(b);
     EXPECT_EQ(ended, (std::vector<int>{a, b}));
-    EXPECT_FALSE(mixer.Loaded(b));
+    EXPECT_EQ(mixer.Now(b), EffectMixer::State::Empty);
     mixer.Play(b);  // nothing to play
     EXPECT_FALSE(mixer.AnySounding());
 
