@@ -5,9 +5,9 @@
 
 namespace tesseron {
 
-int EffectMixer::AddChannel() {
+int EffectMixer::AddChannel(EndHook ended) {
     std::lock_guard hold(lock_);
-    channels_.emplace_back();
+    channels_.emplace_back().ended = std::move(ended);
     return int(channels_.size()) - 1;
 }
 
@@ -16,8 +16,8 @@ void EffectMixer::End(size_t n) {
     const bool started = c.state != State::Idle;
     c.state = State::Idle;
     c.place = 0;
-    if (started && ended_)
-        ended_(int(n));
+    if (started && c.ended)
+        c.ended(int(n));
 }
 
 int EffectMixer::Channel::Sample(int side) const {

@@ -15,9 +15,9 @@ namespace tesseron {
 
 class EffectMixer {
 public:
-    // Called once for each play that ends: at the end of its sound, or cut off by
-    // Load, Rewind or Unload. It runs on the thread that ended the play with the
-    // mixer locked, so it must not call the mixer.
+    // Called once for each play of a channel that ends: at the end of its sound, or
+    // cut off by Load, Rewind or Unload. It runs on the thread that ended the play
+    // with the mixer locked, so it must not call the mixer.
     using EndHook = std::function<void(int channel)>;
 
     // A sound made as it plays. The mixer calls it under its lock only.
@@ -36,10 +36,10 @@ public:
     enum class State { Empty, Idle, Sounding, Stopped };
 
     // `rate`: the stream's frames per second.
-    explicit EffectMixer(int rate, EndHook ended = {}) : rate_(rate), ended_(std::move(ended)) {}
+    explicit EffectMixer(int rate) : rate_(rate) {}
 
     // A new, empty channel; its number counts from 0.
-    int AddChannel();
+    int AddChannel(EndHook ended = {});
     // Replaces the channel's sound: frames of `channels` (1 or 2) interleaved samples
     // at `rate` frames per second, or a source, which must stay until it is replaced.
     void Load(int channel, std::vector<int16_t> samples, int channels, int rate);
@@ -63,6 +63,7 @@ private:
     struct Channel {
         std::vector<int16_t> samples;
         Source* source = nullptr;
+        EndHook ended;
         int channels = 1;
         uint64_t step = uint64_t(1) << 32;  // sound frames per stream frame, 32.32 fixed point
         uint64_t place = 0;                 // where the next stream frame samples the sound, 32.32
@@ -79,7 +80,6 @@ private:
     const int rate_;
     mutable std::mutex lock_;
     std::vector<Channel> channels_;
-    EndHook ended_;
 };
 
 }  // namespace tesseron

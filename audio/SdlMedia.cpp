@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <utility>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -48,7 +47,7 @@ std::vector<int16_t> AlertTone() {
 // idle game has no audio thread waking it. Without a device, tests render the mix.
 class SdlBackend : public MediaBackend {
 public:
-    SdlBackend(int idleCloseMs, bool device) : mixer(MixRate, [this](int channel) { Post(channel); }), device_(device) {
+    SdlBackend(int idleCloseMs, bool device) : mixer(MixRate), device_(device) {
         idle_.setSingleShot(true);
         idle_.setInterval(idleCloseMs);
         QObject::connect(&idle_, &QTimer::timeout, [this] {
@@ -114,21 +113,8 @@ public:
     }
 
     EffectMixer mixer;
-    // What runs on the user-interface thread after a play on a channel ends.
-    std::map<int, std::function<void()>> listeners;
 
 private:
-    // Ends still on their way when the backend goes are dropped with its inbox.
-    void Post(int channel) {
-        QMetaObject::invokeMethod(
-            &inbox_,
-            [this, channel] {
-                if (const auto l = listeners.find(channel); l != listeners.end())
-                    l->second();
-            },
-            Qt::QueuedConnection);
-    }
-
     bool OpenDevice(QString& error) {
         if (!Ready(error))
             return false;
@@ -158,7 +144,6 @@ private:
     }
 
     const bool device_;
-    QObject inbox_;  // receives the ends on the user-interface thread
     QTimer idle_;
     const SdlLibrary* sdl_ = nullptr;  // set once SDL's audio is up
     uint32_t open_ = 0;                // the SDL device, 0 when closed
@@ -171,17 +156,9 @@ private:
 // or a tune of FluidSynth's, made at Open and let go at Close.
 class SdlPlayer : public MediaPlayer {
 public:
-    explicit SdlPlayer(SdlBackend& output) : output_(output), mixer_(output.mixer), channel_(mixer_.AddChannel()) {
-        // `done` runs unless a new play began before the end reached us.
-        output_.listeners[channel_] = [this] {
-            if (done_ && !Started())
-                std::exchange(done_, nullptr)();
-        };
-    }
-    ~SdlPlayer() override {
-        Close();
-        output_.listeners.erase(channel_);
-    }
+    explicit SdlPlayer(SdlBackend& output)
+        : output_(output), mixer_(output.mixer), channel_(mixer_.AddChannel([this](int) { PostEnd(); })) {}
+    ~SdlPlayer() override { Close(); }
 
     bool Open(DeviceKind kind, const QString& file, QString& error) override {
         Close();
@@ -233,9 +210,19 @@ private:
         const EffectMixer::State now = mixer_.Now(channel_);
         return now == EffectMixer::State::Sounding || now == EffectMixer::State::Stopped;
     }
+    // From any thread: the end goes to the user-interface thread, where it is dropped
+    // if the player has gone, and `done` runs unless a new play began in between.
+    void PostEnd() {
+        const auto ended = [this] {
+            if (done_ && !Started())
+                std::exchange(done_, nullptr)();
+        };
+        QMetaObject::invokeMethod(&inbox_, ended, Qt::QueuedConnection);
+    }
 
     SdlBackend& output_;
     EffectMixer& mixer_;
+    QObject inbox_;  // receives the ends
     const int channel_;
     std::unique_ptr<Tune> tune_;
     std::function<void()> done_;

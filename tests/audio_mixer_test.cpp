@@ -12,7 +12,10 @@ namespace {
 
 struct MixerTest : ::testing::Test {
     std::vector<int> ended;
-    EffectMixer mixer{1000, [this](int c) { ended.push_back(c); }};  // 1000 frames a second
+    EffectMixer mixer{1000};  // 1000 frames a second
+
+    // A channel whose ends are written down.
+    int Add() { return mixer.AddChannel([this](int c) { ended.push_back(c); }); }
 
     // Mixes `frames` frames into silence and returns them.
     std::vector<int16_t> Run(int frames) {
@@ -29,7 +32,7 @@ struct MixerTest : ::testing::Test {
 };
 
 TEST_F(MixerTest, StopKeepsThePlaceAndAnEndedSoundStartsAgain) {
-    const int c = mixer.AddChannel();
+    const int c = Add();
     mixer.Load(c, Ramp(10), 1, 1000);
     mixer.Play(c);
     Run(4);
@@ -51,7 +54,7 @@ TEST_F(MixerTest, StopKeepsThePlaceAndAnEndedSoundStartsAgain) {
 }
 
 TEST_F(MixerTest, RewindAndUnloadEndAPlayOnceAndOnlyAPlay) {
-    const int a = mixer.AddChannel(), b = mixer.AddChannel();
+    const int a = Add(), b = Add();
     mixer.Load(a, Ramp(100), 1, 1000);
     mixer.Load(b, Ramp(100), 1, 1000);
     mixer.Rewind(a);  // never played: no end
@@ -74,7 +77,7 @@ TEST_F(MixerTest, RewindAndUnloadEndAPlayOnceAndOnlyAPlay) {
 }
 
 TEST_F(MixerTest, StereoKeepsItsSidesAndLoudSoundsClip) {
-    const int a = mixer.AddChannel(), b = mixer.AddChannel();
+    const int a = Add(), b = Add();
     mixer.Load(a, {30000, -30000, 100, 200, 7}, 2, 1000);  // the odd sample is no frame
     mixer.Load(b, {30000, 30000}, 1, 1000);
     mixer.Play(a);
@@ -90,7 +93,7 @@ TEST_F(MixerTest, StereoKeepsItsSidesAndLoudSoundsClip) {
 }
 
 TEST_F(MixerTest, ASoundAtHalfTheRateTakesTwiceAsLongThroughTheSameSamples) {
-    const int c = mixer.AddChannel();
+    const int c = Add();
     mixer.Load(c, {0, 1000, 2000, 3000, 4000, 5000}, 1, 500);
     mixer.Play(c);
     const std::vector<int16_t> out = Run(14);
