@@ -169,7 +169,7 @@ public:
         if (midi) {
             QByteArray smf;
             QString trimmed;
-            if (PrepareTune(bytes, smf, trimmed, error) && (tune_ = Tune::Make(std::move(smf), MixRate, error))) {
+            if (PrepareTune(bytes, smf, trimmed, error) && (tune_ = MakeTune(std::move(smf), MixRate, error))) {
                 if (!trimmed.isEmpty())
                     ReportTuneProblem(file + ": " + trimmed);
                 mixer_.Load(channel_, tune_.get());
@@ -224,7 +224,7 @@ private:
     EffectMixer& mixer_;
     QObject inbox_;  // receives the ends
     const int channel_;
-    std::unique_ptr<Tune> tune_;
+    std::unique_ptr<EffectMixer::Source> tune_;
     std::function<void()> done_;
 };
 

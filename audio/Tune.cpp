@@ -31,6 +31,73 @@ QString SoundFonts() {
     return QFileInfo::exists(standard) ? standard : QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2");
 }
 
+// The synthesiser with the soundfonts and the tune; a new MIDI player at each start.
+class Tune : public EffectMixer::Source {
+public:
+    explicit Tune(const FluidLibrary* fluid, QByteArray smf) : fluid_(fluid), smf_(std::move(smf)) {}
+    ~Tune() override {
+        if (player_)
+            fluid_->delete_fluid_player(player_);
+        if (synth_)
+            fluid_->delete_fluid_synth(synth_);
+        if (settings_)
+            fluid_->delete_fluid_settings(settings_);
+    }
+
+    bool Load(int rate, QString& error);
+
+    bool Start() override {
+        Silence();
+        player_ = fluid_->new_fluid_player(synth_);
+        if (!player_ || fluid_->fluid_player_add_mem(player_, smf_.constData(), size_t(smf_.size())) != FLUID_OK)
+            return false;
+        fluid_->fluid_player_set_playback_callback(player_, &Tune::Event, this);
+        return fluid_->fluid_player_play(player_) == FLUID_OK;
+    }
+
+    void Silence() override {
+        if (player_)
+            fluid_->delete_fluid_player(player_);
+        player_ = nullptr;
+        fluid_->fluid_synth_all_notes_off(synth_, -1);
+    }
+
+    bool Render(int16_t* stereo, int frames) override {
+        notesLeft_ = MaxNotesPerBuffer;
+        for (int done = 0; done < frames; done += ChunkFrames) {
+            const int n = std::min(ChunkFrames, frames - done);
+            float* s = scratch_;
+            fluid_->fluid_synth_write_float(synth_, n, s, 0, 2, s, 1, 2);
+            int16_t* out = stereo + 2 * done;
+            for (int i = 0; i < 2 * n; ++i)
+                out[i] = int16_t(std::clamp(out[i] + int(std::lround(s[i] * 32767.0f)), -32768, 32767));
+        }
+        // The player itself reports its end seconds after the last event; the tick tells at once.
+        const int last = fluid_->fluid_player_get_total_ticks(player_);
+        return fluid_->fluid_player_get_status(player_) == FLUID_PLAYER_DONE ||
+               (last > 0 && fluid_->fluid_player_get_current_tick(player_) >= last);
+    }
+
+private:
+    // Past the budget of a buffer, further notes are dropped rather than stealing voices.
+    static int Event(void* self, fluid_midi_event_t* event) {
+        auto* t = static_cast<Tune*>(self);
+        const FluidLibrary* f = t->fluid_;
+        const bool note = f->fluid_midi_event_get_type(event) == 0x90 && f->fluid_midi_event_get_velocity(event) > 0;
+        if (note && --t->notesLeft_ < 0)
+            return FLUID_OK;
+        return f->fluid_synth_handle_midi_event(t->synth_, event);
+    }
+
+    const FluidLibrary* fluid_;
+    const QByteArray smf_;
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;
+    fluid_player_t* player_ = nullptr;
+    int notesLeft_ = 0;  // notes the player may still start in this buffer
+    float scratch_[2 * ChunkFrames];
+};
+
 }  // namespace
 
 void ReportTuneProblem(const QString& message) {
@@ -45,17 +112,12 @@ void ReportTuneProblem(const QString& message) {
     std::fprintf(stderr, "tesseron: tune: %s\n", qUtf8Printable(message));
 }
 
-std::unique_ptr<Tune> Tune::Make(QByteArray smf, int rate, QString& error) {
-    const FluidLibrary* f = FluidLibrary::Get(error, &FluidMessage);
-    if (!f)
-        return nullptr;
-    std::unique_ptr<Tune> t(new Tune);
-    t->fluid_ = f;
-    t->smf_ = std::move(smf);
-    _fluid_hashtable_t* s = t->settings_ = f->new_fluid_settings();
+bool Tune::Load(int rate, QString& error) {
+    const FluidLibrary* f = fluid_;
+    fluid_settings_t* s = settings_ = f->new_fluid_settings();
     if (!s) {
         error = QStringLiteral("FluidSynth has no settings");
-        return nullptr;
+        return false;
     }
     // Only the instruments the tune picks are read from the bank, not all of it; the
     // player keeps time by the samples rendered, so FluidSynth runs no thread of its own.
@@ -67,74 +129,30 @@ std::unique_ptr<Tune> Tune::Make(QByteArray smf, int rate, QString& error) {
     f->fluid_settings_setnum(s, "synth.gain", Gain);
     f->fluid_settings_setstr(s, "player.timing-source", "sample");
     f->fluid_settings_setint(s, "player.reset-synth", 0);  // the end lets the last notes ring out
-    t->synth_ = f->new_fluid_synth(s);
-    if (!t->synth_) {
+    synth_ = f->new_fluid_synth(s);
+    if (!synth_) {
         error = QStringLiteral("FluidSynth made no synthesiser");
-        return nullptr;
+        return false;
     }
     const QString fonts = SoundFonts();
     bool loaded = false;
     for (const QString& font : fonts.split(':', Qt::SkipEmptyParts))
         if (QFileInfo(font).isFile())
-            loaded = f->fluid_synth_sfload(t->synth_, font.toLocal8Bit().constData(), 1) >= 0 || loaded;
-    if (!loaded) {
+            loaded = f->fluid_synth_sfload(synth_, font.toLocal8Bit().constData(), 1) >= 0 || loaded;
+    if (!loaded)
         error = "no MIDI soundfont at " + fonts;
+    return loaded;
+}
+
+std::unique_ptr<EffectMixer::Source> MakeTune(QByteArray smf, int rate, QString& error) {
+    const FluidLibrary* fluid = FluidLibrary::Get(error, &FluidMessage);
+    if (!fluid)
         return nullptr;
-    }
-    t->scratch_.resize(2 * ChunkFrames);
-    return t;
+    auto tune = std::make_unique<Tune>(fluid, std::move(smf));
+    if (!tune->Load(rate, error))
+        return nullptr;
+    return tune;
 }
 
-Tune::~Tune() {
-    if (player_)
-        fluid_->delete_fluid_player(player_);
-    if (synth_)
-        fluid_->delete_fluid_synth(synth_);
-    if (settings_)
-        fluid_->delete_fluid_settings(settings_);
-}
-
-bool Tune::Start() {
-    // A new player starts at the first tick.
-    Silence();
-    player_ = fluid_->new_fluid_player(synth_);
-    if (!player_ || fluid_->fluid_player_add_mem(player_, smf_.constData(), size_t(smf_.size())) != FLUID_OK)
-        return false;
-    fluid_->fluid_player_set_playback_callback(player_, &Tune::Event, this);
-    return fluid_->fluid_player_play(player_) == FLUID_OK;
-}
-
-void Tune::Silence() {
-    if (player_)
-        fluid_->delete_fluid_player(player_);
-    player_ = nullptr;
-    fluid_->fluid_synth_all_notes_off(synth_, -1);
-}
-
-int Tune::Event(void* self, fluid_midi_event_t* event) {
-    auto* t = static_cast<Tune*>(self);
-    const FluidLibrary* f = t->fluid_;
-    // Past the budget of a buffer, further notes are dropped rather than stealing voices.
-    const bool note = f->fluid_midi_event_get_type(event) == 0x90 && f->fluid_midi_event_get_velocity(event) > 0;
-    if (note && --t->notesLeft_ < 0)
-        return FLUID_OK;
-    return f->fluid_synth_handle_midi_event(t->synth_, event);
-}
-
-bool Tune::Render(int16_t* stereo, int frames) {
-    notesLeft_ = MaxNotesPerBuffer;
-    for (int done = 0; done < frames; done += ChunkFrames) {
-        const int n = std::min(ChunkFrames, frames - done);
-        float* s = scratch_.data();
-        fluid_->fluid_synth_write_float(synth_, n, s, 0, 2, s, 1, 2);
-        int16_t* out = stereo + 2 * done;
-        for (int i = 0; i < 2 * n; ++i)
-            out[i] = int16_t(std::clamp(out[i] + int(std::lround(s[i] * 32767.0f)), -32768, 32767));
-    }
-    // The player itself reports its end seconds after the last event; the tick tells at once.
-    const int last = fluid_->fluid_player_get_total_ticks(player_);
-    return fluid_->fluid_player_get_status(player_) == FLUID_PLAYER_DONE ||
-           (last > 0 && fluid_->fluid_player_get_current_tick(player_) >= last);
-}
 
 }  // namespace tesseron
