@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QLoggingCategory>
-#include <QTimer>
 
 namespace {
 // Quiet unless asked: QT_LOGGING_RULES="tesseron.info=true" makes the game say when its
@@ -23,8 +22,7 @@ int main(int argc, char** argv) {
 
     tesseron::App program;
     program.QuitOnSignals();
-    // Connected after the start-up sequence's own handler, so it runs when that has ended.
-    QObject::connect(&program.Main.t, &QTimer::timeout, [] { qCInfo(lcTesseron, "ready"); });
+    program.session.SetStartedHandler([] { qCInfo(lcTesseron, "ready"); });
     program.Start();
     return app.exec();
 }

@@ -1,4 +1,5 @@
 // The application object's wiring of the real windows.
+#include "storage/HighScores.h"
 #include "ui/App.h"
 
 #include "support/ui_window_fixture.h"
@@ -24,8 +25,8 @@ TEST(AppTest, AFailedSkinFromTheOptionsIsReportedOverThemAndTheyRepaintInTheShip
     test::WriteFile(dir.Path("Broken.skn"), "a title only\n");
     dir.Enter();
     App app;
-    app.Main.FallbackSkin = dir.Path("Shipped.skn");
-    ASSERT_TRUE(WaitUntil([&] { return !app.Main.t.isActive(); }));
+    app.session.SetFallbackSkin(dir.Path("Shipped.skn"));
+    ASSERT_TRUE(WaitUntil([&] { return app.session.Started(); }));
     app.Main.ShowFullScreen();
     test::ModalWatcher watcher;
     app.Options.ChooseSkin = [&] { return std::optional<QString>(dir.Path("Broken.skn")); };
@@ -44,7 +45,28 @@ TEST(AppTest, AFailedSkinFromTheOptionsIsReportedOverThemAndTheyRepaintInTheShip
     EXPECT_EQ(watcher.messages[0].parent, &app.Options);
     EXPECT_EQ(tileBefore, test::SheetTile);
     EXPECT_EQ(tileAfter, test::SheetPictograms);
-    EXPECT_EQ(test::Decode(app.Main.surface.image().pixel(5, 5)).sheet, test::SheetPictograms);
+    EXPECT_EQ(test::Decode(app.Main.Canvas().image().pixel(5, 5)).sheet, test::SheetPictograms);
+}
+
+// The hall of fame's icon shows the group of the colours now in play: the session
+// brings the lines up to date before the window opens.
+TEST(AppTest, TheHallOfFameShowsTheGroupOfTheColoursInPlay) {
+    test::GameDir dir;
+    storage::HighTable table;
+    table.Enter(8, 500, QStringLiteral("EIGHT"));
+    ASSERT_EQ(table.SaveHigh(dir.Path("Vexil.hig")), storage::SaveHighResult::Ok);
+    dir.Enter();
+    App app;
+    ASSERT_TRUE(WaitUntil([&] { return app.session.Started(); }));
+    ASSERT_NE(app.Scores.FameNames[0], "EIGHT");  // seven colours at start
+    app.Main.SetColours(8);  // as the options window does
+    QString shown;
+    QTimer::singleShot(0, &app.Scores, [&] {
+        shown = app.Scores.FameNames[0] + ' ' + app.Scores.FameScores[0];
+        app.Scores.accept();
+    });
+    app.Main.ScoresClick();
+    EXPECT_EQ(shown, "EIGHT 500");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "storage/SavedGames.h"
 #include "storage/Settings.h"
 #include "ui/Clock.h"
+#include "ui/Session.h"
 #include "ui/SkinnedWindow.h"
 #include "ui/UMain.h"
 
@@ -10,7 +11,6 @@
 #include "support/ui_window_fixture.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
@@ -38,34 +38,50 @@ bool HasFirstSet(const GameState& st) {
     return true;
 }
 
+// The game window and the session that starts it, wired as the application wires them.
+struct GameWindow {
+    explicit GameWindow(const QString& fallbackSkin = {}) {
+        session.SetFallbackSkin(fallbackSkin);
+        session.Start(main);
+    }
+    Session session;
+    TMain main{session.SkinInUse(), session.BaseDir()};
+};
+
+QLabel* Label(TMain& main, const char* name) { return main.findChild<QLabel*>(QLatin1String(name)); }
+
 class StartupTest : public ::testing::Test {
 protected:
-    void Start() {
+    // Runs the start-up sequence in the folder; `fallbackSkin` takes the place of a skin that fails.
+    void Start(const QString& fallbackSkin = {}) {
         dir.Enter();
-        main = std::make_unique<TMain>();
-        ASSERT_TRUE(WaitUntil([&] { return !main->t.isActive(); }));
-        QTest::qWait(20);  // let the last message box close
+        window = std::make_unique<GameWindow>(fallbackSkin);
+        main = &window->main;
+        session = &window->session;
+        ASSERT_TRUE(WaitUntil([&] { return session->Started(); }));
     }
     GameDir dir;
     ModalWatcher watcher;
-    std::unique_ptr<TMain> main;
+    std::unique_ptr<GameWindow> window;
+    TMain* main = nullptr;
+    Session* session = nullptr;
 };
 
 TEST_F(StartupTest, CompleteFolderStartsSilentlyWithDefaults) {
     Start();
     EXPECT_TRUE(watcher.messages.empty());
-    EXPECT_EQ(main->BaseDir, dir.Base());
-    EXPECT_EQ(main->SkinFile, dir.Base() + "Scoarching red.skn");
-    EXPECT_TRUE(main->skin.Present());
-    EXPECT_TRUE(HasFirstSet(main->game.st));
-    EXPECT_FALSE(main->game.st.UndoReady);  // cleared again after the first game's snapshot
-    EXPECT_EQ(main->NumCol, 7);
-    EXPECT_TRUE(main->tmrSTEP.isActive());
-    EXPECT_EQ(main->tmrSTEP.interval(), 50);
-    EXPECT_FALSE(main->AntiMinus.isActive());
-    EXPECT_EQ(main->AntiMinus.interval(), 50);
-    EXPECT_TRUE(main->tmrTime.isActive());
-    EXPECT_EQ(main->tmrTime.interval(), 1000);
+    EXPECT_EQ(session->BaseDir(), dir.Base());
+    EXPECT_EQ(session->SkinFile(), dir.Base() + "Scoarching red.skn");
+    EXPECT_TRUE(session->SkinInUse().Present());
+    EXPECT_TRUE(HasFirstSet(main->Engine().st));
+    EXPECT_FALSE(main->Engine().st.UndoReady);  // cleared again after the first game's snapshot
+    EXPECT_EQ(main->Colours(), 7);
+    EXPECT_TRUE(main->StepTimer().isActive());
+    EXPECT_EQ(main->StepTimer().interval(), 50);
+    EXPECT_FALSE(main->SweepTimer().isActive());
+    EXPECT_EQ(main->SweepTimer().interval(), 50);
+    EXPECT_TRUE(main->ClockTimer().isActive());
+    EXPECT_EQ(main->ClockTimer().interval(), 1000);
 }
 
 TEST_F(StartupTest, MissingFilesShowTheirMessagesAndTheSequenceGoesOn) {
@@ -81,8 +97,8 @@ TEST_F(StartupTest, MissingFilesShowTheirMessagesAndTheSequenceGoesOn) {
     EXPECT_EQ(watcher.messages[2].icon, QMessageBox::Critical);
     EXPECT_TRUE(watcher.messages[2].text.startsWith("Tesseron could not load the skin: ")) << watcher.messages[2].text.toStdString();
     for (const auto& m : watcher.messages) EXPECT_EQ(m.buttons, 1);
-    EXPECT_TRUE(HasFirstSet(main->game.st));  // the first game started after the warning
-    EXPECT_FALSE(main->skin.Present());
+    EXPECT_TRUE(HasFirstSet(main->Engine().st));  // the first game started after the warning
+    EXPECT_FALSE(session->SkinInUse().Present());
     EXPECT_FALSE(QFile::exists(dir.Path("Vexil.hig")));  // nothing is written at start-up
 }
 
@@ -91,8 +107,8 @@ TEST_F(StartupTest, HighScoreFileEndingInAPartialRecordWarnsAndSkinStillLoads) {
     Start();
     ASSERT_EQ(watcher.messages.size(), 1u);
     EXPECT_EQ(watcher.messages[0].text, "The high scores file was not found! A new file was created.");
-    EXPECT_TRUE(main->skin.Present());
-    EXPECT_FALSE(main->game.st.UndoReady);
+    EXPECT_TRUE(session->SkinInUse().Present());
+    EXPECT_FALSE(main->Engine().st.UndoReady);
 }
 
 TEST_F(StartupTest, BrokenSkinImageEndsTheSequenceWithTheReport) {
@@ -101,22 +117,45 @@ TEST_F(StartupTest, BrokenSkinImageEndsTheSequenceWithTheReport) {
     ASSERT_EQ(watcher.messages.size(), 1u);
     EXPECT_TRUE(watcher.messages[0].text.startsWith("Tesseron could not load the skin: "));
     EXPECT_TRUE(watcher.messages[0].text.contains("icons.bmp"));
-    EXPECT_TRUE(main->game.st.UndoReady);  // the later steps were skipped
+    EXPECT_TRUE(main->Engine().st.UndoReady);  // the later steps were skipped
 }
 
 TEST_F(StartupTest, SequenceRunsOnceOnly) {
     Start();
-    main->game.st.Score = 77;
-    QTest::qWait(30);
-    EXPECT_EQ(main->game.st.Score, 77);  // no second new game
-    EXPECT_FALSE(main->t.isActive());
+    main->Engine().st.Score = 77;
+    // A step comes 50 ms after the sequence's 1 ms timer: once it has found nothing to
+    // move, a sequence that ran again would have started a new game by then.
+    main->EngineHost().StepTimer(true);
+    ASSERT_TRUE(WaitUntil([&] { return main->StepResting(); }));
+    EXPECT_EQ(main->Engine().st.Score, 77);  // no second new game
+}
+
+// The program announces that it is ready from this hand-over, so it must come once,
+// after the sequence's last step, also when a step ends the sequence early.
+TEST_F(StartupTest, TheEndOfTheSequenceIsToldOnceAfterItsLastStep) {
+    for (bool brokenSkin : {false, true}) {
+        if (brokenSkin) test::WriteFile(dir.Path("icons.bmp"), "BM not really");
+        dir.Enter();
+        window = std::make_unique<GameWindow>();
+        int told = 0;
+        bool undoReady = true;
+        window->session.SetStartedHandler([&] {
+            ++told;
+            undoReady = window->main.Engine().st.UndoReady;
+        });
+        ASSERT_TRUE(WaitUntil([&] { return window->session.Started(); }));
+        EXPECT_EQ(told, 1);
+        // Cleared by the last step only; a sequence that ended at the skin leaves it set.
+        EXPECT_EQ(undoReady, brokenSkin);
+        EXPECT_EQ(watcher.messages.size(), brokenSkin ? 1u : 0u);
+    }
 }
 
 // --- Files ------------------------------------------------------------------------
 
 TEST_F(StartupTest, ClosingWritesAllSettingsAndTheScoresEvenWhenTheSettingsFail) {
     Start();
-    main->FormClose();
+    session->FormClose();
     QFile ini(storage::SettingsPath());
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(ini.readAll());
@@ -130,7 +169,7 @@ TEST_F(StartupTest, ClosingWritesAllSettingsAndTheScoresEvenWhenTheSettingsFail)
     ASSERT_TRUE(QFile::remove(storage::SettingsPath()));
     ASSERT_TRUE(QDir().mkpath(storage::SettingsPath()));
     ASSERT_TRUE(QFile::remove(dir.Path("Vexil.hig")));
-    main->FormClose();
+    session->FormClose();
     QDir().rmdir(storage::SettingsPath());
     ASSERT_FALSE(watcher.messages.empty());
     EXPECT_EQ(watcher.messages.back().text, "Unable to write to " + storage::SettingsPath());
@@ -139,24 +178,24 @@ TEST_F(StartupTest, ClosingWritesAllSettingsAndTheScoresEvenWhenTheSettingsFail)
 
 TEST_F(StartupTest, SavedGameLoadsOnceAndAMissingSlotStartsANewGame) {
     Start();
-    main->game.st.Score = 42;
+    main->Engine().st.Score = 42;
     main->SaveClick();
     EXPECT_EQ(QFileInfo(dir.Path("kelm.sg3")).size(), 600);
-    main->game.st.Score = 0;
+    main->Engine().st.Score = 0;
     main->EngineHost().StepTimer(false);  // as after the end of a game
     main->Loadgame1Click();
-    EXPECT_EQ(main->game.st.Score, 42);
-    EXPECT_TRUE(main->tmrSTEP.isActive());  // the loaded game runs
+    EXPECT_EQ(main->Engine().st.Score, 42);
+    EXPECT_TRUE(main->StepTimer().isActive());  // the loaded game runs
     main->Loadgame1Click();
     ASSERT_TRUE(WaitUntil([&] { return !watcher.messages.empty(); }));
     EXPECT_EQ(watcher.messages.back().text, "You can not open the same game twice");
-    EXPECT_EQ(main->game.st.Score, 42);
+    EXPECT_EQ(main->Engine().st.Score, 42);
 
-    main->NumCol = 8;  // another slot, never saved
-    main->game.st.Score = 9;
+    main->SetColours(8);  // another slot, never saved
+    main->Engine().st.Score = 9;
     main->Loadgame1Click();
     EXPECT_EQ(watcher.messages.back().text, "Could not open the saved game. A new game started.");
-    EXPECT_EQ(main->game.st.Score, 0);
+    EXPECT_EQ(main->Engine().st.Score, 0);
     EXPECT_FALSE(QFile::exists(dir.Path("kelm.sg4")));
 }
 
@@ -166,37 +205,30 @@ TEST_F(StartupTest, ABrokenSkinGivesWayToTheShippedOneAndAChangeKeepsTheLastGood
     test::CodedSkinDir shipped;
     test::WriteFile(shipped.Path("Shipped.skn"), shipped.Lines().join("\n").toLatin1());
     test::WriteFile(dir.Path("icons.bmp"), "BM not really");
-    dir.Enter();
-    main = std::make_unique<TMain>();
-    main->FallbackSkin = shipped.Path("Shipped.skn");
-    ASSERT_TRUE(WaitUntil([&] { return !main->t.isActive(); }));
+    Start(shipped.Path("Shipped.skn"));
     ASSERT_EQ(watcher.messages.size(), 1u);  // reported as before, then the shipped skin
-    EXPECT_TRUE(main->skin.Present());
-    EXPECT_FALSE(main->game.st.UndoReady);  // and the sequence went on to its end
+    EXPECT_TRUE(session->SkinInUse().Present());
+    EXPECT_FALSE(main->Engine().st.UndoReady);  // and the sequence went on to its end
     main->ShowFullScreen();
-    EXPECT_EQ(test::Decode(main->surface.image().pixel(5, 5)).sheet, test::SheetTile);
+    EXPECT_EQ(test::Decode(main->Canvas().image().pixel(5, 5)).sheet, test::SheetTile);
 
-    const QString before = main->SkinFile;
+    const QString before = session->SkinFile();
     test::WriteFile(dir.Path("Other.skn"), "only a title\n");
-    EXPECT_TRUE(main->ChangeSkin(dir.Path("Other.skn")));  // the shipped skin again: repaint
-    EXPECT_EQ(main->SkinFile, before);
-    EXPECT_TRUE(main->skin.Present());
+    EXPECT_TRUE(session->ChangeSkin(dir.Path("Other.skn")));  // the shipped skin again: repaint
+    EXPECT_EQ(session->SkinFile(), before);
+    EXPECT_TRUE(session->SkinInUse().Present());
 }
 
 TEST_F(StartupTest, WithNoSkinAtAllEscapeStillQuits) {
     dir.Remove("Scoarching red.skn");
-    dir.Enter();
-    main = std::make_unique<TMain>();
-    main->FallbackSkin = dir.Path("missing.skn");
+    Start(dir.Path("missing.skn"));
     int quits = 0;
-    main->QuitHandler = [&] { ++quits; };
-    ASSERT_TRUE(WaitUntil([&] { return !main->t.isActive(); }));
-    QTest::qWait(20);
-    EXPECT_FALSE(main->skin.Present());
+    main->SetQuitHandler([&] { ++quits; });
+    EXPECT_FALSE(session->SkinInUse().Present());
     main->ShowFullScreen();
-    QTest::keyClick(main.get(), Qt::Key_Space);
+    QTest::keyClick(main, Qt::Key_Space);
     EXPECT_EQ(quits, 0);
-    QTest::keyClick(main.get(), Qt::Key_Escape);
+    QTest::keyClick(main, Qt::Key_Escape);
     EXPECT_EQ(quits, 1);
 }
 
@@ -213,13 +245,13 @@ TEST(LayoutTest, FieldOriginIsHalfTheSpareScreenTruncatedTowardZero) {
 TEST(LayoutTest, WindowOn640x480PlacesFieldAndLabels) {
     GameDir dir;
     dir.Enter();
-    TMain main;
-    EXPECT_EQ(main.FieldLeft, 80);
-    EXPECT_EQ(main.FieldTop, 0);
-    EXPECT_EQ(main.Scor->pos(), QPoint(80 + 495, 35));
-    EXPECT_EQ(main.lblTime->pos(), QPoint(8, 8));
-    EXPECT_EQ(main.surface.width(), 640);
-    EXPECT_EQ(main.surface.height(), 480);
+    Session session;
+    TMain main(session.SkinInUse(), session.BaseDir());
+    EXPECT_EQ(main.FieldOrigin(), QPoint(80, 0));
+    EXPECT_EQ(Label(main, "Scor")->pos(), QPoint(80 + 495, 35));
+    EXPECT_EQ(Label(main, "lblTime")->pos(), QPoint(8, 8));
+    EXPECT_EQ(main.Canvas().width(), 640);
+    EXPECT_EQ(main.Canvas().height(), 480);
 }
 
 // A started, shown window with the step timer stopped, so the board only changes by the tests.
@@ -227,19 +259,21 @@ class PointerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir.Enter();
-        main = std::make_unique<TMain>();
-        ASSERT_TRUE(WaitUntil([&] { return !main->t.isActive(); }));
+        window = std::make_unique<GameWindow>();
+        main = &window->main;
+        session = &window->session;
+        ASSERT_TRUE(WaitUntil([&] { return session->Started(); }));
         main->ShowFullScreen();
-        main->tmrSTEP.stop();
-        L = main->FieldLeft;
-        T = main->FieldTop;
+        main->EngineHost().StepTimer(false);
+        L = main->FieldOrigin().x();
+        T = main->FieldOrigin().y();
         Cross();
     }
 
     // Bricks along row 5 and column 5: every lane holds a stopper, and the entry
     // cells of lanes 1 and 10 of every side are free.
     void Cross() {
-        GameState& st = main->game.st;
+        GameState& st = main->Engine().st;
         for (auto& column : st.board.cells)
             for (Cell& c : column) c = Cell{0, 0, 0};
         for (int i = 1; i <= 10; ++i) {
@@ -253,7 +287,7 @@ protected:
     // Which entry cells hold a launched brick: "side:lane" for each.
     QStringList Launched() const {
         QStringList out;
-        const GameState& st = main->game.st;
+        const GameState& st = main->Engine().st;
         for (int side = SideRight; side <= SideBottom; ++side)
             for (int lane = 1; lane <= 10; ++lane) {
                 const LaneEntry e = EntryOf(side, lane);
@@ -265,8 +299,8 @@ protected:
 
     QStringList PressAt(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
         Cross();
-        QTest::mousePress(main.get(), button, {}, QPoint(x, y));
-        QTest::mouseRelease(main.get(), button, {}, QPoint(x, y));
+        QTest::mousePress(main, button, {}, QPoint(x, y));
+        QTest::mouseRelease(main, button, {}, QPoint(x, y));
         return Launched();
     }
 
@@ -280,7 +314,9 @@ protected:
 
     GameDir dir;
     ModalWatcher watcher;
-    std::unique_ptr<TMain> main;
+    std::unique_ptr<GameWindow> window;
+    TMain* main = nullptr;
+    Session* session = nullptr;
     int L = 0, T = 0;
 };
 
@@ -327,35 +363,34 @@ TEST_F(PointerTest, EveryMouseButtonLaunchesAlike) {
 
 TEST_F(PointerTest, LaunchIsDrawnAtOnce) {
     Cross();
-    const Nexts queue = main->game.st.nexts;
+    const Nexts queue = main->Engine().st.nexts;
     std::vector<QRect> drawn;
-    main->surface.SetRecorder(&drawn);
-    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 45, T + 100));
-    main->surface.SetRecorder(nullptr);
+    main->Canvas().SetRecorder(&drawn);
+    QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 45, T + 100));
+    main->Canvas().SetRecorder(nullptr);
     // The entry cell (1, 1), and those bricks of the left side's lane 1 whose colour changed.
     std::vector<QRect> want = {Field(90, 90, 30, 30)};
     for (int layer = 1; layer <= 3; ++layer)
-        if (queue.at(SideLeft, 1, layer - 1) != main->game.st.nexts.at(SideLeft, 1, layer - 1))
+        if (queue.at(SideLeft, 1, layer - 1) != main->Engine().st.nexts.at(SideLeft, 1, layer - 1))
             want.push_back(Field(90 - 30 * layer, 90, 30, 30));
     std::sort(drawn.begin(), drawn.end(), [](const QRect& a, const QRect& b) { return a.x() > b.x(); });
     EXPECT_EQ(drawn, want);
-    EXPECT_TRUE(ShowsRegion(main->surface.image(), Field(90, 90, 30, 30), test::SheetBricks,
-                            QRect(30 * DirRight, 30 * (main->game.st.board.at(1, 1).Color - 1), 30, 30)));
+    EXPECT_TRUE(ShowsRegion(main->Canvas().image(), Field(90, 90, 30, 30), test::SheetBricks,
+                            QRect(30 * DirRight, 30 * (main->Engine().st.board.at(1, 1).Color - 1), 30, 30)));
 }
 
 TEST_F(PointerTest, PressAndHoverRectanglesOfUndoDiffer) {
     // Inside the hover rectangle but left of the press rectangle: highlighted, no undo.
-    MoveTo(main.get(), L + 495, T + 100);
-    EXPECT_EQ(main->hover.HoverButton, 1);
-    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 495, T + 100));
-    QTest::qWait(30);
-    EXPECT_TRUE(watcher.messages.empty());
+    MoveTo(main, L + 495, T + 100);
+    EXPECT_EQ(main->Hover().HoverButton, 1);
+    QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 495, T + 100));
+    EXPECT_TRUE(watcher.messages.empty());  // a refusal's box would have been shown and closed by now
     // Inside the press rectangle but right of the hover rectangle: not highlighted, undo runs
     // (and is refused right after start-up).
-    MoveTo(main.get(), L + 540, T + 100);
-    EXPECT_EQ(main->hover.HoverButton, 0);
-    EXPECT_TRUE(ShowsRegion(main->surface.image(), Field(490, 90, 42, 41), test::SheetPictograms, QRect(6, 65, 42, 41)));
-    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 540, T + 100));
+    MoveTo(main, L + 540, T + 100);
+    EXPECT_EQ(main->Hover().HoverButton, 0);
+    EXPECT_TRUE(ShowsRegion(main->Canvas().image(), Field(490, 90, 42, 41), test::SheetPictograms, QRect(6, 65, 42, 41)));
+    QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 540, T + 100));
     ASSERT_TRUE(WaitUntil([&] { return !watcher.messages.empty(); }));
     EXPECT_EQ(watcher.messages[0].icon, QMessageBox::Information);
     EXPECT_EQ(watcher.messages[0].text, "You are unable to make undo since you have just started playing");
@@ -363,15 +398,15 @@ TEST_F(PointerTest, PressAndHoverRectanglesOfUndoDiffer) {
 
 TEST_F(PointerTest, UndoButtonTakesBackTheLastLaunch) {
     Cross();
-    const Board before = main->game.st.board;
-    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 45, T + 100));
-    ASSERT_NE(main->game.st.board.at(1, 1).Color, 0);
-    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 543, T + 130));  // the press rectangle's corner
-    EXPECT_EQ(main->game.st.board.at(1, 1).Color, 0);
-    EXPECT_EQ(std::memcmp(&before, &main->game.st.board, sizeof before), 0);
+    const Board before = main->Engine().st.board;
+    QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 45, T + 100));
+    ASSERT_NE(main->Engine().st.board.at(1, 1).Color, 0);
+    QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 543, T + 130));  // the press rectangle's corner
+    EXPECT_EQ(main->Engine().st.board.at(1, 1).Color, 0);
+    EXPECT_EQ(std::memcmp(&before, &main->Engine().st.board, sizeof before), 0);
     // The press's own redraw puts the empty cell back on screen.
-    EXPECT_EQ(main->surface.image().pixel(L + 100, T + 100), qRgb(0, 0, 0));
-    EXPECT_EQ(main->surface.image().pixel(L + 90, T + 100), qRgb(109, 109, 109));
+    EXPECT_EQ(main->Canvas().image().pixel(L + 100, T + 100), qRgb(0, 0, 0));
+    EXPECT_EQ(main->Canvas().image().pixel(L + 90, T + 100), qRgb(109, 109, 109));
 }
 
 TEST_F(PointerTest, HoverRectanglesOfTheSideButtons) {
@@ -384,87 +419,87 @@ TEST_F(PointerTest, HoverRectanglesOfTheSideButtons) {
         {489, 341, 0}, {531, 383, 0},
     };
     for (const Case& c : cases) {
-        MoveTo(main.get(), L + c.x, T + c.y);
-        EXPECT_EQ(main->hover.HoverButton, c.button) << c.x << "," << c.y;
+        MoveTo(main, L + c.x, T + c.y);
+        EXPECT_EQ(main->Hover().HoverButton, c.button) << c.x << "," << c.y;
     }
     // The hovered button is drawn from the highlighted row, the others from the normal one.
-    MoveTo(main.get(), L + 500, T + 270);
-    const QImage& s = main->surface.image();
+    MoveTo(main, L + 500, T + 270);
+    const QImage& s = main->Canvas().image();
     EXPECT_TRUE(ShowsRegion(s, Field(490, 256, 41, 41), test::SheetPictograms, QRect(122, 9, 41, 41)));
     EXPECT_TRUE(ShowsRegion(s, Field(490, 90, 42, 41), test::SheetPictograms, QRect(6, 65, 42, 41)));
     EXPECT_TRUE(ShowsRegion(s, Field(490, 173, 62, 41), test::SheetPictograms, QRect(54, 65, 62, 41)));
 }
 
 TEST_F(PointerTest, UndoButtonIsHighlightedUntilThePointerFirstMoves) {
-    const QImage& s = main->surface.image();
-    EXPECT_EQ(main->hover.HoverButton, 1);
+    const QImage& s = main->Canvas().image();
+    EXPECT_EQ(main->Hover().HoverButton, 1);
     EXPECT_TRUE(ShowsRegion(s, Field(490, 90, 42, 41), test::SheetPictograms, QRect(6, 9, 42, 41)));
-    MoveTo(main.get(), 5, 200);
-    EXPECT_EQ(main->hover.HoverButton, 0);
+    MoveTo(main, 5, 200);
+    EXPECT_EQ(main->Hover().HoverButton, 0);
     EXPECT_TRUE(ShowsRegion(s, Field(490, 90, 42, 41), test::SheetPictograms, QRect(6, 65, 42, 41)));
 }
 
 TEST_F(PointerTest, CornerIconsHighlightUnderThePointer) {
-    const QImage& s = main->surface.image();
-    MoveTo(main.get(), L + 400, T + 10);  // hall of fame
-    EXPECT_TRUE(main->hover.IconHover);
-    EXPECT_EQ(main->hover.IconOffset[1], 0);
-    EXPECT_EQ(main->hover.IconOffset[0], 180);
+    const QImage& s = main->Canvas().image();
+    MoveTo(main, L + 400, T + 10);  // hall of fame
+    EXPECT_TRUE(main->Hover().IconHover);
+    EXPECT_EQ(main->Hover().IconOffset[1], 0);
+    EXPECT_EQ(main->Hover().IconOffset[0], 180);
     EXPECT_TRUE(ShowsRegion(s, Field(390, 0, 90, 90), test::SheetIcons, QRect(90, 0, 90, 90)));
     EXPECT_TRUE(ShowsRegion(s, Field(0, 0, 90, 90), test::SheetIcons, QRect(0, 180, 90, 90)));
-    MoveTo(main.get(), L + 390, T + 10);  // the icon's edge belongs to no region
-    EXPECT_FALSE(main->hover.IconHover);
+    MoveTo(main, L + 390, T + 10);  // the icon's edge belongs to no region
+    EXPECT_FALSE(main->Hover().IconHover);
     EXPECT_TRUE(ShowsRegion(s, Field(390, 0, 90, 90), test::SheetIcons, QRect(90, 180, 90, 90)));
-    MoveTo(main.get(), L + 89, T + 479);  // help
-    EXPECT_EQ(main->hover.IconOffset[2], 0);
+    MoveTo(main, L + 89, T + 479);  // help
+    EXPECT_EQ(main->Hover().IconOffset[2], 0);
     EXPECT_TRUE(ShowsRegion(s, Field(0, 390, 90, 90), test::SheetIcons, QRect(0, 90, 90, 90)));
-    MoveTo(main.get(), L + 479, T + 479);  // options
-    EXPECT_EQ(main->hover.IconOffset[3], 0);
-    EXPECT_EQ(main->hover.IconOffset[2], 180);
+    MoveTo(main, L + 479, T + 479);  // options
+    EXPECT_EQ(main->Hover().IconOffset[3], 0);
+    EXPECT_EQ(main->Hover().IconOffset[2], 180);
 }
 
 TEST_F(PointerTest, PointerOverTheScoreLabelClearsIconsButKeepsTheButton) {
-    MoveTo(main->Scor, 2, 2);  // right after start-up: undo highlighted
-    EXPECT_EQ(main->hover.HoverButton, 1);
-    EXPECT_FALSE(main->hover.IconHover);
-    MoveTo(main.get(), L + 45, T + 45);
-    ASSERT_TRUE(main->hover.IconHover);
-    MoveTo(main->Scor, 2, 2);
-    EXPECT_FALSE(main->hover.IconHover);
-    for (int offset : main->hover.IconOffset) EXPECT_EQ(offset, 180);
-    EXPECT_TRUE(ShowsRegion(main->surface.image(), Field(0, 0, 90, 90), test::SheetIcons, QRect(0, 180, 90, 90)));
-    EXPECT_TRUE(main->Scor->hasMouseTracking());
+    QLabel* score = Label(*main, "Scor");
+    MoveTo(score, 2, 2);  // right after start-up: undo highlighted
+    EXPECT_EQ(main->Hover().HoverButton, 1);
+    EXPECT_FALSE(main->Hover().IconHover);
+    MoveTo(main, L + 45, T + 45);
+    ASSERT_TRUE(main->Hover().IconHover);
+    MoveTo(score, 2, 2);
+    EXPECT_FALSE(main->Hover().IconHover);
+    for (int offset : main->Hover().IconOffset) EXPECT_EQ(offset, 180);
+    EXPECT_TRUE(ShowsRegion(main->Canvas().image(), Field(0, 0, 90, 90), test::SheetIcons, QRect(0, 180, 90, 90)));
+    EXPECT_TRUE(score->hasMouseTracking());
 }
 
 TEST_F(PointerTest, NewGameIconStartsAFreshGame) {
-    main->game.st.Score = 99;
-    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L, T + 45));  // edge: nothing
-    EXPECT_EQ(main->game.st.Score, 99);
-    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 1, T + 89));
-    EXPECT_EQ(main->game.st.Score, 0);
-    EXPECT_TRUE(HasFirstSet(main->game.st));
-    EXPECT_TRUE(main->tmrSTEP.isActive());  // a new game switches the step timer on
+    main->Engine().st.Score = 99;
+    QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L, T + 45));  // edge: nothing
+    EXPECT_EQ(main->Engine().st.Score, 99);
+    QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 1, T + 89));
+    EXPECT_EQ(main->Engine().st.Score, 0);
+    EXPECT_TRUE(HasFirstSet(main->Engine().st));
+    EXPECT_TRUE(main->StepTimer().isActive());  // a new game switches the step timer on
 }
 
 TEST_F(PointerTest, LoadSaveButtonOpensItsMenuAtThePointer) {
-    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 503, T + 280));
-    QTest::qWait(30);
-    EXPECT_TRUE(watcher.menus.empty());
-    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 504, T + 256));
+    QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 503, T + 280));
+    EXPECT_TRUE(watcher.menus.empty());  // the menu would have been shown and closed by now
+    QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 504, T + 256));
     ASSERT_EQ(watcher.menus.size(), 1u);
     EXPECT_EQ(watcher.menus[0], QStringList({"Load game", "Save game"}));
 }
 
 TEST_F(PointerTest, CommandIconsAndMinimiseNeverCrash) {
     for (QPoint p : {QPoint(L + 435, T + 45), QPoint(L + 45, T + 435), QPoint(L + 435, T + 435)})
-        QTest::mouseClick(main.get(), Qt::LeftButton, {}, p);
+        QTest::mouseClick(main, Qt::LeftButton, {}, p);
     EXPECT_TRUE(main->isVisible());
-    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 551, T + 218));
+    QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 551, T + 218));
     EXPECT_TRUE(main->windowState() & Qt::WindowMinimized);
 }
 
 TEST_F(PointerTest, FullPaintOnShowAndPaintEventCopiesTheSurface) {
-    const QImage& s = main->surface.image();
+    const QImage& s = main->Canvas().image();
     EXPECT_EQ(test::Decode(s.pixel(3, 470)).sheet, test::SheetTile);  // background left of the field
     EXPECT_EQ(test::Decode(s.pixel(3, 470)), (test::Decoded{test::SheetTile, 3, 70}));
     const QImage shown = main->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -474,83 +509,83 @@ TEST_F(PointerTest, FullPaintOnShowAndPaintEventCopiesTheSurface) {
 
 TEST_F(PointerTest, RestoringFromMinimisedRepaintsEverything) {
     main->showMinimized();
-    main->surface.Fill(QRect(0, 0, 640, 480), qRgb(1, 2, 3));
+    main->Canvas().Fill(QRect(0, 0, 640, 480), qRgb(1, 2, 3));
     main->showFullScreen();
-    EXPECT_EQ(test::Decode(main->surface.image().pixel(3, 470)).sheet, test::SheetTile);
+    EXPECT_EQ(test::Decode(main->Canvas().image().pixel(3, 470)).sheet, test::SheetTile);
 }
 
 // --- The engine's host as the window answers it ---------------------------------
 
 TEST_F(PointerTest, HostShowsTheScoreItIsGivenAndHandsOnTheFinalScore) {
-    main->game.st.Score = 5;
+    main->Engine().st.Score = 5;
     main->EngineHost().ScoreLabel(1234);
-    EXPECT_EQ(main->Scor->text(), "1234");
-    main->game.st.Score = 77;
-    main->game.tmrSTEPTimer();  // a step refreshes the label from the engine
-    EXPECT_EQ(main->Scor->text(), "77");
+    EXPECT_EQ(Label(*main, "Scor")->text(), "1234");
+    main->Engine().st.Score = 77;
+    main->Engine().tmrSTEPTimer();  // a step refreshes the label from the engine
+    EXPECT_EQ(Label(*main, "Scor")->text(), "77");
     int asked = 0;
-    main->EnterNameHandler = [&] { ++asked; return QStringLiteral("ADA"); };
+    session->SetEnterNameHandler([&] { ++asked; return QStringLiteral("ADA"); });
     main->EngineHost().GameOver(321);
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(main->high.Names(7)[0], "ADA");
-    EXPECT_EQ(main->high.Scores(7)[0], "321");
+    EXPECT_EQ(session->High().Names(7)[0], "ADA");
+    EXPECT_EQ(session->High().Scores(7)[0], "321");
 }
 
 TEST_F(PointerTest, HostLeavesARunningStepTimerAloneAndRestartsTheSweep) {
-    main->tmrSTEP.setInterval(1000);
-    main->tmrSTEP.start();
-    main->AntiMinus.setInterval(1000);
-    main->AntiMinus.start();
-    QTest::qWait(300);
+    main->SetSpeeds(1000, 1000);
     main->EngineHost().StepTimer(true);
-    EXPECT_LT(main->tmrSTEP.remainingTime(), 900);  // still counting from its start
     main->EngineHost().RestartSweepTimer();
-    EXPECT_GT(main->AntiMinus.remainingTime(), 900);  // a full interval from now
+    ASSERT_TRUE(WaitUntil([&] { return main->StepTimer().isActive() && main->StepTimer().remainingTime() < 900; }));
+    main->EngineHost().StepTimer(true);
+    EXPECT_LT(main->StepTimer().remainingTime(), 900);  // still counting from its start
+    main->EngineHost().RestartSweepTimer();
+    EXPECT_GT(main->SweepTimer().remainingTime(), 900);  // a full interval from now
     main->EngineHost().StepTimer(false);
-    EXPECT_FALSE(main->tmrSTEP.isActive());
-    main->AntiMinus.stop();
+    EXPECT_FALSE(main->StepTimer().isActive());
+    main->SweepTick();  // nothing exploding: the sweep rests
+    ASSERT_FALSE(main->SweepTimer().isActive());
     main->EngineHost().RestartSweepTimer();
-    EXPECT_TRUE(main->AntiMinus.isActive());
+    EXPECT_TRUE(main->SweepTimer().isActive());
 }
 
 TEST_F(PointerTest, IconsAndButtonsAreRedrawnOnlyWhenTheHoverChanges) {
     std::vector<QRect> drawn;
-    main->surface.SetRecorder(&drawn);
-    MoveTo(main.get(), L + 45, T + 45);  // onto the new-game icon: the four icons
+    main->Canvas().SetRecorder(&drawn);
+    MoveTo(main, L + 45, T + 45);  // onto the new-game icon: the four icons
     EXPECT_EQ(drawn.size(), 4u + 4u);    // and the buttons, since undo lost its highlight
     drawn.clear();
-    MoveTo(main.get(), L + 50, T + 60);
-    MoveTo(main.get(), L + 200, T + 200);  // into the zone: the icons once
+    MoveTo(main, L + 50, T + 60);
+    MoveTo(main, L + 200, T + 200);  // into the zone: the icons once
     EXPECT_EQ(drawn.size(), 4u);
     drawn.clear();
-    MoveTo(main.get(), L + 210, T + 220);
-    MoveTo(main.get(), L + 495, T + 100);  // onto undo: the buttons once
-    MoveTo(main.get(), L + 500, T + 110);
-    main->surface.SetRecorder(nullptr);
+    MoveTo(main, L + 210, T + 220);
+    MoveTo(main, L + 495, T + 100);  // onto undo: the buttons once
+    MoveTo(main, L + 500, T + 110);
+    main->Canvas().SetRecorder(nullptr);
     EXPECT_EQ(drawn.size(), 4u);
 }
 
 // --- Repainting ----------------------------------------------------------------
 
 TEST_F(PointerTest, ClosingAWindowOnTopRedrawsTheArrowsAChangeOfDirectionLeftStale) {
-    main->game.st.board.at(3, 3) = Cell{2, DirRight, 1};
+    main->Engine().st.board.at(3, 3) = Cell{2, DirRight, 1};
     main->FieldUpDate(false);
-    main->game.st.board.at(3, 3).Dir = DirDown;  // the same colour: no incremental redraw
+    main->Engine().st.board.at(3, 3).Dir = DirDown;  // the same colour: no incremental redraw
     main->FieldUpDate(false);
     const QRect cell = Field(150, 150, 30, 30);
-    ASSERT_TRUE(ShowsRegion(main->surface.image(), cell, test::SheetBricks, QRect(30 * DirRight, 30, 30, 30)));
-    SkinnedWindow cover(main->skin, QStringLiteral("cover"));
+    ASSERT_TRUE(ShowsRegion(main->Canvas().image(), cell, test::SheetBricks, QRect(30 * DirRight, 30, 30, 30)));
+    SkinnedWindow cover(session->SkinInUse(), QStringLiteral("cover"));
     QTimer::singleShot(50, &cover, &QDialog::accept);
     cover.ShowModal([&] { main->Uncover(); });
-    EXPECT_TRUE(ShowsRegion(main->surface.image(), cell, test::SheetBricks, QRect(30 * DirDown, 30, 30, 30)));
+    EXPECT_TRUE(ShowsRegion(main->Canvas().image(), cell, test::SheetBricks, QRect(30 * DirDown, 30, 30, 30)));
 }
 
 TEST_F(StartupTest, WithoutASkinTheShownWindowStaysBlack) {
     dir.Remove("Scoarching red.skn");
     Start();
     main->ShowFullScreen();
-    const QImage& s = main->surface.image();
-    const int L = main->FieldLeft, T = main->FieldTop;
+    const QImage& s = main->Canvas().image();
+    const int L = main->FieldOrigin().x(), T = main->FieldOrigin().y();
     // The first game's full redraw happened while the window was hidden: no grid, no icons.
     for (QPoint p : {QPoint(L + 90, T + 90), QPoint(L + 100, T + 100), QPoint(L + 45, T + 45), QPoint(5, 5)})
         EXPECT_EQ(s.pixel(p), qRgb(0, 0, 0)) << p.x() << "," << p.y();
@@ -578,68 +613,85 @@ TEST(LayoutTest, PressTableWalksButtonsThenIconsThenStripsWithTheirBounds) {
 TEST(ModalTest, TimersKeepRunningWhileAMessageBoxIsOpen) {
     GameDir dir;
     dir.Enter();
-    TMain main;
-    ASSERT_TRUE(WaitUntil([&] { return !main.t.isActive(); }));
+    GameWindow window;
+    TMain& main = window.main;
+    ASSERT_TRUE(WaitUntil([&] { return window.session.Started(); }));
     // A brick with a long way to go keeps the steps coming.
-    test::SetZone(main.game.st.board, "1: 2> . . . . . . . . 3\n");
+    test::SetZone(main.Engine().st.board, "1: 2> . . . . . . . . 3\n");
     main.EngineHost().StepTimer(true);
-    int steps = 0;
-    QObject::connect(&main.tmrSTEP, &QTimer::timeout, [&] { ++steps; });
-    ModalWatcher watcher(400);
+    const auto column = [&] {
+        for (int x = 1; x <= 10; ++x)
+            if (main.Engine().st.board.at(x, 1).Color == 2) return x;
+        return 0;
+    };
+    // From inside the box's own loop: wait for four steps, then press OK.
+    QString shown;
+    bool stepped = false;
+    QTimer::singleShot(0, [&] {
+        QMessageBox* box = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible()) box = b;
+        if (!box) return;  // the watcher below closes it
+        shown = box->text();
+        stepped = WaitUntil([&] { return column() >= 5; }, 10000);
+        box->button(QMessageBox::Ok)->click();
+    });
+    ModalWatcher closesABoxLeftOpen(20000);
     main.Message(QMessageBox::Information, "wait");
-    ASSERT_EQ(watcher.messages.size(), 1u);
-    EXPECT_GE(steps, 4);  // about eight steps of 50 ms in 400 ms
+    EXPECT_EQ(shown, "wait");
+    EXPECT_TRUE(stepped);  // four steps ran while the box was open
 }
 
 TEST_F(PointerTest, TimersRestWhileNothingCanChangeAndWakeOnThePlayersMove) {
     main->EngineHost().StepTimer(true);
     ASSERT_TRUE(WaitUntil([&] { return main->StepResting(); }));
-    EXPECT_FALSE(main->tmrSTEP.isActive());
-    const Board still = main->game.st.board;
-    QTest::qWait(120);
-    EXPECT_EQ(std::memcmp(&still, &main->game.st.board, sizeof still), 0);
+    EXPECT_FALSE(main->StepTimer().isActive());
+    const Board still = main->Engine().st.board;
+    main->StepTick();  // what a step would do now: nothing
+    EXPECT_EQ(std::memcmp(&still, &main->Engine().st.board, sizeof still), 0);
     // A launch wakes the steps, which carry the brick to its stop.
-    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 45, T + 100));
-    EXPECT_TRUE(main->tmrSTEP.isActive());
+    QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 45, T + 100));
+    EXPECT_TRUE(main->StepTimer().isActive());
     ASSERT_TRUE(WaitUntil([&] { return main->StepResting(); }));
-    EXPECT_EQ(main->game.st.board.at(1, 1).Color, 0);  // it travelled on from the entry cell
+    EXPECT_EQ(main->Engine().st.board.at(1, 1).Color, 0);  // it travelled on from the entry cell
     // A sweep with nothing exploding rests; one that empties cells wakes the steps.
-    main->AntiMinus.start();
-    ASSERT_TRUE(WaitUntil([&] { return !main->AntiMinus.isActive(); }));
+    main->EngineHost().RestartSweepTimer();
+    ASSERT_TRUE(WaitUntil([&] { return !main->SweepTimer().isActive(); }));
     EXPECT_TRUE(main->StepResting());
-    main->game.st.board.at(2, 2).Color = -3;
-    main->AntiMinus.start();
+    main->Engine().st.board.at(2, 2).Color = -3;
+    main->EngineHost().RestartSweepTimer();
     ASSERT_TRUE(WaitUntil([&] { return !main->StepResting(); }));
-    EXPECT_EQ(main->game.st.board.at(2, 2).Color, 0);
+    EXPECT_EQ(main->Engine().st.board.at(2, 2).Color, 0);
 }
 
 // Bricks that were exploding when a game was saved, or when the last launch was
 // made, are swept once they are back on the board, even with the sweep at rest.
 TEST_F(PointerTest, ExplodingBricksFromALoadOrAnUndoAreSweptAndTheRefillFollows) {
-    GameState saved = main->game.st;
+    GameState saved = main->Engine().st;
     test::SetZone(saved.board, "4: . . *3 *3 *3 . . . . .\n");
     saved.Score = 30;
     const int32_t sets = saved.SetCount;
-    ASSERT_EQ(storage::SaveSlot(storage::SlotPath(main->BaseDir, main->NumCol), saved), storage::SaveSlotResult::Saved);
-    main->AntiMinus.stop();  // resting, as when nothing has exploded for a while
+    ASSERT_EQ(storage::SaveSlot(storage::SlotPath(session->BaseDir(), main->Colours()), saved), storage::SaveSlotResult::Saved);
+    main->SweepTick();  // resting, as when nothing has exploded for a while
+    ASSERT_FALSE(main->SweepTimer().isActive());
     main->Loadgame1Click();
-    EXPECT_TRUE(main->AntiMinus.isActive());
+    EXPECT_TRUE(main->SweepTimer().isActive());
     // The emptied zone brings the bonus and one set more.
-    ASSERT_TRUE(WaitUntil([&] { return main->game.st.Score == 180; }));
-    EXPECT_EQ(main->game.st.SetCount, sets + 1);
-    EXPECT_GT(test::BricksInZone(main->game.st.board), 0);
+    ASSERT_TRUE(WaitUntil([&] { return main->Engine().st.Score == 180; }));
+    EXPECT_EQ(main->Engine().st.SetCount, sets + 1);
+    EXPECT_GT(test::BricksInZone(main->Engine().st.board), 0);
 
     // An explosion, a launch while it shows, its sweep and a rest; then the undo.
     Cross();
     main->EngineHost().StepTimer(true);
-    main->game.st.board.at(8, 8).Color = -2;
+    main->Engine().st.board.at(8, 8).Color = -2;
     main->EngineHost().RestartSweepTimer();
-    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 45, T + 100));
-    ASSERT_TRUE(WaitUntil([&] { return !main->AntiMinus.isActive() && main->StepResting(); }));
-    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(L + 543, T + 130));
-    EXPECT_EQ(main->game.st.board.at(8, 8).Color, -2);
-    EXPECT_TRUE(main->AntiMinus.isActive());
-    ASSERT_TRUE(WaitUntil([&] { return main->game.st.board.at(8, 8).Color == 0; }));
+    QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 45, T + 100));
+    ASSERT_TRUE(WaitUntil([&] { return !main->SweepTimer().isActive() && main->StepResting(); }));
+    QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 543, T + 130));
+    EXPECT_EQ(main->Engine().st.board.at(8, 8).Color, -2);
+    EXPECT_TRUE(main->SweepTimer().isActive());
+    ASSERT_TRUE(WaitUntil([&] { return main->Engine().st.board.at(8, 8).Color == 0; }));
 }
 
 // A settings file too large to read: the player hears why once, plays with the
@@ -650,7 +702,7 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeReadIsToldOnceAndLeftAsItWas) {
     while (big.size() < 2 << 20) big += "key=" + QByteArray(60, 'v') + "\n";
     test::WriteFile(path, big);
     Start();
-    main->FormClose();
+    session->FormClose();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray after = file.readAll();
@@ -660,7 +712,7 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeReadIsToldOnceAndLeftAsItWas) {
     EXPECT_EQ(watcher.messages[0].text, "The settings file " + path +
                                             " could not be read (it is larger than 1 MiB). Tesseron plays with the "
                                             "default settings and leaves the file as it is.");
-    EXPECT_EQ(main->tmrSTEP.interval(), 50);
+    EXPECT_EQ(main->StepTimer().interval(), 50);
     EXPECT_TRUE(after == big) << after.size();
 }
 

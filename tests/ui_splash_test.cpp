@@ -76,23 +76,22 @@ TEST_F(SplashTest, HandsOverAfterFourSecondsWithTheWindowPaintedInFull) {
     ASSERT_TRUE(splash->Ti.isActive());
     EXPECT_FALSE(main->isVisible());
     splash->Ti.setInterval(0);  // restarts it
-    ASSERT_TRUE(WaitUntil([&] { return main->isVisible() && main->skin.Present(); }));
+    ASSERT_TRUE(WaitUntil([&] { return main->isVisible() && app->session.SkinInUse().Present(); }));
     EXPECT_TRUE(HandedOver());
     EXPECT_TRUE(main->isFullScreen());
     EXPECT_EQ(main->geometry(), QRect(0, 0, 1024, 768));
-    EXPECT_EQ(main->FieldLeft, 272);
-    EXPECT_EQ(main->FieldTop, 144);
-    EXPECT_EQ(main->Scor->pos(), QPoint(272 + 495, 144 + 35));
+    EXPECT_EQ(main->FieldOrigin(), QPoint(272, 144));
+    EXPECT_EQ(main->findChild<QLabel*>("Scor")->pos(), QPoint(272 + 495, 144 + 35));
     // Background tiles at 100-pixel steps up to the bottom-right corner.
-    EXPECT_EQ(test::Decode(main->surface.image().pixel(1023, 767)), (test::Decoded{test::SheetTile, 23, 67}));
+    EXPECT_EQ(test::Decode(main->Canvas().image().pixel(1023, 767)), (test::Decoded{test::SheetTile, 23, 67}));
 }
 
 TEST_F(SplashTest, KeyPressHandsOverAtOnceAndTheStartUpStillRuns) {
     QTest::keyClick(splash, Qt::Key_Space);
     EXPECT_TRUE(HandedOver());
     // The sequence had not run yet; its first tick loads the skin and paints.
-    ASSERT_TRUE(WaitUntil([&] { return main->skin.Present(); }));
-    EXPECT_EQ(test::Decode(main->surface.image().pixel(5, 5)).sheet, test::SheetTile);
+    ASSERT_TRUE(WaitUntil([&] { return app->session.SkinInUse().Present(); }));
+    EXPECT_EQ(test::Decode(main->Canvas().image().pixel(5, 5)).sheet, test::SheetTile);
     QTest::keyClick(splash, Qt::Key_A);  // a second key changes nothing
     EXPECT_TRUE(HandedOver());
 }
@@ -109,8 +108,8 @@ TEST_F(SplashTest, PressOnThePanelFrameHandsOver) {
 
 TEST_F(SplashTest, QuitButtonEndsTheProgram) {
     QTest::keyClick(splash, Qt::Key_Space);
-    ASSERT_TRUE(WaitUntil([&] { return main->skin.Present(); }));
-    const int L = main->FieldLeft, T = main->FieldTop;
+    ASSERT_TRUE(WaitUntil([&] { return app->session.SkinInUse().Present(); }));
+    const int L = main->FieldOrigin().x(), T = main->FieldOrigin().y();
     EXPECT_TRUE(RunsToTheEnd([&] { QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 499, T + 389)); }));
     EXPECT_FALSE(main->isVisible());
     EXPECT_FALSE(splash->isVisible());
@@ -130,8 +129,8 @@ TEST_F(SplashTest, ClosingTheSplashBeforeTheHandOverEndsTheProgram) {
 
 TEST_F(SplashTest, CornerIconsOpenTheirWindowsAndTheirCloseIconsLeadBack) {
     QTest::keyClick(splash, Qt::Key_Space);
-    ASSERT_TRUE(WaitUntil([&] { return main->skin.Present(); }));
-    const int L = main->FieldLeft, T = main->FieldTop;
+    ASSERT_TRUE(WaitUntil([&] { return app->session.SkinInUse().Present(); }));
+    const int L = main->FieldOrigin().x(), T = main->FieldOrigin().y();
     struct Corner {
         QPoint icon;
         SkinnedWindow* window;
@@ -142,13 +141,13 @@ TEST_F(SplashTest, CornerIconsOpenTheirWindowsAndTheirCloseIconsLeadBack) {
         bool opened = false;
         QTimer::singleShot(0, [&] {  // runs in the window's own loop
             opened = c.window->isVisible() && c.window->geometry() == QRect(0, 0, 1024, 768);
-            main->surface.Fill(QRect(0, 0, 1024, 768), qRgb(1, 2, 3));  // what the window covers goes stale
+            main->Canvas().Fill(QRect(0, 0, 1024, 768), qRgb(1, 2, 3));  // what the window covers goes stale
             QTest::mouseClick(c.window, Qt::LeftButton, {}, QPoint(45, 45));
         });
         QTest::mouseClick(main, Qt::LeftButton, {}, c.icon);
         EXPECT_TRUE(opened) << c.window->windowTitle().toStdString();
         EXPECT_FALSE(c.window->isVisible());
-        EXPECT_EQ(test::Decode(main->surface.image().pixel(5, 5)).sheet, test::SheetTile);  // redrawn on closing
+        EXPECT_EQ(test::Decode(main->Canvas().image().pixel(5, 5)).sheet, test::SheetTile);  // redrawn on closing
     }
 }
 

@@ -26,34 +26,41 @@ void OnSignal(int) {
 
 App::App()
     : audio(CreateSdlBackend()),
-      Scores(Main.skin, &audio),
-      Options(Main.skin, Main.BaseDir, &audio),
+      session(&audio),
+      Main(session.SkinInUse(), session.BaseDir(), &audio),
+      Scores(session.SkinInUse(), &audio),
+      Options(session.SkinInUse(), session.BaseDir(), &audio),
       EnterName(&audio),
-      Rules(Main.skin, Main.BaseDir, &audio, [this](const QString& path) { ShowText(path); }),
+      Rules(session.SkinInUse(), session.BaseDir(), &audio, [this](const QString& path) { ShowText(path); }),
       GameOver(&audio) {
-    Main.audio = &audio;
-    Main.FallbackSkin = ShippedFile(Main.BaseDir, QString::fromLatin1(storage::DefaultSkinName));
+    session.SetFallbackSkin(ShippedFile(session.BaseDir(), QString::fromLatin1(storage::DefaultSkinName)));
+    session.Start(Main);
     Splash.ShowMain = [this] { Main.ShowFullScreen(); };
-    Splash.MainClose = [this] { Main.FormClose(); };
+    Splash.MainClose = [this] { session.FormClose(); };
     Splash.Ended = [this] { Main.hide(); };
-    Main.QuitHandler = [this] { Splash.close(); };
-    Main.RulesHandler = [this] { Rules.ShowModal([this] { Main.Uncover(); }); };
-    Main.OptionsHandler = [this] { Options.ShowModal([this] { Main.Uncover(); }); };
-    Options.GetColours = [this] { return Main.NumCol; };
-    Options.SetColours = [this](int n) { Main.NumCol = n; };
-    Options.NewGame = [this] { Main.game.NewClick(); };
-    Options.ChangeSkin = [this](const QString& path) { return Main.ChangeSkin(path); };
-    Main.ScoresHandler = [this] { Scores.ShowModal([this] { Main.Uncover(); }); };
-    Main.FameHandler = [this](const QStringList& names, const QStringList& scores) { Scores.SetEntries(names, scores); };
-    Main.EnterNameHandler = [this] {
+    Main.SetQuitHandler([this] { Splash.close(); });
+    Main.SetRulesHandler([this] { Rules.ShowModal([this] { Main.Uncover(); }); });
+    Main.SetOptionsHandler([this] { Options.ShowModal([this] { Main.Uncover(); }); });
+    Options.GetColours = [this] { return Main.Colours(); };
+    Options.SetColours = [this](int n) { Main.SetColours(n); };
+    Options.NewGame = [this] { Main.Engine().NewClick(); };
+    Options.ChangeSkin = [this](const QString& path) { return session.ChangeSkin(path); };
+    const auto showScores = [this] { Scores.ShowModal([this] { Main.Uncover(); }); };
+    Main.SetScoresHandler([this, showScores] {
+        session.UpDateScores();
+        showScores();
+    });
+    session.SetScoresHandler(showScores);
+    session.SetFameHandler([this](const QStringList& names, const QStringList& scores) { Scores.SetEntries(names, scores); });
+    session.SetEnterNameHandler([this] {
         const QString name = EnterName.Ask();
         Main.Uncover();
         return name;
-    };
-    Main.GameOverHandler = [this] {
+    });
+    session.SetGameOverHandler([this] {
         GameOver.Show();
         Main.Uncover();
-    };
+    });
 }
 
 App::~App() = default;

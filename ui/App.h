@@ -9,6 +9,7 @@
 #include "ui/UMain.h"
 #include "ui/UOptions.h"
 #include "ui/UScores.h"
+#include "ui/Session.h"
 #include "ui/URul.h"
 #include "ui/URules.h"
 #include "ui/USplash.h"
@@ -30,6 +31,9 @@ public:
     // The splash first of the windows: it is the application's main window, and
     // closing it ends the program.
     TSplash Splash;
+    // The start-up folder, the settings, the skin and the high scores, before the
+    // windows that are handed them.
+    Session session;
     TMain Main;
     TScores Scores;
     TOptions Options;

@@ -1,29 +1,30 @@
-#include "ui/MainHost.h"
-
+// The rules engine's requests, as the game window answers them: drawing goes to the
+// window's view, sounds to its sound service, messages to the player, the end of a
+// game to the high-score hand-over.
 #include "ui/UMain.h"
 
 #include <QApplication>
 
 namespace tesseron {
 
-void MainHost::FieldUpDate(bool full) { w_.FieldUpDate(full); }
+void TMain::MainHost::FieldUpDate(bool full) { w_.FieldUpDate(full); }
 
-void MainHost::ScoreLabel(int32_t score) { w_.ShowScore(score); }
+void TMain::MainHost::ScoreLabel(int32_t score) { w_.ShowScore(score); }
 
-void MainHost::PlayEffect(Effect effect) { w_.PlayEffect(effect); }
+void TMain::MainHost::PlayEffect(Effect effect) { w_.PlayEffect(effect); }
 
-void MainHost::Beep() {
+void TMain::MainHost::Beep() {
     if (w_.audio)
         w_.audio->Beep();
     else
         QApplication::beep();
 }
 
-void MainHost::ShowInformation(const std::string& text) {
+void TMain::MainHost::ShowInformation(const std::string& text) {
     w_.Message(QMessageBox::Information, QString::fromStdString(text));
 }
 
-void MainHost::StepTimer(bool enabled) {
+void TMain::MainHost::StepTimer(bool enabled) {
     // Enabling a running timer leaves its count alone, as switching on a timer that is on does.
     w_.stepResting_ = false;
     if (!enabled)
@@ -32,13 +33,16 @@ void MainHost::StepTimer(bool enabled) {
         w_.tmrSTEP.start();
 }
 
-void MainHost::RestartSweepTimer() {
+void TMain::MainHost::RestartSweepTimer() {
     w_.AntiMinus.stop();
     w_.AntiMinus.start();
 }
 
-void MainHost::GameOver(int32_t score) { w_.AddHighScore(score); }
+void TMain::MainHost::GameOver(int32_t score) {
+    // The engine has stopped the step timer; the dialogs behind the handler wait for the player.
+    if (w_.GameOverHandler) w_.GameOverHandler(score);
+}
 
-int MainHost::NumberOfColors() const { return w_.NumCol; }
+int TMain::MainHost::NumberOfColors() const { return w_.NumCol; }
 
 }  // namespace tesseron

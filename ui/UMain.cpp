@@ -6,8 +6,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -16,8 +14,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTime>
-
-#include <exception>
 
 namespace tesseron {
 
@@ -31,9 +27,9 @@ constexpr int DefaultSpeed = 50;  // GameSpeed and DisappearSpeed without a sett
 
 // --- Creation ----------------------------------------------------------------
 
-TMain::TMain(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), host_(*this), game(host_, random_),
-      view(surface, skin, game.st, hover) {
+TMain::TMain(const Skin& sharedSkin, const QString& baseDir, Audio* sounds, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), skin(sharedSkin), BaseDir(baseDir), audio(sounds),
+      host_(*this), game(host_, random_), view(surface, skin, game.st, hover) {
     setWindowTitle(QStringLiteral("Tesseron"));
     // Every pixel comes from the surface, so Qt need not clear anything first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -41,7 +37,9 @@ TMain::TMain(QWidget* parent)
     setMouseTracking(true);
 
     lblTime = new QLabel(QStringLiteral("00:00"), this);
+    lblTime->setObjectName(QStringLiteral("lblTime"));
     Scor = new QLabel(QStringLiteral("0"), this);
+    Scor->setObjectName(QStringLiteral("Scor"));
     loadsave = new QMenu(this);
     loadsave->addAction(QStringLiteral("Load game"), this, &TMain::Loadgame1Click);
     loadsave->addAction(QStringLiteral("Save game"), this, &TMain::SaveClick);
@@ -70,11 +68,6 @@ TMain::TMain(QWidget* parent)
     Scor->setMouseTracking(true);
     Scor->installEventFilter(this);
 
-    t.setInterval(1);
-    t.setSingleShot(true);
-    connect(&t, &QTimer::timeout, this, &TMain::tTimer);
-    t.start();
-
     tmrSTEP.setInterval(DefaultSpeed);
     connect(&tmrSTEP, &QTimer::timeout, this, &TMain::StepTick);
     tmrSTEP.start();
@@ -92,9 +85,6 @@ TMain::~TMain() = default;
 
 void TMain::FormCreate() {
     hover.HoverButton = 1;
-    BaseDir = QDir::currentPath();
-    if (!BaseDir.endsWith(QLatin1Char('/'))) BaseDir += QLatin1Char('/');
-    skin.BackgroundTile = skin.bgimg;
     random_.Seed(Random::ClockSeed());
     game.st.Score = 0;
 
@@ -110,43 +100,19 @@ void TMain::FormCreate() {
     game.st.UndoReady = false;
 }
 
-// --- Start-up ----------------------------------------------------------------
+GameHost& TMain::EngineHost() { return host_; }
 
-template <typename F>
-bool TMain::Attempt(const char* step, F&& f) {
-    try {
-        f();
-        return true;
-    } catch (const std::exception& e) {
-        Message(QMessageBox::Critical,
-                QStringLiteral("Tesseron could not %1: %2").arg(QLatin1String(step), QString::fromLocal8Bit(e.what())));
-    } catch (...) {
-        Message(QMessageBox::Critical, QStringLiteral("Tesseron could not %1.").arg(QLatin1String(step)));
-    }
-    return false;
+void TMain::SetSpeeds(int gameSpeed, int disappearSpeed) {
+    tmrSTEP.setInterval(gameSpeed);
+    AntiMinus.setInterval(disappearSpeed);
 }
 
-void TMain::tTimer() {
-    t.stop();
-    FormActivate();
-}
-
-void TMain::FormActivate() {
-    if (!Attempt("load the high scores", [this] { LoadHigh(); })) return;
-    if (!Attempt("read the settings", [this] { ReadIni(); })) return;
-    if (!Attempt("start a new game", [this] { game.NewClick(); })) return;
-    if (!Attempt("read the skin description", [this] {
-            try {
-                skin.skn = Skin::ReadDescription(SkinFile);
-            } catch (const SkinError&) {
-                Message(QMessageBox::Critical, QStringLiteral("The skin file cound not be opened!"));
-            }
-        }))
-        return;
-    // A skin that cannot be used gives way to the shipped one, so the player is never stuck.
-    if (!Attempt("load the skin", [this] { LoadSkin(); }) && !FallBackToDefaultSkin()) return;
-    if (!Attempt("bring the hall of fame up to date", [this] { UpDateScores(); })) return;
-    game.st.UndoReady = false;
+void TMain::SetSkinUsable(bool usable) {
+    skinUsable_ = usable;
+    if (!usable) return;
+    FormPaint();
+    view.DrawAllBricks();
+    Flush();
 }
 
 // --- Shutdown ----------------------------------------------------------------
@@ -154,10 +120,11 @@ void TMain::FormActivate() {
 void TMain::closeEvent(QCloseEvent* event) {
     // The window manager's close goes the way of the quit button and ends the program.
     event->ignore();
-    if (QuitHandler)
-        QuitHandler();
-    else
-        FormClose();
+    Quit();
+}
+
+void TMain::Quit() {
+    if (QuitHandler) QuitHandler();
 }
 
 // --- Drawing -----------------------------------------------------------------
@@ -233,12 +200,7 @@ void TMain::ShowFullScreen() {
 
 void TMain::keyPressEvent(QKeyEvent* event) {
     // The game takes no keys; only a window left without any skin to draw can be quit with Escape.
-    if (event->key() == Qt::Key_Escape && !skinUsable_) {
-        if (QuitHandler)
-            QuitHandler();
-        else
-            FormClose();
-    }
+    if (event->key() == Qt::Key_Escape && !skinUsable_) Quit();
 }
 
 void TMain::mousePressEvent(QMouseEvent* event) {
@@ -339,14 +301,11 @@ void TMain::MinimizeClick() {
 
 void TMain::QuitClick() {
     PlayEffect(Effect::Click);
-    if (QuitHandler)
-        QuitHandler();
-    else
-        FormClose();
+    Quit();
 }
 
 void TMain::ScoresClick() {
-    UpDateScores();
+    // The handler brings the hall of fame's lines up to date before it shows them.
     PlayEffect(Effect::Applause);
     if (ScoresHandler) ScoresHandler();
 }

@@ -1,21 +1,21 @@
 // The game window: the field with its periphery, corner icons and side buttons. It
-// runs the start-up sequence, drives the engine from its timers and turns the
-// pointer into commands. What lies beyond it (the other windows, the sounds) it
-// reaches through the handlers and services the application object gives it.
+// drives the engine from its timers, answers the engine's requests and turns the
+// pointer into commands. The skin it draws with, the start-up and the files beyond
+// the saved games belong to the application; what lies beyond the window (the other
+// windows, the end of the program) it reaches through the handlers it is given.
 #pragma once
 
 #include "audio/Audio.h"
-#include "game/Game.h"
-#include "game/Random.h"
-#include "storage/HighScores.h"
-#include "storage/Settings.h"
 #include "draw/FieldView.h"
 #include "draw/Layout.h"
-#include "ui/MainHost.h"
 #include "draw/Skin.h"
 #include "draw/Surface.h"
+#include "game/Game.h"
+#include "game/GameHost.h"
+#include "game/Random.h"
 
 #include <QMessageBox>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QTimer>
@@ -35,72 +35,45 @@ constexpr bool PointInRect(int left, int top, int right, int bottom, int X, int 
 
 class TMain : public QWidget {
 public:
-    explicit TMain(QWidget* parent = nullptr);
+    // Draws with `skin`, which stays the application's; keeps the saved games in
+    // `baseDir`; plays through `audio`, silent when there is none.
+    TMain(const Skin& skin, const QString& baseDir, Audio* audio = nullptr, QWidget* parent = nullptr);
     ~TMain() override;
 
-    // --- Wiring, set by the application object --------------------------------
-    Audio* audio = nullptr;                  // silent while none is given
-    std::function<void()> QuitHandler;       // ends the program (closes the splash)
-    std::function<void()> ScoresHandler;     // the hall of fame, modally
-    std::function<void()> RulesHandler;      // the help window, modally
-    std::function<void()> OptionsHandler;    // the options window, modally
-    std::function<QString()> EnterNameHandler;     // asks a high scorer's name
-    std::function<void()> GameOverHandler;         // the game-over notice, modally
-    // The hall of fame's lines for the current number of colours.
-    std::function<void(const QStringList& names, const QStringList& scores)> FameHandler;
+    // --- What the window hands on -----------------------------------------------
+    void SetQuitHandler(std::function<void()> f) { QuitHandler = std::move(f); }        // ends the program
+    void SetScoresHandler(std::function<void()> f) { ScoresHandler = std::move(f); }    // the hall of fame
+    void SetRulesHandler(std::function<void()> f) { RulesHandler = std::move(f); }      // the help window
+    void SetOptionsHandler(std::function<void()> f) { OptionsHandler = std::move(f); }  // the options window
+    // A finished game's score, for the high-score table.
+    void SetGameOverHandler(std::function<void(int32_t)> f) { GameOverHandler = std::move(f); }
 
-    // --- State and controls of the window -------------------------------------
-    QString BaseDir;   // working directory at creation, with a trailing '/'
-    QString SkinFile;  // the skin description the start-up sequence reads
-    int FieldLeft = 0;
-    int FieldTop = 0;
-    int NumCol = 7;
-    int32_t SkinNumber = 0;    // kept for the settings file only
-    storage::HighTable high;   // the high-score table, High
-
-    Skin skin;
-    Surface surface;
-    HoverState hover;
-
-    QTimer t;          // one-shot: the start-up sequence
-    QTimer tmrSTEP;    // one movement step
-    QTimer AntiMinus;  // sweeps exploding bricks away
-    QTimer tmrTime;    // the clock
-    QLabel* lblTime = nullptr;
-    QLabel* Scor = nullptr;
-    QMenu* loadsave = nullptr;
-
-private:
-    Random random_;
-    MainHost host_;
-
-public:
-    Game game;
-    FieldView view;
+    // --- What the application sets and reads --------------------------------------
+    // The engine: a new game, and the state a test sets up.
+    Game& Engine() { return game; }
+    const Game& Engine() const { return game; }
     // What the engine calls; the same object the game was given.
-    GameHost& EngineHost() { return host_; }
+    GameHost& EngineHost();
+    // The number of colours in play: the engine's colours and the saved-game slot.
+    int Colours() const { return NumCol; }
+    void SetColours(int n) { NumCol = n; }
+    // The intervals of tmrSTEP and AntiMinus, from the settings file.
+    void SetSpeeds(int gameSpeed, int disappearSpeed);
+    // The skin is being replaced: until it is usable again only Escape is left to
+    // quit with; once it is, everything is drawn anew.
+    void SetSkinUsable(bool usable);
 
-    // Start-up and shutdown.
+    // --- Inspection: the timers, the hover state, the surface, the field ----------
+    const QTimer& StepTimer() const { return tmrSTEP; }
+    const QTimer& SweepTimer() const { return AntiMinus; }
+    const QTimer& ClockTimer() const { return tmrTime; }
+    bool StepResting() const { return stepResting_; }
+    const HoverState& Hover() const { return hover; }
+    Surface& Canvas() { return surface; }
+    QPoint FieldOrigin() const { return {FieldLeft, FieldTop}; }
+
+    // Creation; drawing.
     void FormCreate();
-    void tTimer();
-    void FormActivate();
-    void FormClose();
-    void LoadHigh();
-    void ReadIni();
-    void WriteIni();
-    void SaveHigh();
-    void UpDateScores();
-    void AddHighScore(int32_t score);
-    void LoadSkin();
-    // The options window's choice: reads the description and loads it. A skin whose
-    // images fail is reported and the shipped one takes its place. False only when
-    // the description could not be read, and nothing changed.
-    bool ChangeSkin(const QString& path);
-    // Loads the shipped default skin from its own folder; false when it fails too.
-    bool FallBackToDefaultSkin();
-    QString FallbackSkin;  // the shipped default skin's description; none when empty
-
-    // Drawing.
     void FormPaint();
     // The window became visible again: everything is drawn anew from the state.
     void Uncover();
@@ -117,7 +90,6 @@ public:
     // After a change that does not come from a step (a press, a load, an undo, a new
     // game, the options): a resting step wakes, and exploding bricks are swept.
     void FollowState();
-    bool StepResting() const { return stepResting_; }
 
     // Pointer input.
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
@@ -150,20 +122,59 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Runs one step of the start-up sequence; an error it lets through is reported
-    // with the step's name and ends the sequence.
-    template <typename F>
-    bool Attempt(const char* step, F&& f);
+    // The engine's requests, answered by this window (MainHost.cpp).
+    class MainHost final : public GameHost {
+    public:
+        explicit MainHost(TMain& w) : w_(w) {}
+        void FieldUpDate(bool full) override;
+        void ScoreLabel(int32_t score) override;
+        void PlayEffect(Effect effect) override;
+        void Beep() override;
+        void ShowInformation(const std::string& text) override;
+        void StepTimer(bool enabled) override;
+        void RestartSweepTimer() override;
+        void GameOver(int32_t score) override;
+        int NumberOfColors() const override;
+
+    private:
+        TMain& w_;
+    };
+
     void Run(layout::Command command, int X, int Y);
     void Flush();
+    void Quit();
 
-    storage::Settings settings_;  // as last read; what no other part holds goes back from here
-    bool keepSettingsFile_ = false;  // it was there but could not be read: left as it is
-    QRect screen_;                // the screen the game started on
-    bool skinUsable_ = false;     // the last skin loaded whole
-    bool stepResting_ = false;    // tmrSTEP stopped because its steps change nothing
-    GameState before_;            // the state before the running step
-    friend class MainHost;
+    std::function<void()> QuitHandler;
+    std::function<void()> ScoresHandler;
+    std::function<void()> RulesHandler;
+    std::function<void()> OptionsHandler;
+    std::function<void(int32_t)> GameOverHandler;
+
+    const Skin& skin;
+    const QString BaseDir;  // where the saved games lie
+    Audio* audio;
+    int NumCol = 7;
+    int FieldLeft = 0;
+    int FieldTop = 0;
+    QRect screen_;  // the screen the game started on
+
+    Surface surface;
+    HoverState hover;
+    QTimer tmrSTEP;    // one movement step
+    QTimer AntiMinus;  // sweeps exploding bricks away
+    QTimer tmrTime;    // the clock
+    QLabel* lblTime = nullptr;
+    QLabel* Scor = nullptr;
+    QMenu* loadsave = nullptr;
+
+    Random random_;
+    MainHost host_;
+    Game game;
+    FieldView view;
+
+    bool skinUsable_ = false;   // the last skin loaded whole
+    bool stepResting_ = false;  // tmrSTEP stopped because its steps change nothing
+    GameState before_;          // the state before the running step
     QString clockFormat_;
 };
 

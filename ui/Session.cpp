@@ -1,0 +1,199 @@
+#include "ui/Session.h"
+
+#include "ui/UMain.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <exception>
+
+namespace tesseron {
+
+Session::Session(Audio* audio) : audio_(audio) {
+    BaseDir_ = QDir::currentPath();
+    if (!BaseDir_.endsWith(QLatin1Char('/'))) BaseDir_ += QLatin1Char('/');
+    skin.BackgroundTile = skin.bgimg;
+    t.setInterval(1);
+    t.setSingleShot(true);
+    QObject::connect(&t, &QTimer::timeout, [this] { tTimer(); });
+}
+
+void Session::Start(TMain& main) {
+    main_ = &main;
+    main.SetGameOverHandler([this](int32_t score) { AddHighScore(score); });
+    t.start();
+}
+
+void Session::Message(QMessageBox::Icon icon, const QString& text) {
+    if (main_) main_->Message(icon, text);
+}
+
+// --- Start-up ----------------------------------------------------------------
+
+template <typename F>
+bool Session::Attempt(const char* step, F&& f) {
+    try {
+        f();
+        return true;
+    } catch (const std::exception& e) {
+        Message(QMessageBox::Critical,
+                QStringLiteral("Tesseron could not %1: %2").arg(QLatin1String(step), QString::fromLocal8Bit(e.what())));
+    } catch (...) {
+        Message(QMessageBox::Critical, QStringLiteral("Tesseron could not %1.").arg(QLatin1String(step)));
+    }
+    return false;
+}
+
+void Session::tTimer() {
+    t.stop();
+    FormActivate();
+    started_ = true;
+    if (StartedHandler) StartedHandler();
+}
+
+void Session::FormActivate() {
+    if (!Attempt("load the high scores", [this] { LoadHigh(); })) return;
+    if (!Attempt("read the settings", [this] { ReadIni(); })) return;
+    if (!Attempt("start a new game", [this] { main_->Engine().NewClick(); })) return;
+    if (!Attempt("read the skin description", [this] {
+            try {
+                skin.skn = Skin::ReadDescription(SkinFile_);
+            } catch (const SkinError&) {
+                Message(QMessageBox::Critical, QStringLiteral("The skin file cound not be opened!"));
+            }
+        }))
+        return;
+    // A skin that cannot be used gives way to the shipped one, so the player is never stuck.
+    if (!Attempt("load the skin", [this] { LoadSkin(); }) && !FallBackToDefaultSkin()) return;
+    if (!Attempt("bring the hall of fame up to date", [this] { UpDateScores(); })) return;
+    main_->Engine().st.UndoReady = false;
+}
+
+// --- Settings ----------------------------------------------------------------
+
+void Session::ReadIni() {
+    const QString path = storage::SettingsPath();
+    storage::IniFile::LoadResult read = storage::IniFile::LoadResult::Missing;
+    settings_ = storage::LoadSettingsFile(path, BaseDir_, &read);
+    keepSettingsFile_ = read != storage::IniFile::LoadResult::Loaded && read != storage::IniFile::LoadResult::Missing;
+    const storage::Settings& s = settings_;
+    if (audio_) {
+        audio_->Music = s.Music;
+        audio_->SetFile(MusicPlayer, s.MisicFile);
+        audio_->Sound = s.Sounds;
+        const QString* effects[] = {&s.SndShootFile, &s.SndExplodeFile, &s.SndClickFile, &s.SndApplauseFile, &s.SndOverFile};
+        for (int player = S1; player <= S5; ++player) audio_->SetFile(player, *effects[player - 1]);
+    }
+    main_->SetSpeeds(s.GameSpeed, s.DisappearSpeed);
+    SkinNumber = s.SkinNumber;
+    main_->SetColours(s.NumberOfColors);
+    SkinFile_ = s.SkinFile;
+    if (audio_) audio_->StartAudio();
+    if (keepSettingsFile_) Message(QMessageBox::Warning, storage::UnreadableSettingsMessage(path, read));
+}
+
+void Session::WriteIni() {
+    // A settings file that could not be read at start is the player's: never replaced.
+    if (keepSettingsFile_) return;
+    storage::Settings s = settings_;  // without a sound service its values go back as read
+    if (audio_) {
+        s.Music = audio_->Music;
+        s.MisicFile = audio_->File(MusicPlayer);
+        s.Sounds = audio_->Sound;
+        QString* effects[] = {&s.SndShootFile, &s.SndExplodeFile, &s.SndClickFile, &s.SndApplauseFile, &s.SndOverFile};
+        for (int player = S1; player <= S5; ++player) *effects[player - 1] = audio_->File(player);
+    }
+    s.GameSpeed = main_->StepTimer().interval();
+    s.DisappearSpeed = main_->SweepTimer().interval();
+    s.SkinNumber = SkinNumber;
+    s.NumberOfColors = main_->Colours();
+    s.SkinFile = SkinFile_;
+    const QString path = storage::SettingsPath();
+    // Without a home folder there is no path, and the message names the bare file.
+    if (storage::SaveSettingsFile(path, s) != storage::IniFile::SaveResult::Ok)
+        Message(QMessageBox::Critical,
+                storage::UnableToWriteMessage(path.isEmpty() ? QString::fromLatin1(storage::SettingsFileName) : path));
+}
+
+void Session::FormClose() {
+    // A settings file that cannot be written is reported, and the scores are still saved.
+    WriteIni();
+    SaveHigh();
+}
+
+// --- High scores -------------------------------------------------------------
+
+void Session::LoadHigh() {
+    if (high.LoadHigh(storage::HighPath(BaseDir_)) != storage::LoadHighResult::Loaded)
+        Message(QMessageBox::Warning, QString::fromLatin1(storage::MsgHighNotFound));
+}
+
+void Session::SaveHigh() {
+    if (high.SaveHigh(storage::HighPath(BaseDir_)) != storage::SaveHighResult::Ok)
+        Message(QMessageBox::Warning, QString::fromLatin1(storage::MsgHighNotCreated));
+}
+
+void Session::UpDateScores() {
+    if (FameHandler) FameHandler(high.Names(main_->Colours()), high.Scores(main_->Colours()));
+}
+
+void Session::AddHighScore(int32_t score) {
+    // The engine has stopped the step timer; the dialogs below wait for the player.
+    const int colours = main_->Colours();
+    if (!high.Qualifies(colours, score)) {
+        if (GameOverHandler) GameOverHandler();
+        return;
+    }
+    const QString name = EnterNameHandler ? EnterNameHandler() : QString();
+    high.Enter(colours, score, name);
+    UpDateScores();
+    if (ScoresHandler) ScoresHandler();
+}
+
+// --- Skin --------------------------------------------------------------------
+
+void Session::LoadSkin() {
+    main_->SetSkinUsable(false);
+    skin.LoadImages(BaseDir_);
+    main_->SetSkinUsable(true);
+}
+
+bool Session::ChangeSkin(const QString& path) {
+    try {
+        skin.skn = Skin::ReadDescription(path);
+    } catch (const SkinError&) {
+        Message(QMessageBox::Critical, QStringLiteral("The skin file cound not be opened!"));
+        return false;
+    }
+    try {
+        LoadSkin();
+    } catch (const SkinError& e) {
+        Message(QMessageBox::Critical,
+                QStringLiteral("Tesseron could not load the skin: %1").arg(QString::fromLocal8Bit(e.what())));
+        // Some of the chosen skin's images may already be in use: what is drawn changed either way.
+        FallBackToDefaultSkin();
+        return true;
+    }
+    // Only a skin that loaded is kept for the next start.
+    SkinFile_ = path;
+    return true;
+}
+
+bool Session::FallBackToDefaultSkin() {
+    main_->SetSkinUsable(false);
+    if (FallbackSkin.isEmpty()) return false;
+    try {
+        skin.skn = Skin::ReadDescription(FallbackSkin);
+        skin.LoadImages(QFileInfo(FallbackSkin).absolutePath() + QLatin1Char('/'));
+    } catch (const SkinError& e) {
+        // Nothing left to draw with: the window stays black and Escape still quits.
+        skin.skn = QStringList{QStringLiteral("skn")};
+        Message(QMessageBox::Critical, QStringLiteral("Tesseron could not load its own skin either: %1")
+                                           .arg(QString::fromLocal8Bit(e.what())));
+        return false;
+    }
+    main_->SetSkinUsable(true);
+    return true;
+}
+
+}  // namespace tesseron

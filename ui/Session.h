@@ -1,0 +1,101 @@
+// What the program holds beyond its windows: the start-up folder, the settings file,
+// the skin every window draws with and the high-score table. The session runs the
+// start-up sequence and the close procedure; it speaks to the player through the game
+// window, and reaches the other windows through the handlers it is given.
+#pragma once
+
+#include "audio/Audio.h"
+#include "draw/Skin.h"
+#include "storage/HighScores.h"
+#include "storage/Settings.h"
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <cstdint>
+#include <functional>
+
+namespace tesseron {
+
+class TMain;
+
+class Session {
+public:
+    // Takes the working directory as the start-up folder; plays through `audio`, silent when there is none.
+    explicit Session(Audio* audio = nullptr);
+
+    // Takes charge of the game window: its finished games come here, and the start-up
+    // sequence runs for it as soon as the event loop does.
+    void Start(TMain& main);
+    // The start-up sequence has run, to its end or to the step that failed.
+    bool Started() const { return started_; }
+
+    // The working directory at creation, with a trailing '/'.
+    const QString& BaseDir() const { return BaseDir_; }
+    const Skin& SkinInUse() const { return skin; }
+    // The skin description the next start reads.
+    const QString& SkinFile() const { return SkinFile_; }
+    const storage::HighTable& High() const { return high; }
+    // The shipped default skin's description, which takes the place of a skin that
+    // cannot be used; none when empty.
+    void SetFallbackSkin(const QString& path) { FallbackSkin = path; }
+
+    // --- What the session hands on ----------------------------------------------
+    // The hall of fame's lines for the current number of colours.
+    void SetFameHandler(std::function<void(const QStringList& names, const QStringList& scores)> f) {
+        FameHandler = std::move(f);
+    }
+    void SetScoresHandler(std::function<void()> f) { ScoresHandler = std::move(f); }        // the hall of fame
+    void SetEnterNameHandler(std::function<QString()> f) { EnterNameHandler = std::move(f); }  // a high scorer's name
+    void SetGameOverHandler(std::function<void()> f) { GameOverHandler = std::move(f); }     // the game-over notice
+    // Told once the start-up sequence has run, to its end or to the step that failed.
+    void SetStartedHandler(std::function<void()> f) { StartedHandler = std::move(f); }
+
+    // Start-up and shutdown.
+    void tTimer();
+    void FormActivate();
+    void FormClose();
+    void LoadHigh();
+    void ReadIni();
+    void WriteIni();
+    void SaveHigh();
+    void UpDateScores();
+    void AddHighScore(int32_t score);
+    void LoadSkin();
+    // The options window's choice: reads the description and loads it. A skin whose
+    // images fail is reported and the shipped one takes its place. False only when
+    // the description could not be read, and nothing changed.
+    bool ChangeSkin(const QString& path);
+    // Loads the shipped default skin from its own folder; false when it fails too.
+    bool FallBackToDefaultSkin();
+
+private:
+    // Runs one step of the start-up sequence; an error it lets through is reported
+    // with the step's name and ends the sequence.
+    template <typename F>
+    bool Attempt(const char* step, F&& f);
+    void Message(QMessageBox::Icon icon, const QString& text);
+
+    Audio* audio_;
+    TMain* main_ = nullptr;
+    std::function<void(const QStringList&, const QStringList&)> FameHandler;
+    std::function<void()> ScoresHandler;
+    std::function<QString()> EnterNameHandler;
+    std::function<void()> GameOverHandler;
+    std::function<void()> StartedHandler;
+
+    QString BaseDir_;
+    QString SkinFile_;
+    QString FallbackSkin;
+    int32_t SkinNumber = 0;    // kept for the settings file only
+    Skin skin;
+    storage::HighTable high;   // the high-score table, High
+    storage::Settings settings_;     // as last read; what no other part holds goes back from here
+    bool keepSettingsFile_ = false;  // it was there but could not be read: left as it is
+    QTimer t;                        // one-shot: the start-up sequence
+    bool started_ = false;
+};
+
+}  // namespace tesseron
