@@ -162,7 +162,8 @@ void TMain::DrawButtons() {
 }
 
 void TMain::tmrTimeTimer() {
-    const QString text = QTime::currentTime().toString(clockFormat_);
+    // Through the locale, so that AM and PM come in its own words.
+    const QString text = QLocale::system().toString(QTime::currentTime(), clockFormat_);
     if (text != lblTime->text()) {
         lblTime->setText(text);
         lblTime->adjustSize();
