@@ -32,31 +32,21 @@ bool Load(const char* file, Library& library, QString& error) {
     return ok;
 }
 
+// The library of the process, loaded at the first call.
+template <typename Library>
+const Library* Loaded(const char* file, QString& error) {
+    static Library library;
+    static QString why;
+    static const bool ok = Load(file, library, why);
+    if (!ok)
+        error = why;
+    return ok ? &library : nullptr;
+}
+
 }  // namespace
 
-const SdlLibrary* SdlLibrary::Get(QString& error) {
-    static SdlLibrary sdl;
-    static QString why;
-    static const bool ok = Load("libSDL2-2.0.so.0", sdl, why);
-    if (!ok)
-        error = why;
-    return ok ? &sdl : nullptr;
-}
+const SdlLibrary* SdlLibrary::Get(QString& error) { return Loaded<SdlLibrary>("libSDL2-2.0.so.0", error); }
 
-const FluidLibrary* FluidLibrary::Get(QString& error, fluid_log_function_t log) {
-    static FluidLibrary fluid;
-    static QString why;
-    static const bool ok = [&] {
-        if (!Load("libfluidsynth.so.3", fluid, why))
-            return false;
-        // Before anything else can speak: the information and debug levels stay quiet.
-        for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
-            fluid.fluid_set_log_function(level, level <= FLUID_WARN ? log : nullptr, nullptr);
-        return true;
-    }();
-    if (!ok)
-        error = why;
-    return ok ? &fluid : nullptr;
-}
+const FluidLibrary* FluidLibrary::Get(QString& error) { return Loaded<FluidLibrary>("libfluidsynth.so.3", error); }
 
 }  // namespace tesseron

@@ -36,8 +36,7 @@ struct SdlLibrary {
 
 struct FluidLibrary {
     TESSERON_FLUID_FUNCTIONS(TESSERON_POINTER)
-    // As SdlLibrary::Get. FluidSynth's warnings and errors go to `log` from the first call on.
-    static const FluidLibrary* Get(QString& error, fluid_log_function_t log);
+    static const FluidLibrary* Get(QString& error);  // as SdlLibrary::Get
 };
 
 #undef TESSERON_POINTER

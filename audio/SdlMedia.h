@@ -1,6 +1,7 @@
-// Media players on one SDL output: each is a channel of our own mixer, which holds
-// a wave sound or a tune of FluidSynth's. SDL is loaded when something first sounds, FluidSynth and the soundfont
-// only when a tune is opened, and the output is open only while something sounds.
+// Media players on one SDL output: each is a channel of our own mixer that holds a
+// wave sound or a tune of FluidSynth's. SDL is loaded when something first sounds,
+// FluidSynth only when a tune is opened, and the output is open only while
+// something sounds.
 #pragma once
 
 #include "audio/Audio.h"
@@ -16,8 +17,8 @@ constexpr int DefaultIdleCloseMs = 10000;
 // notices are delivered to the thread that created the players.
 std::unique_ptr<MediaBackend> CreateSdlBackend(int idleCloseMs = DefaultIdleCloseMs);
 
-// The same players on no device: `render` writes the next frames of the mix
-// (signed 16-bit stereo at MixRate), as the device's callback would, while the backend lives.
+// The same players on no device: while the backend lives, `render` writes the next
+// frames of the mix (signed 16-bit stereo at MixRate) as the device's callback would.
 struct RenderedBackend {
     std::unique_ptr<MediaBackend> backend;
     std::function<void(int16_t* stereo, int frames)> render;

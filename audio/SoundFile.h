@@ -1,5 +1,5 @@
-// Reading sound files safely: wave effects decoded for the effects' mixer, and
-// MIDI tunes made safe to hand to the synthesiser.
+// Reading sound files safely: wave effects decoded for our mixer, and MIDI tunes
+// made safe to hand to the synthesiser.
 #pragma once
 
 #include <QByteArray>

@@ -145,9 +145,15 @@ bool Tune::Load(int rate, QString& error) {
 }
 
 std::unique_ptr<EffectMixer::Source> MakeTune(QByteArray smf, int rate, QString& error) {
-    const FluidLibrary* fluid = FluidLibrary::Get(error, &FluidMessage);
+    const FluidLibrary* fluid = FluidLibrary::Get(error);
     if (!fluid)
         return nullptr;
+    // Before FluidSynth can speak: its warnings and errors come to us, the rest stays quiet.
+    [[maybe_unused]] static const bool quiet = [fluid] {
+        for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
+            fluid->fluid_set_log_function(level, level <= FLUID_WARN ? &FluidMessage : nullptr, nullptr);
+        return true;
+    }();
     auto tune = std::make_unique<Tune>(fluid, std::move(smf));
     if (!tune->Load(rate, error))
         return nullptr;

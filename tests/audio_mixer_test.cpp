@@ -1,4 +1,4 @@
-// The effects' mixer on its own: places kept, ends reported once, mono on both
+// Our mixer on its own: places kept, ends reported once, mono on both
 // sides, clipping at full scale and sounds at other rates.
 #include <gtest/gtest.h>
 
