@@ -1,7 +1,9 @@
 // The application object's wiring of the real windows.
 #include "storage/HighScores.h"
+#include "storage/Settings.h"
 #include "ui/App.h"
 
+#include "support/FileBytes.h"
 #include "support/ui_window_fixture.h"
 
 #include <QTest>
@@ -9,10 +11,49 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <functional>
+#include <unistd.h>
+
 namespace tesseron {
 namespace {
 
 using test::WaitUntil;
+
+// Runs `act` once, when the first window of type W is shown (a dialog in its own loop).
+template <typename W>
+class OnShow : public QObject {
+public:
+    explicit OnShow(std::function<void(W*)> act) : act_(std::move(act)) { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Show && act_)
+            if (auto* w = dynamic_cast<W*>(object)) {
+                // Queued, so that it runs inside the window's own loop.
+                QTimer::singleShot(0, w, [act = std::move(act_), w] { act(w); });
+                act_ = nullptr;
+            }
+        return false;
+    }
+
+private:
+    std::function<void(W*)> act_;
+};
+
+// A real SIGTERM through the game's own handler, as a logout sends it.
+void Terminate() { ::kill(::getpid(), SIGTERM); }
+
+// After a signal has ended the game's loops, lets later loops of this test run again.
+void ClearTheQuit() {
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
+// The name and score of the group's best entry as the file holds them.
+QString BestInFile(const QString& path, int colours) {
+    storage::HighTable table;
+    if (table.LoadHigh(path) != storage::LoadHighResult::Loaded) return QStringLiteral("<unreadable>");
+    return table.Names(colours)[0] + ' ' + table.Scores(colours)[0];
+}
 
 // A skin chosen in the options window whose images fail: the report sits over the
 // options window, and both windows show the shipped skin that took its place.
@@ -67,6 +108,99 @@ TEST(AppTest, TheHallOfFameShowsTheGroupOfTheColoursInPlay) {
     });
     app.Main.ScoresClick();
     EXPECT_EQ(shown, "EIGHT 500");
+}
+
+// A high score is in the file as soon as its name is confirmed, while the game goes on.
+TEST(AppTest, AHighScoreIsInTheFileTheMomentItsNameIsConfirmed) {
+    test::GameDir dir;
+    dir.Enter();
+    App app;
+    ASSERT_TRUE(WaitUntil([&] { return app.session.Started(); }));
+    OnShow<TEnterName> typeName([](TEnterName* d) {
+        QTest::keyClicks(&d->PlayerName, "ada");
+        QTest::keyClick(&d->PlayerName, Qt::Key_Return);
+    });
+    QString inFile;
+    OnShow<TScores> readFile([&](TScores* scores) {
+        inFile = BestInFile(dir.Path("Vexil.hig"), 7);
+        scores->accept();
+    });
+    app.Main.EngineHost().GameOver(500);  // as the step finding the game over hands it on
+    EXPECT_EQ(inFile, "ADA 500");
+}
+
+// SIGTERM while the name dialog is open: the score goes in with what was typed so far,
+// or "Anonymus" when nothing was, and is saved before the game ends. Returns the
+// group's best entry in the file.
+QString EndDuringTheNameEntry(const char* typed) {
+    test::GameDir dir;
+    dir.Enter();
+    App app;
+    app.QuitOnSignals();
+    EXPECT_TRUE(WaitUntil([&] { return app.session.Started(); }));
+    OnShow<TEnterName> typeAndEnd([typed](TEnterName* d) {
+        QTest::keyClicks(&d->PlayerName, typed);
+        Terminate();
+    });
+    int hallShown = 0;
+    OnShow<TScores> hall([&](TScores*) { ++hallShown; });
+    app.Main.EngineHost().GameOver(700);
+    ClearTheQuit();
+    EXPECT_TRUE(app.session.Closing());
+    EXPECT_EQ(hallShown, 0);
+    EXPECT_EQ(app.session.High().Scores(7).count("700"), 1) << "entered once";
+    return BestInFile(dir.Path("Vexil.hig"), 7);
+}
+
+TEST(AppTest, ATerminationSignalDuringTheNameEntryKeepsTheScoreWithTheNameSoFar) {
+    EXPECT_EQ(EndDuringTheNameEntry("bo"), "BO 700");
+}
+
+TEST(AppTest, ATerminationSignalBeforeANameIsTypedKeepsTheScoreAsAnonymus) {
+    EXPECT_EQ(EndDuringTheNameEntry(""), "Anonymus 700");
+}
+
+// SIGTERM while the start-up's warning is open, before the settings were read: the
+// settings file stays as the player left it and the start-up goes no further.
+TEST(AppTest, ATerminationSignalBeforeTheSettingsAreReadLeavesThemAlone) {
+    test::GameDir dir;
+    dir.Remove("Vexil.hig");
+    const QByteArray ini = "[Graphics]\nGameSpeed=80\n[Skin]\nSkinFile=" + dir.Path("Scoarching red.skn").toUtf8() + "\n";
+    test::PutBytes(storage::SettingsPath(), ini);
+    dir.Enter();
+    App app;
+    app.QuitOnSignals();
+    QStringList shown;
+    OnShow<QMessageBox> endAtTheWarning([&](QMessageBox* box) {
+        shown << box->text();
+        Terminate();
+    });
+    ASSERT_TRUE(WaitUntil([&] { return app.session.Closing(); }));
+    ClearTheQuit();
+    EXPECT_EQ(shown, QStringList{QString::fromLatin1(storage::MsgHighNotFound)});
+    EXPECT_EQ(test::GetBytes(storage::SettingsPath()), ini);
+    EXPECT_EQ(app.Main.StepTimer().interval(), 50) << "the settings were read after the close";
+    QFile::remove(storage::SettingsPath());
+}
+
+// A choice made in the options window is in the settings file once the window closes.
+TEST(AppTest, ClosingTheOptionsWindowWritesTheSettings) {
+    test::GameDir dir;
+    dir.Enter();
+    QFile::remove(storage::SettingsPath());
+    App app;
+    ASSERT_TRUE(WaitUntil([&] { return app.session.Started(); }));
+    app.Main.ShowFullScreen();
+    QTimer::singleShot(0, &app.Options, [&] {
+        const int x = app.Options.OptionsLeft + layout::OptionsPressRegions[2].box.left;
+        const int y = app.Options.OptionsTop + layout::OptionsPressRegions[2].box.top;
+        ASSERT_EQ(layout::OptionsPressRegions[2].command, layout::OptionsCommand::Sounds);
+        QTest::mouseClick(&app.Options, Qt::LeftButton, {}, QPoint(x, y));
+        QTest::mouseClick(&app.Options, Qt::LeftButton, {}, QPoint(10, 10));  // the close icon
+    });
+    app.Main.OptionsClick();
+    EXPECT_TRUE(test::GetBytes(storage::SettingsPath()).contains("Sounds=0"));
+    QFile::remove(storage::SettingsPath());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "storage/Settings.h"
 #include "ui/DataFiles.h"
 
+#include <QApplication>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -40,7 +41,13 @@ App::App()
     Splash.Ended = [this] { Main.hide(); };
     Main.SetQuitHandler([this] { Splash.close(); });
     Main.SetRulesHandler([this] { Rules.ShowModal([this] { Main.Uncover(); }); });
-    Main.SetOptionsHandler([this] { Options.ShowModal([this] { Main.Uncover(); }); });
+    // The player's choices are kept as the window closes, not only when the game ends.
+    Main.SetOptionsHandler([this] {
+        Options.ShowModal([this] {
+            Main.Uncover();
+            if (!session.Closing()) session.WriteIni();
+        });
+    });
     Options.GetColours = [this] { return Main.Colours(); };
     Options.SetColours = [this](int n) { Main.SetColours(n); };
     Options.NewGame = [this] { Main.Engine().NewClick(); };
@@ -57,6 +64,7 @@ App::App()
         Main.Uncover();
         return name;
     });
+    session.SetNameSoFarHandler([this] { return UpperCaseName(EnterName.PlayerName.text()); });
     session.SetGameOverHandler([this] {
         GameOver.Show();
         Main.Uncover();
@@ -80,6 +88,19 @@ void App::QuitOnSignals() {
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int sig : {SIGTERM, SIGINT, SIGHUP}) sigaction(sig, &action, nullptr);
+}
+
+void App::BringToFront() {
+    // Until the hand-over the splash is the window on screen.
+    QWidget& front = Splash.isVisible() ? static_cast<QWidget&>(Splash) : Main;
+    if (front.isMinimized()) front.setWindowState(front.windowState() & ~Qt::WindowMinimized);
+    front.show();
+    front.raise();
+    front.activateWindow();
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void App::ShowText(const QString& path) {

@@ -48,6 +48,9 @@ public:
     // SIGTERM, SIGINT and SIGHUP (a logout, a terminal closing) end the program the way
     // the quit button does, so settings and scores are saved.
     void QuitOnSignals();
+    // A second start asked for this game: the window in use is restored if minimised,
+    // raised and given the focus, with any open dialog above it.
+    void BringToFront();
 
 private:
     std::unique_ptr<QSocketNotifier> signals_;

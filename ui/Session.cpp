@@ -34,7 +34,8 @@ template <typename F>
 bool Session::Attempt(const char* step, F&& f) {
     try {
         f();
-        return true;
+        // A close during this step's message ends the sequence: nothing more is read or shown.
+        return !closing_;
     } catch (const std::exception& e) {
         Message(QMessageBox::Critical,
                 QStringLiteral("Tesseron could not %1: %2").arg(QLatin1String(step), QString::fromLocal8Bit(e.what())));
@@ -76,6 +77,7 @@ void Session::ReadIni() {
     storage::IniFile::LoadResult read = storage::IniFile::LoadResult::Missing;
     settings_ = storage::LoadSettingsFile(path, BaseDir_, &read);
     keepSettingsFile_ = read != storage::IniFile::LoadResult::Loaded && read != storage::IniFile::LoadResult::Missing;
+    settingsRead_ = true;
     const storage::Settings& s = settings_;
     if (audio_) {
         audio_->Music = s.Music;
@@ -94,7 +96,8 @@ void Session::ReadIni() {
 
 void Session::WriteIni() {
     // A settings file that could not be read at start is the player's: never replaced.
-    if (keepSettingsFile_) return;
+    // Before it was read, what is in play are defaults that would undo the player's choices.
+    if (!settingsRead_ || keepSettingsFile_) return;
     storage::Settings s = settings_;  // without a sound service its values go back as read
     if (audio_) {
         s.Music = audio_->Music;
@@ -116,6 +119,13 @@ void Session::WriteIni() {
 }
 
 void Session::FormClose() {
+    closing_ = true;
+    // The name dialog will not be answered any more: its score goes in with what was typed.
+    if (naming_) {
+        naming_ = false;
+        const QString typed = NameSoFarHandler ? NameSoFarHandler() : QString();
+        high.Enter(namingColours_, namingScore_, typed.isEmpty() ? QStringLiteral("Anonymus") : typed);
+    }
     // A settings file that cannot be written is reported, and the scores are still saved.
     WriteIni();
     SaveHigh();
@@ -124,11 +134,14 @@ void Session::FormClose() {
 // --- High scores -------------------------------------------------------------
 
 void Session::LoadHigh() {
-    if (high.LoadHigh(storage::HighPath(BaseDir_)) != storage::LoadHighResult::Loaded)
-        Message(QMessageBox::Warning, QString::fromLatin1(storage::MsgHighNotFound));
+    const storage::LoadHighResult read = high.LoadHigh(storage::HighPath(BaseDir_));
+    highRead_ = true;
+    if (read != storage::LoadHighResult::Loaded) Message(QMessageBox::Warning, QString::fromLatin1(storage::MsgHighNotFound));
 }
 
 void Session::SaveHigh() {
+    // Before the file was read, the table holds only the defaults.
+    if (!highRead_) return;
     if (high.SaveHigh(storage::HighPath(BaseDir_)) != storage::SaveHighResult::Ok)
         Message(QMessageBox::Warning, QString::fromLatin1(storage::MsgHighNotCreated));
 }
@@ -144,10 +157,18 @@ void Session::AddHighScore(int32_t score) {
         if (GameOverHandler) GameOverHandler();
         return;
     }
+    naming_ = true;
+    namingScore_ = score;
+    namingColours_ = colours;
     const QString name = EnterNameHandler ? EnterNameHandler() : QString();
+    // A close while the dialog was open has entered and saved the score already.
+    if (!naming_) return;
+    naming_ = false;
     high.Enter(colours, score, name);
+    // Kept the moment it is entered, so a crash or a kill afterwards cannot cost it.
+    SaveHigh();
     UpDateScores();
-    if (ScoresHandler) ScoresHandler();
+    if (ScoresHandler && !closing_) ScoresHandler();
 }
 
 // --- Skin --------------------------------------------------------------------

@@ -31,6 +31,8 @@ public:
     void Start(TMain& main);
     // The start-up sequence has run, to its end or to the step that failed.
     bool Started() const { return started_; }
+    // The close has begun: the start-up sequence stops and no window opens any more.
+    bool Closing() const { return closing_; }
 
     // The working directory at creation, with a trailing '/'.
     const QString& BaseDir() const { return BaseDir_; }
@@ -49,6 +51,8 @@ public:
     }
     void SetScoresHandler(std::function<void()> f) { ScoresHandler = std::move(f); }        // the hall of fame
     void SetEnterNameHandler(std::function<QString()> f) { EnterNameHandler = std::move(f); }  // a high scorer's name
+    // What the name dialog holds while it is still open, for a close that cannot wait for it.
+    void SetNameSoFarHandler(std::function<QString()> f) { NameSoFarHandler = std::move(f); }
     void SetGameOverHandler(std::function<void()> f) { GameOverHandler = std::move(f); }     // the game-over notice
     // Told once the start-up sequence has run, to its end or to the step that failed.
     void SetStartedHandler(std::function<void()> f) { StartedHandler = std::move(f); }
@@ -56,6 +60,7 @@ public:
     // Start-up and shutdown.
     void tTimer();
     void FormActivate();
+    // Writes what has been read: settings and scores not yet loaded are left as they are.
     void FormClose();
     void LoadHigh();
     void ReadIni();
@@ -83,6 +88,7 @@ private:
     std::function<void(const QStringList&, const QStringList&)> FameHandler;
     std::function<void()> ScoresHandler;
     std::function<QString()> EnterNameHandler;
+    std::function<QString()> NameSoFarHandler;
     std::function<void()> GameOverHandler;
     std::function<void()> StartedHandler;
 
@@ -96,6 +102,14 @@ private:
     bool keepSettingsFile_ = false;  // it was there but could not be read: left as it is
     QTimer t;                        // one-shot: the start-up sequence
     bool started_ = false;
+    // Only what was read is written back, so an early close never replaces the player's files.
+    bool highRead_ = false;
+    bool settingsRead_ = false;
+    bool closing_ = false;
+    // A high score waiting for its name; the close enters it if the dialog is still open.
+    bool naming_ = false;
+    int32_t namingScore_ = 0;
+    int namingColours_ = 0;
 };
 
 }  // namespace tesseron
