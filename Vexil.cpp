@@ -1,9 +1,12 @@
 // Program entry: one application object creates the windows in their order and
 // keeps them until the end.
 #include "ui/App.h"
+#include "ui/OneGame.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLoggingCategory>
+#include <QMessageBox>
 
 namespace {
 // Quiet unless asked: QT_LOGGING_RULES="tesseron.info=true" makes the game say when its
@@ -20,8 +23,31 @@ int main(int argc, char** argv) {
     // Only closing the splash ends the program, whatever windows are open then.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // A second game on the same folder would overwrite the first one's scores and
+    // settings: it brings the first to the front instead, before reading anything.
+    const QString dataFolder = QDir::currentPath();
+    tesseron::OneGame one(dataFolder, tesseron::RuntimeFolderFor(dataFolder));
+    switch (one.Claim()) {
+    case tesseron::OneGame::Outcome::Raised:
+        qCInfo(lcTesseron, "raised the running game");
+        return 0;
+    case tesseron::OneGame::Outcome::NoAnswer: {
+        const QString text = QStringLiteral("Tesseron is already running in %1 (process %2) but does not answer. "
+                                            "End that game before starting another one.")
+                                 .arg(QDir::toNativeSeparators(dataFolder))
+                                 .arg(one.HolderPid());
+        qCWarning(lcTesseron, "%s", qUtf8Printable(text));
+        QMessageBox(QMessageBox::Warning, QStringLiteral("Tesseron"), text, QMessageBox::Ok).exec();
+        return 1;
+    }
+    case tesseron::OneGame::Outcome::First:
+    case tesseron::OneGame::Outcome::NoLock:
+        break;
+    }
+
     tesseron::App program;
     program.QuitOnSignals();
+    one.Listen([&program] { program.BringToFront(); });
     program.session.SetStartedHandler([] { qCInfo(lcTesseron, "ready"); });
     program.Start();
     return app.exec();
