@@ -11,6 +11,7 @@ const QString Sound = QStringLiteral("Sound");
 const QString Graphics = QStringLiteral("Graphics");
 const QString GameSettings = QStringLiteral("GameSettings");
 const QString Skin = QStringLiteral("Skin");
+const QString Display = QStringLiteral("Display");
 
 int32_t Interval(int32_t ms) { return ms < 1 ? 50 : ms; }
 }  // namespace
@@ -45,6 +46,8 @@ Settings ReadSettings(const IniFile& ini, const QString& baseDir) {
     s.SkinNumber = ini.ReadInteger(Graphics, QStringLiteral("Skin"), d.SkinNumber);
     s.NumberOfColors = std::clamp(ini.ReadInteger(GameSettings, QStringLiteral("NumberOfColors"), d.NumberOfColors), 5, 10);
     s.SkinFile = ini.ReadString(Skin, QStringLiteral("SkinFile"), baseDir + QString::fromLatin1(DefaultSkinName));
+    s.Zoom = ini.ReadInteger(Display, QStringLiteral("Zoom"), d.Zoom);
+    if (s.Zoom < 0 || s.Zoom > 8) s.Zoom = d.Zoom;
     return s;
 }
 
@@ -62,6 +65,10 @@ void WriteSettings(IniFile& ini, const Settings& s) {
     ini.WriteInteger(Graphics, QStringLiteral("Skin"), s.SkinNumber);
     ini.WriteInteger(GameSettings, QStringLiteral("NumberOfColors"), s.NumberOfColors);
     ini.WriteString(Skin, QStringLiteral("SkinFile"), s.SkinFile);
+    // Automatic is written only over a choice made before: a file without the key keeps its bytes.
+    const QString absent = QStringLiteral("\x01");
+    if (s.Zoom != 0 || ini.ReadString(Display, QStringLiteral("Zoom"), absent) != absent)
+        ini.WriteInteger(Display, QStringLiteral("Zoom"), s.Zoom);
 }
 
 QString SettingsPath() {

@@ -34,14 +34,17 @@ struct Settings {
     int32_t NumberOfColors = 7;
     // [Skin]
     QString SkinFile;  // empty here; ReadSettings fills in baseDir + DefaultSkinName
+    // [Display]
+    int32_t Zoom = 0;  // 0 automatic, 1..8 that factor
 
     bool operator==(const Settings&) const = default;
 };
 
 // Every key with its default where missing or not a number. Numbers of colours
-// outside 5..10 go to the nearest bound; intervals below 1 ms become 50 ms.
+// outside 5..10 go to the nearest bound; intervals below 1 ms become 50 ms; a zoom
+// outside 0..8 is automatic.
 Settings ReadSettings(const IniFile& ini, const QString& baseDir);
-// All thirteen keys, section by section in the file's order.
+// Every key, section by section in the file's order.
 void WriteSettings(IniFile& ini, const Settings& s);
 
 // Told at start-up when the settings file is there but could not be read (why is

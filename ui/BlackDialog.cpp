@@ -1,7 +1,7 @@
 #include "ui/BlackDialog.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include "ui/Display.h"
+
 #include <QShowEvent>
 
 namespace tesseron {
@@ -16,7 +16,7 @@ void SetColours(QWidget& w, const QColor& text, const QColor& background) {
 }
 
 BlackDialog::BlackDialog(const QString& title, int width, int height, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), Panel1(this), Label1(&Panel1) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), Panel1(this), Label1(&Panel1), atOne_(width, height) {
     setWindowTitle(title);
     setModal(true);
     setFixedSize(width, height);
@@ -31,18 +31,21 @@ BlackDialog::BlackDialog(const QString& title, int width, int height, QWidget* p
     Panel1.setAutoFillBackground(true);
     SetColours(Panel1, Qt::white);
     SetColours(Label1, Qt::white);
+    controls.Add(&Panel1);
+    controls.Add(&Label1);
     CentreOnScreen();
 }
 
 void BlackDialog::CentreOnScreen() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->geometry();
-        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
-    }
+    const QRect s = display::ScreenGeometry();
+    move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
 }
 
 bool BlackDialog::StartsShowing(const QShowEvent* event) {
     if (event->spontaneous()) return false;
+    const zoom::Zoom zoom = display::Current();
+    setFixedSize(zoom.ToWindow(QRect(QPoint(0, 0), atOne_)).size());
+    controls.Apply(zoom);
     CentreOnScreen();
     return true;
 }

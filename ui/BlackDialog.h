@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/ClickLabel.h"
+#include "ui/ControlZoom.h"
 
 #include <QColor>
 #include <QDialog>
@@ -20,11 +21,17 @@ public:
     ClickLabel Panel1;  // black, fills the dialog; holds the other controls
     ClickLabel Label1;  // white; placed by each dialog
 
+    // The controls zoomed with the dialog; each dialog adds its own after placing them at 1x.
+    ControlZoom controls;
+
 protected:
     void CentreOnScreen();
-    // Whether a show event starts a showing by the program (centred again), rather
-    // than being the window system's own after a restore.
+    // Whether a show event starts a showing by the program (zoomed and centred again),
+    // rather than being the window system's own after a restore.
     bool StartsShowing(const QShowEvent* event);
+
+private:
+    QSize atOne_;
 };
 
 }  // namespace tesseron

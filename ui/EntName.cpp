@@ -43,6 +43,8 @@ TEnterName::TEnterName(Sounds* sounds, QWidget* parent)
     connect(&SpeedButton1, &QPushButton::clicked, this, [this] { SpeedButton1Click(); });
 
     setTabOrder(&PlayerName, &SpeedButton1);
+    controls.Add(&PlayerName);
+    controls.Add(&SpeedButton1);
 }
 
 QString TEnterName::Ask() {

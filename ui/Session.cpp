@@ -89,6 +89,7 @@ void Session::ReadIni() {
     main_->SetSpeeds(s.GameSpeed, s.DisappearSpeed);
     SkinNumber = s.SkinNumber;
     main_->SetColours(s.NumberOfColors);
+    main_->SetZoomSetting(s.Zoom);
     SkinFile_ = s.SkinFile;
     if (audio_) audio_->StartAudio();
     if (keepSettingsFile_) Message(QMessageBox::Warning, storage::UnreadableSettingsMessage(path, read));
@@ -110,6 +111,7 @@ void Session::WriteIni() {
     s.DisappearSpeed = main_->SweepTimer().interval();
     s.SkinNumber = SkinNumber;
     s.NumberOfColors = main_->Colours();
+    s.Zoom = main_->ZoomSetting();
     s.SkinFile = SkinFile_;
     const QString path = storage::SettingsPath();
     // Without a home folder there is no path, and the message names the bare file.

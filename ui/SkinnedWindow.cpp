@@ -1,24 +1,15 @@
 #include "ui/SkinnedWindow.h"
 
 #include "draw/Layout.h"
+#include "ui/Display.h"
 #include "ui/WindowPaint.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPaintEvent>
-#include <QScreen>
 
 namespace tesseron {
 
 using namespace layout;
-
-QRect SkinnedWindow::GameScreen() {
-    static const QRect screen = [] {
-        const QScreen* s = QGuiApplication::primaryScreen();
-        return s ? s->geometry() : QRect(0, 0, 640, 480);
-    }();
-    return screen;
-}
 
 SkinnedWindow::SkinnedWindow(const Skin& skin, const QString& title, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint), skin_(skin) {
@@ -27,9 +18,16 @@ SkinnedWindow::SkinnedWindow(const Skin& skin, const QString& title, QWidget* pa
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
-    const QRect screen = GameScreen();
-    surface.Resize(screen.width(), screen.height());
-    resize(screen.size());
+    Rezoom();
+}
+
+void SkinnedWindow::Rezoom() {
+    zoom_ = display::Current();
+    const QSize zoomed = zoom_.Zoomed();
+    surface.Resize(zoomed.width(), zoomed.height());
+    controls.Apply(zoom_);
+    resize(display::ScreenGeometry().size());
+    if (ZoomedHandler) ZoomedHandler();
 }
 
 void SkinnedWindow::PaintBackground() {
@@ -56,20 +54,22 @@ bool SkinnedWindow::TrackCloseHover(int x, int y) {
 }
 
 void SkinnedWindow::ShowModal(const std::function<void()>& uncovered) {
-    setGeometry(GameScreen());
+    // The screen or the zoom may have changed since the window was last shown.
+    Rezoom();
+    setGeometry(display::ScreenGeometry());
     setWindowState(windowState() | Qt::WindowFullScreen);
     exec();
     if (uncovered) uncovered();
 }
 
-void SkinnedWindow::Repaint() { RepaintFromBlank(*this, surface, FormPaintHandler); }
+void SkinnedWindow::Repaint() { RepaintFromBlank(*this, surface, FormPaintHandler, zoom_); }
 
 void SkinnedWindow::Flush() {
     const QRegion dirty = surface.TakeDirty();
-    if (!dirty.isEmpty()) update(dirty);
+    if (!dirty.isEmpty()) update(zoom_.ToWindow(dirty));
 }
 
-void SkinnedWindow::paintEvent(QPaintEvent* event) { PaintSurface(*this, surface, event->region()); }
+void SkinnedWindow::paintEvent(QPaintEvent* event) { PaintSurface(*this, surface, event->region(), zoom_); }
 
 void SkinnedWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -6,6 +6,8 @@
 
 #include "draw/Skin.h"
 #include "draw/Surface.h"
+#include "draw/Zoom.h"
+#include "ui/ControlZoom.h"
 
 #include <QDialog>
 #include <QRect>
@@ -19,14 +21,22 @@ class SkinnedWindow : public QDialog {
 public:
     SkinnedWindow(const Skin& skin, const QString& title, QWidget* parent = nullptr);
 
-    // The screen the game runs on, as it was when the program started.
-    static QRect GameScreen();
+    // The zoom the window was last shown with; its surface is the zoomed screen.
+    const zoom::Zoom& Zoom() const { return zoom_; }
+    // Takes the game's current screen and zoom; the next repaint draws with them.
+    void Rezoom();
+    // A pointer position in window units as the skin pixel under it.
+    QPoint ToLayout(QPointF window) const { return zoom_.ToLayout(window); }
 
     bool CloseHover = false;
     int32_t CloseIconX = 90;
 
     // The window's own full redraw; run whenever the window becomes visible.
     std::function<void()> FormPaintHandler;
+    // The ordinary controls on the window, zoomed with it.
+    ControlZoom controls;
+    // Run after a new zoom was taken, for controls placed from the window's size.
+    std::function<void()> ZoomedHandler;
 
     // Tiles the background tile at 100-pixel steps over the whole window.
     void PaintBackground();
@@ -49,6 +59,7 @@ public:
 
 protected:
     const Skin& skin_;
+    zoom::Zoom zoom_;
 
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;

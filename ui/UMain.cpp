@@ -1,7 +1,7 @@
 #include "ui/UMain.h"
 
 #include "ui/Clock.h"
-#include "ui/SkinnedWindow.h"
+#include "ui/Display.h"
 #include "ui/WindowPaint.h"
 
 #include <QApplication>
@@ -13,7 +13,11 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QTime>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace tesseron {
 
@@ -44,27 +48,25 @@ TMain::TMain(const Skin& sharedSkin, const QString& baseDir, Audio* sounds, QWid
     loadsave->addAction(QStringLiteral("Load game"), this, &TMain::Loadgame1Click);
     loadsave->addAction(QStringLiteral("Save game"), this, &TMain::SaveClick);
 
+    // The labels' and the menu's fonts at 1x; Place sets them at the zoom.
+    timeFont_ = QFont(QStringLiteral("Times New Roman"));
+    timeFont_.setPixelSize(16);
+    scoreFont_ = QFont(QStringLiteral("Arial"));
+    scoreFont_.setBold(true);
+    scoreFont_.setPixelSize(19);
+    menuFont_ = loadsave->font();
+
     FormCreate();
 
-    QFont timeFont(QStringLiteral("Times New Roman"));
-    timeFont.setPixelSize(16);
-    lblTime->setFont(timeFont);
     QPalette timePalette = lblTime->palette();
     timePalette.setColor(QPalette::WindowText, QColor(0, 147, 0));
     lblTime->setPalette(timePalette);
     lblTime->setToolTip(QStringLiteral("Current time"));
-    lblTime->move(ClockLabel.x, ClockLabel.y);
-    lblTime->adjustSize();
     lblTime->installEventFilter(this);
 
-    QFont scoreFont(QStringLiteral("Arial"));
-    scoreFont.setBold(true);
-    scoreFont.setPixelSize(19);
-    Scor->setFont(scoreFont);
     QPalette scorePalette = Scor->palette();
     scorePalette.setColor(QPalette::WindowText, QColor(0, 255, 0));
     Scor->setPalette(scorePalette);
-    Scor->adjustSize();
     Scor->setMouseTracking(true);
     Scor->installEventFilter(this);
 
@@ -88,16 +90,68 @@ void TMain::FormCreate() {
     random_.Seed(Random::ClockSeed());
     game.st.Score = 0;
 
-    screen_ = SkinnedWindow::GameScreen();
-    FieldLeft = FieldOffset(screen_.width());
-    FieldTop = FieldOffset(screen_.height());
+    Place();
+    WatchScreen(display::Screen());
+    game.st.UndoReady = false;
+}
+
+// --- Zoom --------------------------------------------------------------------
+
+void TMain::Place() {
+    screen_ = display::ScreenGeometry();
+    zoom_ = display::Current();
+    // The described layout, computed on the zoomed screen.
+    const QSize zoomed = zoom_.Zoomed();
+    FieldLeft = FieldOffset(zoomed.width());
+    FieldTop = FieldOffset(zoomed.height());
     view.FieldLeft = FieldLeft;
     view.FieldTop = FieldTop;
-    surface.Resize(screen_.width(), screen_.height());
+    surface.Resize(zoomed.width(), zoomed.height());
     resize(screen_.size());
 
-    Scor->move(FieldLeft + ScoreLabel.x, FieldTop + ScoreLabel.y);
-    game.st.UndoReady = false;
+    const auto at = [this](int x, int y) { return zoom_.ToWindow(QRect(x, y, 1, 1)).topLeft(); };
+    lblTime->setFont(zoom_.Font(timeFont_));
+    lblTime->move(at(ClockLabel.x, ClockLabel.y));
+    lblTime->adjustSize();
+    Scor->setFont(zoom_.Font(scoreFont_));
+    Scor->move(at(FieldLeft + ScoreLabel.x, FieldTop + ScoreLabel.y));
+    Scor->adjustSize();
+    loadsave->setFont(zoom_.Font(menuFont_));
+}
+
+void TMain::Rezoom() {
+    Place();
+    if (!isVisible()) return;  // the next showing draws everything
+    setGeometry(screen_);
+    Uncover();
+}
+
+int TMain::ZoomSetting() const { return display::Setting(); }
+
+void TMain::SetZoomSetting(int setting) {
+    display::SetSetting(setting);
+    if (display::Current() != zoom_) Rezoom();
+}
+
+void TMain::ZoomKey(int key) {
+    const int fits = zoom::AutoFactor(zoom_.device);
+    switch (key) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:  // the plus key without Shift
+        SetZoomSetting(std::min(zoom_.k + 1, fits));
+        break;
+    case Qt::Key_Minus: SetZoomSetting(std::max(zoom_.k - 1, 1)); break;
+    case Qt::Key_0: SetZoomSetting(zoom::Automatic); break;
+    default: break;
+    }
+}
+
+void TMain::WatchScreen(QScreen* screen) {
+    disconnect(screenResized_);
+    if (!screen) return;
+    display::SetScreen(screen);
+    // A new resolution, or another monitor's, is laid out and drawn anew.
+    screenResized_ = connect(screen, &QScreen::geometryChanged, this, [this] { Rezoom(); });
 }
 
 GameHost& TMain::EngineHost() { return host_; }
@@ -131,7 +185,7 @@ void TMain::Quit() {
 
 void TMain::Flush() {
     const QRegion dirty = surface.TakeDirty();
-    if (!dirty.isEmpty()) update(dirty);
+    if (!dirty.isEmpty()) update(zoom_.ToWindow(dirty));
 }
 
 void TMain::FormPaint() {
@@ -143,7 +197,7 @@ void TMain::FormPaint() {
 }
 
 void TMain::Uncover() {
-    RepaintFromBlank(*this, surface, [this] { FormPaint(); });
+    RepaintFromBlank(*this, surface, [this] { FormPaint(); }, zoom_);
 }
 
 void TMain::FieldUpDate(bool full) {
@@ -178,10 +232,18 @@ void TMain::ShowScore(int32_t score) {
     }
 }
 
-void TMain::paintEvent(QPaintEvent* event) { PaintSurface(*this, surface, event->region()); }
+void TMain::paintEvent(QPaintEvent* event) { PaintSurface(*this, surface, event->region(), zoom_); }
 
 void TMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (!screenWatched_ && windowHandle()) {
+        // Moved to another screen: the game follows it there.
+        connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* screen) {
+            WatchScreen(screen);
+            Rezoom();
+        });
+        screenWatched_ = true;
+    }
     Uncover();
 }
 
@@ -200,17 +262,21 @@ void TMain::ShowFullScreen() {
 // --- Pointer input -----------------------------------------------------------
 
 void TMain::keyPressEvent(QKeyEvent* event) {
-    // The game takes no keys; only a window left without any skin to draw can be quit with Escape.
+    if (event->modifiers() & Qt::ControlModifier) {
+        ZoomKey(event->key());
+        return;
+    }
+    // A window left without any skin to draw can be quit with Escape.
     if (event->key() == Qt::Key_Escape && !skinUsable_) Quit();
 }
 
 void TMain::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = zoom_.ToLayout(event->position());
     FormMouseDown(event->button(), event->modifiers(), p.x(), p.y());
 }
 
 void TMain::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = zoom_.ToLayout(event->position());
     FormMouseMove(event->modifiers(), p.x(), p.y());
 }
 
@@ -245,7 +311,7 @@ void TMain::Run(Command command, int X, int Y) {
     case Command::Undo: game.UndoClick(); break;
     case Command::Minimize: MinimizeClick(); break;
     case Command::LoadSave:
-        loadsave->exec(mapToGlobal(QPoint(X, Y)));
+        loadsave->exec(mapToGlobal(zoom_.ToWindow(QRect(X, Y, 1, 1)).topLeft()));
         if (isVisible()) Uncover();
         break;
     case Command::Quit: QuitClick(); break;
@@ -329,6 +395,7 @@ void TMain::Message(QMessageBox::Icon icon, const QString& text) {
     QWidget* over = QApplication::activeModalWidget();
     if (!over && visible) over = this;
     QMessageBox box(icon, QStringLiteral("Tesseron"), text, QMessageBox::Ok, over);
+    box.setFont(display::Current().Font(box.font()));
     box.exec();
     if (visible && isVisible()) Uncover();
 }

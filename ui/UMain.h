@@ -10,6 +10,7 @@
 #include "draw/Layout.h"
 #include "draw/Skin.h"
 #include "draw/Surface.h"
+#include "draw/Zoom.h"
 #include "game/Game.h"
 #include "game/GameHost.h"
 #include "game/Random.h"
@@ -25,6 +26,7 @@
 
 class QLabel;
 class QMenu;
+class QScreen;
 
 namespace tesseron {
 
@@ -62,6 +64,18 @@ public:
     // The skin is being replaced: until it is usable again only Escape is left to
     // quit with; once it is, everything is drawn anew.
     void SetSkinUsable(bool usable);
+
+    // --- Zoom ------------------------------------------------------------------------
+    // The player's setting: 0 automatic, 1..8 that factor, capped to what fits.
+    int ZoomSetting() const;
+    // Takes a new setting and lays the window out anew at once.
+    void SetZoomSetting(int setting);
+    // The screen, its size or the setting changed: the factor, the layout and the
+    // whole picture are made anew.
+    void Rezoom();
+    // The keys: Ctrl+Plus and Ctrl+Minus step the factor, Ctrl+0 goes back to automatic.
+    void ZoomKey(int key);
+    const zoom::Zoom& Zoom() const { return zoom_; }
 
     // --- Inspection: the timers, the hover state, the surface, the field ----------
     const QTimer& StepTimer() const { return tmrSTEP; }
@@ -142,6 +156,10 @@ private:
 
     void Run(layout::Command command, int X, int Y);
     void Flush();
+    // The field origin, the surface and the labels for the current zoom.
+    void Place();
+    // Follows the size of the screen the window is on.
+    void WatchScreen(QScreen* screen);
     void Quit();
 
     std::function<void()> QuitHandler;
@@ -156,7 +174,10 @@ private:
     int NumCol = 7;
     int FieldLeft = 0;
     int FieldTop = 0;
-    QRect screen_;  // the screen the game started on
+    QRect screen_;  // the screen the game plays on, in window units
+    zoom::Zoom zoom_;
+    QMetaObject::Connection screenResized_;
+    bool screenWatched_ = false;
 
     Surface surface;
     HoverState hover;
@@ -166,6 +187,7 @@ private:
     QLabel* lblTime = nullptr;
     QLabel* Scor = nullptr;
     QMenu* loadsave = nullptr;
+    QFont timeFont_, scoreFont_, menuFont_;  // at 1x
 
     Random random_;
     MainHost host_;

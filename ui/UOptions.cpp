@@ -2,6 +2,7 @@
 
 #include "audio/Audio.h"
 #include "draw/BitmapText.h"
+#include "ui/Display.h"
 
 #include <QFileDialog>
 #include <QMouseEvent>
@@ -17,6 +18,7 @@ namespace {
 std::optional<QString> RunOpenDialog(QWidget* parent, const QString& title, const QStringList& filters,
                                      const QString& suffix, const QString& folder) {
     QFileDialog dialog(parent, title, folder);
+    dialog.setFont(display::Current().Font(dialog.font()));
     // Each filter is its shown name followed by its patterns in parentheses; only the name is shown.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(filters);
@@ -45,9 +47,12 @@ void TOptions::FormCreate() {
     surface.Fill(QRect(0, 0, surface.width(), surface.height()), qRgb(0, 0, 0));
     CloseHover = false;
     CloseIconX = BackIconNormal;
-    const QRect screen = GameScreen();
-    OptionsLeft = OptionsLeftOf(screen.width());
-    OptionsTop = OptionsTopOf(screen.height());
+    PlaceLayout();
+}
+
+void TOptions::PlaceLayout() {
+    OptionsLeft = OptionsLeftOf(surface.width());
+    OptionsTop = OptionsTopOf(surface.height());
 }
 
 std::optional<QString> TOptions::SkinOpen() {
@@ -71,6 +76,7 @@ void TOptions::Copy(const QImage& sheet, const Box& from, const Box& to) {
 }
 
 void TOptions::FormPaint() {
+    PlaceLayout();  // on the zoomed screen of this showing
     const int L = OptionsLeft, T = OptionsTop;
     PaintBackground();
     DrawCloseIcon();
@@ -154,12 +160,12 @@ void TOptions::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int 
 }
 
 void TOptions::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ToLayout(event->position());
     FormMouseMove(event->modifiers(), event->buttons(), p.x(), p.y());
 }
 
 void TOptions::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ToLayout(event->position());
     FormMouseDown(event->button(), event->modifiers(), p.x(), p.y());
 }
 

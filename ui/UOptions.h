@@ -58,6 +58,8 @@ protected:
 
 private:
     int Colours() const;
+    // L and T on the zoomed screen the surface now stands for.
+    void PlaceLayout();
     void Copy(const QImage& sheet, const layout::Box& from, const layout::Box& to);
 
     Audio* audio_;

@@ -135,13 +135,23 @@ TRules::TRules(const Skin& skin, const QString& baseDir, Sounds* sounds,
 
     // The labels are stacked in creation order; ovlabel's transparent gap lies over the logo.
     LayOut();
+    for (QWidget* w : std::initializer_list<QWidget*>{&Label1, &Label2, &Label7, &Label13, &ShellLink2, &ovlogo, &Label5,
+                                                      &ShellLink3, &Label8, &Label9, &Label3, &Label10, &ovlabel, &Label12,
+                                                      &Label4, &Label14, &ovlabel2})
+        controls.Add(w);
+    controls.AddFont(&ShellLink2.FocusFont);
+    controls.AddFont(&ShellLink3.FocusFont);
+    ZoomedHandler = [this] { LayOut(); };
+    Rezoom();
     FormCreate();
 }
 
 void TRules::LayOut() {
     const int w = width(), h = height();
     int top = 0;
+    // The stacks' heights follow the zoom; the rows stay as wide as the window.
     auto stackTop = [&](QLabel& l, int height) {
+        height = zoom_.Length(height);
         l.setGeometry(0, top, w, height);
         top += height;
     };
@@ -153,7 +163,8 @@ void TRules::LayOut() {
     stackTop(Label14, 31);
     int bottom = h;
     auto stackBottom = [&](QWidget& l, int height) {
-        bottom -= height;
+        bottom -= zoom_.Length(height);
+        height = zoom_.Length(height);
         l.setGeometry(0, bottom, w, height);
     };
     stackBottom(Label13, 8);
@@ -174,7 +185,7 @@ void TRules::FormCreate() {
 void TRules::FormPaint() {
     PaintBackground();
     DrawCloseIcon();
-    DrawString(TitleLeft(GameScreen().width()), layout::TitleTop, surface, skin_, 2, QByteArrayLiteral("H E L P"));
+    DrawString(TitleLeft(surface.width()), layout::TitleTop, surface, skin_, 2, QByteArrayLiteral("H E L P"));
 }
 
 void TRules::FormMouseMove(Qt::KeyboardModifiers, int x, int y) { TrackCloseHover(x, y); }
@@ -198,12 +209,12 @@ void TRules::Label9Click() { open_(QUrl(links::GameSite)); }
 void TRules::ovlogoClick() { open_(QUrl(links::MakerSite)); }
 
 void TRules::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ToLayout(event->position());
     FormMouseMove(event->modifiers(), p.x(), p.y());
 }
 
 void TRules::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ToLayout(event->position());
     FormMouseDown(event->button(), event->modifiers(), p.x(), p.y());
 }
 
@@ -218,7 +229,7 @@ bool TRules::eventFilter(QObject* watched, QEvent* event) {
     const bool presses = event->type() == QEvent::MouseButtonPress && watched == &Label1;
     if (label && (moves || presses)) {
         auto* m = static_cast<QMouseEvent*>(event);
-        const QPoint p = label->mapTo(this, m->position().toPoint());
+        const QPoint p = ToLayout(label->mapTo(this, m->position()));
         if (moves)
             FormMouseMove(m->modifiers(), p.x(), p.y());
         else

@@ -41,13 +41,13 @@ int TScores::CentredLeft(int screenWidth, int length, int font) {
 
 void TScores::DrawCentred(int y, const QString& text, int font) {
     const QByteArray bytes = text.toLatin1();
-    DrawString(CentredLeft(GameScreen().width(), int(bytes.size()), font), y, surface, skin_, font, bytes);
+    DrawString(CentredLeft(surface.width(), int(bytes.size()), font), y, surface, skin_, font, bytes);
 }
 
 void TScores::FormPaint() {
     PaintBackground();
     DrawCloseIcon();
-    DrawString(TitleLeft(GameScreen().width()), TitleTop, surface, skin_, 2, QByteArrayLiteral("HALL OF FAME"));
+    DrawString(TitleLeft(surface.width()), TitleTop, surface, skin_, 2, QByteArrayLiteral("HALL OF FAME"));
     for (int k = 1; k <= FameRanks; ++k) {
         DrawCentred(FameNameTop(k), FameNames[k - 1], 1);
         DrawCentred(FameNameTop(k) + FameScoreDrop, FameScores[k - 1], 3);
@@ -63,12 +63,12 @@ void TScores::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y
 }
 
 void TScores::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ToLayout(event->position());
     FormMouseMove(event->modifiers(), p.x(), p.y());
 }
 
 void TScores::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ToLayout(event->position());
     FormMouseDown(event->button(), event->modifiers(), p.x(), p.y());
 }
 

@@ -1,11 +1,14 @@
 #include "ui/readme.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include "ui/Display.h"
+
+#include <QShowEvent>
 
 namespace tesseron {
 
 namespace {
+
+constexpr int ViewerWidth = 600, ViewerHeight = 480;  // at 1x
 
 void Flat(QWidget& w, const QColor& background, const QColor& text = Qt::white) {
     w.setAutoFillBackground(true);
@@ -28,7 +31,7 @@ QFont PixelFont(const QString& family, int pixels) {
 Tureadme::Tureadme(QWidget* parent) : Trul(parent), Panel2(this), Panel3(this), Panel4(this), Panel5(this) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setModal(true);
-    setFixedSize(600, 480);
+    setFixedSize(ViewerWidth, ViewerHeight);
     const QColor frame(0, 98, 27);
     Panel3.setGeometry(0, 0, 600, 10);
     Panel2.setGeometry(0, 10, 10, 460);
@@ -50,10 +53,23 @@ Tureadme::Tureadme(QWidget* parent) : Trul(parent), Panel2(this), Panel3(this), 
     Panel1.setFont(PixelFont(QStringLiteral("Liberation Serif"), 19));
     Flat(Panel1, Qt::black, Qt::white);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->geometry();
-        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
+    for (QWidget* w : std::initializer_list<QWidget*>{&Panel2, &Panel3, &Panel4, &Panel5, &Memo1, &Panel1}) controls_.Add(w);
+    CentreOnScreen();
+}
+
+void Tureadme::CentreOnScreen() {
+    const QRect s = display::ScreenGeometry();
+    move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
+}
+
+void Tureadme::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        const zoom::Zoom zoom = display::Current();
+        setFixedSize(zoom.ToWindow(QRect(0, 0, ViewerWidth, ViewerHeight)).size());
+        controls_.Apply(zoom);
+        CentreOnScreen();
     }
+    Trul::showEvent(event);
 }
 
 }  // namespace tesseron
