@@ -1,0 +1,189 @@
+// The real windows on a 1920 x 1080 offscreen screen, where the game plays at factor 2:
+// what reaches the screen is every skin pixel as a 2 x 2 block at the described place,
+// pointer regions keep their edges, the keys change the factor, and the other windows
+// and the dialogs take the factor of the moment they are shown.
+#include "ui/Display.h"
+#include "ui/Session.h"
+#include "ui/UGameOver.h"
+#include "ui/UMain.h"
+#include "ui/UScores.h"
+
+#include "support/ui_window_fixture.h"
+
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tesseron {
+namespace {
+
+using test::WaitUntil;
+
+class ZoomedGame : public ::testing::Test {
+protected:
+    void SetUp() override {
+        display::SetSetting(zoom::Automatic);
+        dir.Enter();
+        session = std::make_unique<Session>();
+        main = std::make_unique<TMain>(session->SkinInUse(), session->BaseDir());
+        session->Start(*main);
+        ASSERT_TRUE(WaitUntil([&] { return session->Started(); }));
+        main->ShowFullScreen();
+        main->EngineHost().StepTimer(false);
+    }
+    void TearDown() override { display::SetSetting(zoom::Automatic); }
+
+    // The window as it reaches the screen.
+    QImage Shown() const { return main->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+    // An empty zone with one stopper in row 1, so lane 1 of the left side can launch.
+    void OneStopper() {
+        GameState& st = main->Engine().st;
+        for (auto& column : st.board.cells)
+            for (Cell& c : column) c = Cell{0, 0, 0};
+        st.board.at(10, 1) = Cell{1, DirNone, 1};
+        st.InMotion = false;
+        main->FieldUpDate(true);
+    }
+    bool LaunchedLeftLane1() const { return main->Engine().st.board.at(1, 1).Dir == DirRight; }
+
+    test::GameDir dir;
+    test::ModalWatcher watcher;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<TMain> main;
+};
+
+TEST_F(ZoomedGame, EverySkinPixelReachesTheScreenAsATwoByTwoBlockAtTheDescribedPlace) {
+    ASSERT_EQ(main->Zoom().k, 2);
+    EXPECT_EQ(main->FieldOrigin(), QPoint(240, 30));  // (480, 60) in device pixels
+    EXPECT_EQ(main->Canvas().width(), 960);
+    const QImage shown = Shown();
+    ASSERT_EQ(shown.size(), QSize(1920, 1080));
+    // The new game icon: its normal picture, each pixel doubled.
+    for (int y = 0; y < 180; ++y)
+        for (int x = 0; x < 180; ++x) {
+            const test::Decoded got = test::Decode(shown.pixel(480 + x, 60 + y));
+            ASSERT_EQ(got, (test::Decoded{test::SheetIcons, x / 2, 180 + y / 2})) << x << ", " << y;
+        }
+    // The whole field is the surface doubled.
+    const QImage& canvas = main->Canvas().image();
+    for (int y = 60; y < 1020; ++y)
+        for (int x = 480; x < 1440; ++x) ASSERT_EQ(shown.pixel(x, y), canvas.pixel(x / 2, y / 2)) << x << ", " << y;
+    // The score label sits at its doubled place in a font twice as large.
+    const auto* scor = main->findChild<QLabel*>(QStringLiteral("Scor"));
+    EXPECT_EQ(scor->pos(), QPoint(2 * (240 + 495), 2 * (30 + 35)));
+    EXPECT_EQ(scor->font().pixelSize(), 38);
+}
+
+TEST_F(ZoomedGame, PointerRegionsKeepTheirEdgesInDevicePixels) {
+    // The left strip is strict: skin x 240 (device 480, 481) is its edge, 241 (482, 483) inside.
+    for (int x : {480, 481, 482, 483, 658, 659, 660}) {
+        OneStopper();
+        QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(x, 2 * (30 + 100)));
+        EXPECT_EQ(LaunchedLeftLane1(), x >= 482 && x <= 659) << x;
+    }
+    // The hover of the new game icon (strict) and of the undo button (inclusive).
+    QTest::mouseMove(main.get(), QPoint(481, 100));
+    EXPECT_FALSE(main->Hover().IconHover);
+    QTest::mouseMove(main.get(), QPoint(482, 100));
+    EXPECT_TRUE(main->Hover().IconHover);
+    QTest::mouseMove(main.get(), QPoint(2 * (240 + 532) + 1, 2 * (30 + 131) + 1));
+    EXPECT_EQ(main->Hover().HoverButton, 1);
+    QTest::mouseMove(main.get(), QPoint(2 * (240 + 533), 2 * (30 + 131)));
+    EXPECT_EQ(main->Hover().HoverButton, 0);
+}
+
+TEST_F(ZoomedGame, ALaunchAtAZoomedLaneTravels) {
+    OneStopper();
+    main->EngineHost().StepTimer(true);
+    QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(2 * (240 + 45), 2 * (30 + 100)));
+    ASSERT_TRUE(LaunchedLeftLane1());
+    ASSERT_TRUE(WaitUntil([&] { return main->Engine().st.board.at(9, 1).Color > 0; }));
+    // It is drawn where it now stands, at twice the size.
+    const QImage shown = Shown();
+    EXPECT_EQ(test::Decode(shown.pixel(2 * (240 + 60 + 30 * 9) + 1, 2 * (30 + 60 + 30) + 1)).sheet, test::SheetBricks);
+}
+
+TEST_F(ZoomedGame, KeysStepTheFactorWithinWhatFitsAndGoBackToAutomatic) {
+    QTest::keyClick(main.get(), Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(main->Zoom().k, 1);
+    EXPECT_EQ(main->ZoomSetting(), 1);
+    EXPECT_EQ(main->FieldOrigin(), QPoint(720, 300));
+    EXPECT_EQ(main->findChild<QLabel*>(QStringLiteral("Scor"))->font().pixelSize(), 19);
+    // Drawn anew at once: the icon is at its 1x place, one screen pixel per skin pixel.
+    EXPECT_EQ(test::Decode(Shown().pixel(720 + 5, 300 + 7)), (test::Decoded{test::SheetIcons, 5, 187}));
+    QTest::keyClick(main.get(), Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(main->Zoom().k, 1);
+    QTest::keyClick(main.get(), Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(main.get(), Qt::Key_Equal, Qt::ControlModifier);  // 3 does not fit 1080
+    EXPECT_EQ(main->Zoom().k, 2);
+    EXPECT_EQ(main->ZoomSetting(), 2);
+    QTest::keyClick(main.get(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(main->ZoomSetting(), zoom::Automatic);
+    EXPECT_EQ(main->Zoom().k, 2);
+    // Without Ctrl the keys do nothing.
+    QTest::keyClick(main.get(), Qt::Key_Minus);
+    EXPECT_EQ(main->Zoom().k, 2);
+}
+
+TEST_F(ZoomedGame, TheHallOfFameOpensZoomedClosesAtItsZoomedEdgeAndFollowsANewFactor) {
+    TScores scores(session->SkinInUse(), nullptr);
+    bool stayed = false;
+    QTimer::singleShot(0, [&] {
+        EXPECT_EQ(scores.surface.width(), 960);
+        QTest::mouseClick(&scores, Qt::LeftButton, {}, QPoint(180, 10));  // skin x 90: outside
+        stayed = scores.isVisible();
+        QTest::mouseClick(&scores, Qt::LeftButton, {}, QPoint(179, 179));
+    });
+    scores.ShowModal();
+    EXPECT_TRUE(stayed);
+    EXPECT_FALSE(scores.isVisible());
+
+    main->SetZoomSetting(1);
+    QTimer::singleShot(0, [&] {
+        EXPECT_EQ(scores.surface.width(), 1920);
+        const QImage shown = scores.grab().toImage();
+        EXPECT_EQ(test::Decode(shown.pixel(89, 89)), (test::Decoded{test::SheetIcons, 90 + 89, 360 + 89}));
+        QTest::mouseClick(&scores, Qt::LeftButton, {}, QPoint(89, 89));
+    });
+    scores.ShowModal();
+    EXPECT_FALSE(scores.isVisible());
+}
+
+// The height of the ink of a dialog's text, in screen pixels.
+int InkHeight(QWidget& label) {
+    const QImage image = label.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int top = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) > 128) {
+                if (top < 0) top = y;
+                bottom = y;
+                break;
+            }
+    return top < 0 ? 0 : bottom - top + 1;
+}
+
+TEST_F(ZoomedGame, ADialogsTextIsKTimesItsHeightAt1x) {
+    TGameOver over(nullptr);
+    main->SetZoomSetting(1);
+    over.show();
+    EXPECT_EQ(over.size(), QSize(236, 55));
+    const int atOne = InkHeight(over.Label1);
+    over.hide();
+    main->SetZoomSetting(zoom::Automatic);
+    over.show();
+    EXPECT_EQ(over.size(), QSize(472, 110));
+    EXPECT_EQ(over.Label1.pos(), QPoint(26, 16));
+    EXPECT_EQ(over.Label1.height(), 80);
+    const int atTwo = InkHeight(over.Label1);
+    over.hide();
+    ASSERT_GT(atOne, 10);
+    EXPECT_NEAR(atTwo, 2 * atOne, 2);
+}
+
+}  // namespace
+}  // namespace tesseron
