@@ -1,8 +1,10 @@
 // Cost of the game window's drawing: the incremental redraw after a step against
-// the full repaint of a 1920 x 1080 screen.
+// the full repaint of a 1920 x 1080 screen, and both as they reach a zoomed screen.
 #include "game/Game.h"
 #include "tests/support/SilentHost.h"
 #include "draw/FieldView.h"
+#include "draw/Zoom.h"
+#include "ui/WindowPaint.h"
 
 #include <QPainter>
 
@@ -23,15 +25,15 @@ QImage Sheet(int w, int h, int seed) {
 }
 
 struct Scene {
-    Scene() {
+    explicit Scene(QSize screen = QSize(1920, 1080)) {
         skin.skn = QStringList{"bench"};
         skin.bgimg = skin.BackgroundTile = Sheet(100, 100, 1);
         skin.br = Sheet(150, 300, 2);
         skin.citems = Sheet(180, 450, 3);
         skin.pictograms = Sheet(304, 163, 4);
-        surface.Resize(1920, 1080);
-        view.FieldLeft = (1920 - 480) / 2;
-        view.FieldTop = (1080 - 480) / 2;
+        surface.Resize(screen.width(), screen.height());
+        view.FieldLeft = (screen.width() - 480) / 2;
+        view.FieldTop = (screen.height() - 480) / 2;
         game.NewClick();
         view.FieldUpDate(false);
         surface.TakeDirty();
@@ -113,6 +115,56 @@ void BM_CopyBrickQPainter(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CopyBrickQPainter);
+
+// The zoomed screen: the surface at 1x on width / k x height / k, copied to a device-sized
+// image (the window's backing store) with every pixel a k x k block.
+struct ZoomedScene {
+    ZoomedScene(int width, int height)
+        : zoom(zoom::Zoom::Of(0, QSize(width, height), 1)), scene(zoom.Zoomed()),
+          screen(width, height, QImage::Format_RGB32) {}
+    void ToScreen(const QRegion& dirty) {
+        QPainter painter(&screen);
+        CopyToScreen(painter, scene.surface.image(), zoom.ToWindow(dirty), zoom);
+    }
+    zoom::Zoom zoom;
+    Scene scene;
+    QImage screen;
+};
+
+void BM_FullRepaintToScreen(benchmark::State& state) {
+    ZoomedScene z(int(state.range(0)), int(state.range(1)));
+    for (auto _ : state) {
+        z.scene.view.PaintAll();
+        z.ToScreen(z.scene.surface.TakeDirty());
+        benchmark::DoNotOptimize(z.screen.constBits());
+    }
+    state.counters["k"] = z.zoom.k;
+}
+BENCHMARK(BM_FullRepaintToScreen)->Args({1024, 768})->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
+
+// A launched brick moving one cell on: two cells redrawn and copied.
+void BM_StepToScreen(benchmark::State& state) {
+    ZoomedScene z(int(state.range(0)), int(state.range(1)));
+    Scene& s = z.scene;
+    GameState& st = s.game.st;
+    int lane = 1;
+    while (lane <= 10 && (st.board.at(1, lane).Color != 0 || s.game.RowIsEmpty(lane))) ++lane;
+    s.game.LaunchBrick(SideLeft, lane);
+    s.view.FieldUpDate(false);
+    const Board before = st.board;
+    s.game.tmrSTEPTimer();
+    const Board after = st.board;
+    s.surface.TakeDirty();
+    bool forward = true;
+    for (auto _ : state) {
+        st.board = forward ? after : before;
+        forward = !forward;
+        s.view.FieldUpDate(false);
+        z.ToScreen(s.surface.TakeDirty());
+        benchmark::DoNotOptimize(z.screen.constBits());
+    }
+}
+BENCHMARK(BM_StepToScreen)->Args({1024, 768})->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tesseron
