@@ -259,16 +259,44 @@ void TMain::ShowFullScreen() {
     activateWindow();
 }
 
-// --- Pointer input -----------------------------------------------------------
+// --- Keys ----------------------------------------------------------------------
 
 void TMain::keyPressEvent(QKeyEvent* event) {
-    if (event->modifiers() & Qt::ControlModifier) {
-        ZoomKey(event->key());
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (mods == Qt::ControlModifier) {
+        switch (key) {
+        case Qt::Key_N: return Shortcut([this] { Run(Command::NewGame, 0, 0); });
+        case Qt::Key_Z: return Shortcut([this] { Run(Command::Undo, 0, 0); });
+        case Qt::Key_H: return Shortcut([this] { Run(Command::Scores, 0, 0); });
+        case Qt::Key_Q: return Shortcut([this] { Run(Command::Quit, 0, 0); });
+        // The two entries of the load/save button's menu, without the menu.
+        case Qt::Key_O: return Shortcut([this] { Loadgame1Click(); });
+        case Qt::Key_S: return Shortcut([this] { SaveClick(); });
+        default: break;
+        }
+    }
+    // Ctrl+Shift+Comma; many layouts report Shift+Comma as '<'.
+    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier) &&
+        (key == Qt::Key_Less || (key == Qt::Key_Comma && (mods & Qt::ShiftModifier))))
+        return Shortcut([this] { Run(Command::Options, 0, 0); });
+    if (mods & Qt::ControlModifier) {
+        ZoomKey(key);
         return;
     }
+    if (key == Qt::Key_F1 && mods == Qt::NoModifier) return Shortcut([this] { Run(Command::Rules, 0, 0); });
     // A window left without any skin to draw can be quit with Escape.
-    if (event->key() == Qt::Key_Escape && !skinUsable_) Quit();
+    if (key == Qt::Key_Escape && !skinUsable_) Quit();
 }
+
+void TMain::Shortcut(const std::function<void()>& command) {
+    // What a press does after its command, so a key and a click leave the same state.
+    command();
+    FollowState();
+    FieldUpDate(false);
+}
+
+// --- Pointer input -----------------------------------------------------------
 
 void TMain::mousePressEvent(QMouseEvent* event) {
     const QPoint p = zoom_.ToLayout(event->position());

@@ -155,6 +155,8 @@ private:
     };
 
     void Run(layout::Command command, int X, int Y);
+    // A keyboard shortcut: its command, then what follows a press.
+    void Shortcut(const std::function<void()>& command);
     void Flush();
     // The field origin, the surface and the labels for the current zoom.
     void Place();
