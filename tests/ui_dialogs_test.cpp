@@ -115,6 +115,18 @@ TEST_F(ScoresTest, PressInsideTheCloseIconClosesAndClicksOnce) {
     EXPECT_EQ(silent.result(), QDialog::Accepted);
 }
 
+TEST_F(ScoresTest, EscapeClosesLikeTheCloseIconOtherKeysDoNothing) {
+    TScores scores(skin, &sounds);
+    scores.show();
+    for (auto key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Q}) QTest::keyClick(&scores, key);
+    EXPECT_TRUE(scores.isVisible());
+    EXPECT_TRUE(sounds.resumed.empty());
+    QTest::keyClick(&scores, Qt::Key_Escape);
+    EXPECT_FALSE(scores.isVisible());
+    EXPECT_EQ(scores.result(), QDialog::Accepted);
+    EXPECT_EQ(sounds.resumed, std::vector<Effect>{Effect::Click});
+}
+
 TEST_F(ScoresTest, HoverRedrawsOnlyTheIconAndOnlyWhenItChanges) {
     TScores scores(skin, &sounds);
     scores.show();

@@ -91,6 +91,15 @@ TEST_F(ViewerTest, TextCannotBeEditedAndCloseBarCloses) {
     EXPECT_FALSE(viewer.isVisible());
 }
 
+TEST_F(ViewerTest, EscapeFromTheTextClosesLikeTheCloseBar) {
+    viewer.show();
+    viewer.Memo1.setFocus();
+    QTest::keyClick(&viewer.Memo1, Qt::Key_Return);
+    EXPECT_TRUE(viewer.isVisible());
+    QTest::keyClick(&viewer.Memo1, Qt::Key_Escape);
+    EXPECT_FALSE(viewer.isVisible());
+}
+
 TEST(ViewerPlacement, CentredFramelessAndSized) {
     Tureadme viewer;
     EXPECT_EQ(viewer.size(), QSize(600, 480));
@@ -180,6 +189,16 @@ TEST_F(HelpWindowTest, CloseIconTakesAnyButtonAlsoOverTheTitleArea) {
     rules->show();
     QTest::mousePress(rules.get(), Qt::MiddleButton, {}, QPoint(89, 89));
     EXPECT_FALSE(rules->isVisible());
+}
+
+TEST_F(HelpWindowTest, EscapeClosesLikeTheCloseIcon) {
+    auto rules = Make();
+    rules->show();
+    QTest::keyClick(rules.get(), Qt::Key_Return);
+    EXPECT_TRUE(rules->isVisible());
+    QTest::keyClick(&rules->Label1, Qt::Key_Escape);  // from a label, up to the window
+    EXPECT_FALSE(rules->isVisible());
+    EXPECT_EQ(sounds.resumed, std::vector<Effect>{Effect::Click});
 }
 
 TEST_F(HelpWindowTest, HoverOverTheTitleAreaHighlightsTheIcon) {

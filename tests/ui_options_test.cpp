@@ -215,6 +215,21 @@ TEST_F(OptionsTest, CloseIconEdge) {
     EXPECT_TRUE(Has(media->calls, "S3 play"));
 }
 
+TEST_F(OptionsTest, EscapeClosesLikeTheCloseIcon) {
+    bool stillOpenAfterReturn = false;
+    QTimer::singleShot(0, &options, [&] {
+        QTest::keyClick(&options, Qt::Key_Return);
+        stillOpenAfterReturn = options.isVisible();
+        media->calls.clear();
+        QTest::keyClick(&options, Qt::Key_Escape);
+    });
+    QTimer::singleShot(3000, &options, [&] { options.reject(); });
+    options.ShowModal();
+    EXPECT_TRUE(stillOpenAfterReturn);
+    EXPECT_EQ(options.result(), QDialog::Accepted);  // the 3 s fallback would reject
+    EXPECT_TRUE(Has(media->calls, "S3 play"));
+}
+
 TEST_F(OptionsTest, StripMarkerSwitchesAndIconsComeFromThePictogramSheet) {
     audio.Music = false;
     options.show();

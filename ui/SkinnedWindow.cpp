@@ -87,7 +87,10 @@ void SkinnedWindow::changeEvent(QEvent* event) {
     if (IsRestore(event, windowState())) Repaint();
 }
 
-// These windows close only through their close icon: Escape does not reject them.
-void SkinnedWindow::keyPressEvent(QKeyEvent* event) { event->accept(); }
+// Escape goes the way of the close icon, not QDialog's silent reject; other keys do nothing.
+void SkinnedWindow::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    if (event->key() == Qt::Key_Escape && CloseHandler) CloseHandler();
+}
 
 }  // namespace tesseron

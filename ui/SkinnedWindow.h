@@ -31,6 +31,8 @@ public:
     bool CloseHover = false;
     int32_t CloseIconX = 90;
 
+    // What the close icon does, sound included; Escape does the same.
+    std::function<void()> CloseHandler;
     // The window's own full redraw; run whenever the window becomes visible.
     std::function<void()> FormPaintHandler;
     // The ordinary controls on the window, zoomed with it.

@@ -36,6 +36,10 @@ std::optional<QString> RunOpenDialog(QWidget* parent, const QString& title, cons
 TOptions::TOptions(const Skin& skin, const QString& baseDir, Audio* audio, QWidget* parent)
     : SkinnedWindow(skin, QStringLiteral("Options"), parent), SkinOpenDir(baseDir), audio_(audio) {
     FormPaintHandler = [this] { FormPaint(); };
+    CloseHandler = [this] {
+        if (audio_) audio_->ResumeEffect(Effect::Click);
+        accept();
+    };
     GetColours = [this] { return ownColours_; };
     SetColours = [this](int n) { ownColours_ = n; };
     ChooseSkin = [this] { return SkinOpen(); };
@@ -153,10 +157,7 @@ void TOptions::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int 
         }
     }
     Flush();
-    if (InCloseIcon(x, y)) {
-        if (audio_) audio_->ResumeEffect(Effect::Click);
-        accept();
-    }
+    if (InCloseIcon(x, y)) CloseHandler();
 }
 
 void TOptions::mouseMoveEvent(QMouseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "files/UntrustedFile.h"
 
+#include <QKeyEvent>
 #include <QStringDecoder>
 
 namespace tesseron {
@@ -27,6 +28,12 @@ void Trul::FormCreate() {
 }
 
 void Trul::Panel1Click() { close(); }
+
+void Trul::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape) return QDialog::keyPressEvent(event);
+    event->accept();
+    Panel1Click();
+}
 
 namespace {
 // Where a multi-byte UTF-8 character that the end of the bytes splits begins; the

@@ -28,6 +28,10 @@ public:
 
     void FormCreate();
     void Panel1Click();
+
+protected:
+    // Escape goes the way of the Close bar.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // 8-bit text: UTF-8 when the bytes are valid UTF-8, Latin-1 otherwise. `cut` says the

@@ -53,6 +53,10 @@ TRules::TRules(const Skin& skin, const QString& baseDir, Sounds* sounds,
       Label4(this), Label14(this), ovlabel2(this), baseDir_(baseDir), sounds_(sounds), showText_(std::move(showText)),
       open_(open ? std::move(open) : OpenFunction([](const QUrl& url) { QDesktopServices::openUrl(url); })) {
     FormPaintHandler = [this] { FormPaint(); };
+    CloseHandler = [this] {
+        if (sounds_) sounds_->ResumeEffect(Effect::Click);
+        close();
+    };
     const QString mailto = QStringLiteral("mailto:") + links::SupportAddress;
 
     // The title area passes the pointer on to the window; so does the credits line.
@@ -191,9 +195,7 @@ void TRules::FormPaint() {
 void TRules::FormMouseMove(Qt::KeyboardModifiers, int x, int y) { TrackCloseHover(x, y); }
 
 void TRules::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-    if (!layout::InCloseIcon(x, y)) return;
-    if (sounds_) sounds_->ResumeEffect(Effect::Click);
-    close();
+    if (layout::InCloseIcon(x, y)) CloseHandler();
 }
 
 void TRules::Label8Click() {

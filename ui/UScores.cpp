@@ -15,6 +15,10 @@ static_assert(FameRanks == 5, "FameNames and FameScores hold one entry per rank"
 TScores::TScores(const Skin& skin, Sounds* sounds, QWidget* parent)
     : SkinnedWindow(skin, QStringLiteral("Scores"), parent), sounds_(sounds) {
     FormPaintHandler = [this] { FormPaint(); };
+    CloseHandler = [this] {
+        accept();
+        if (sounds_) sounds_->ResumeEffect(Effect::Click);
+    };
     FormCreate();
 }
 
@@ -57,9 +61,7 @@ void TScores::FormPaint() {
 void TScores::FormMouseMove(Qt::KeyboardModifiers, int x, int y) { TrackCloseHover(x, y); }
 
 void TScores::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-    if (!InCloseIcon(x, y)) return;
-    accept();
-    if (sounds_) sounds_->ResumeEffect(Effect::Click);
+    if (InCloseIcon(x, y)) CloseHandler();
 }
 
 void TScores::mouseMoveEvent(QMouseEvent* event) {
