@@ -6,7 +6,10 @@
 
 #include "support/ui_window_fixture.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -110,6 +113,34 @@ TEST_F(KeysTest, ZoomKeysStillStepTheFactor) {
     EXPECT_EQ(main->ZoomSetting(), 1);  // a fixed factor now
     Key(Qt::Key_0);
     EXPECT_EQ(main->ZoomSetting(), 0);  // back to automatic
+}
+
+// Hints come from the hover rectangles: inside each, and at an edge that takes no hover.
+TEST_F(KeysTest, EachIconAndSideButtonHintsItsActionAndKey) {
+    struct Case {
+        int x, y;
+        const char* hint;
+    };
+    const Case cases[] = {
+        {45, 45, "New game (Ctrl+N)"},
+        {435, 10, "Hall of fame (Ctrl+H)"},
+        {1, 479, "Help (F1)"},
+        {479, 435, "Options (Ctrl+Shift+,)"},
+        {490, 90, "Undo (Ctrl+Z)"},
+        {532, 214, "Minimise"},
+        {500, 280, "Load or save a game (Ctrl+O, Ctrl+S)"},
+        {531, 382, "Quit (Ctrl+Q)"},
+        {0, 45, ""},     // the icon's edge
+        {540, 200, ""},  // presses minimise, but is outside its hover rectangle
+        {45, 200, ""},   // a lane
+    };
+    for (const Case& c : cases) EXPECT_EQ(main->HintAt(L + c.x, T + c.y), QString::fromLatin1(c.hint)) << c.x << "," << c.y;
+
+    // The real event shows it.
+    const QPoint at(L + 45, T + 45);
+    QHelpEvent help(QEvent::ToolTip, at, main->mapToGlobal(at));
+    QApplication::sendEvent(main, &help);
+    EXPECT_EQ(QToolTip::text(), "New game (Ctrl+N)");
 }
 
 }  // namespace

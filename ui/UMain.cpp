@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTime>
+#include <QToolTip>
 #include <QWindow>
 
 #include <algorithm>
@@ -26,6 +27,10 @@ using namespace layout;
 namespace {
 
 constexpr int DefaultSpeed = 50;  // GameSpeed and DisappearSpeed without a settings file
+
+// Hints in the order of the corner icons and of the side buttons.
+const char* const IconHints[IconCount] = {"New game (Ctrl+N)", "Hall of fame (Ctrl+H)", "Help (F1)", "Options (Ctrl+Shift+,)"};
+const char* const ButtonHints[ButtonCount] = {"Undo (Ctrl+Z)", "Minimise", "Load or save a game (Ctrl+O, Ctrl+S)", "Quit (Ctrl+Q)"};
 
 }  // namespace
 
@@ -373,6 +378,32 @@ void TMain::FormMouseMove(Qt::KeyboardModifiers, int X, int Y) {
             hover.IconHover = true;
         }
     if (hover.IconHover != oldIconHover) DrawIcons();
+}
+
+QString TMain::HintAt(int X, int Y) const {
+    // The rectangles the hover highlights, so a hint shows exactly where a highlight does.
+    for (int i = 0; i < ButtonCount; ++i)
+        if (Inside(Buttons[i].hover.shifted(FieldLeft, FieldTop), ButtonHoverBounds, X, Y))
+            return QString::fromLatin1(ButtonHints[i]);
+    for (int i = 0; i < IconCount; ++i)
+        if (Inside(CornerIcon[i].shifted(FieldLeft, FieldTop), IconHoverBounds, X, Y))
+            return QString::fromLatin1(IconHints[i]);
+    return {};
+}
+
+bool TMain::event(QEvent* event) {
+    // One painted widget: the hint comes from the rectangle under the pointer.
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QPoint p = zoom_.ToLayout(QPointF(help->pos()));
+        const QString hint = HintAt(p.x(), p.y());
+        if (hint.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), hint, this);
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void TMain::ScorMouseMove() {

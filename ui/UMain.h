@@ -109,6 +109,9 @@ public:
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
     void FormMouseMove(Qt::KeyboardModifiers shift, int X, int Y);
     void ScorMouseMove();
+    // The hint of the icon or side button at a window position in layout pixels;
+    // empty elsewhere.
+    QString HintAt(int X, int Y) const;
 
     // Commands.
     void MinimizeClick();
@@ -126,6 +129,7 @@ public:
     void Message(QMessageBox::Icon icon, const QString& text);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
