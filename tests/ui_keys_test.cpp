@@ -2,6 +2,7 @@
 // the command its icon or button runs.
 #include "storage/SavedGames.h"
 #include "ui/Session.h"
+#include "ui/UScores.h"
 #include "ui/UMain.h"
 
 #include "support/ui_window_fixture.h"
@@ -11,6 +12,7 @@
 #include <QHelpEvent>
 #include <QToolTip>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -141,6 +143,25 @@ TEST_F(KeysTest, EachIconAndSideButtonHintsItsActionAndKey) {
     QHelpEvent help(QEvent::ToolTip, at, main->mapToGlobal(at));
     QApplication::sendEvent(main, &help);
     EXPECT_EQ(QToolTip::text(), "New game (Ctrl+N)");
+}
+
+// After a window over the game closes, keys reach the game without a click.
+TEST_F(KeysTest, AfterTheHallOfFameClosesTheGameHasTheKeys) {
+    TScores scores(window->session.SkinInUse(), nullptr);
+    bool closedByEscape = false;
+    main->SetScoresHandler([&] {
+        QTimer::singleShot(0, &scores, [&] {
+            QTest::keyClick(&scores, Qt::Key_Escape);
+            closedByEscape = !scores.isVisible();
+        });
+        QTimer::singleShot(3000, &scores, [&] { scores.reject(); });
+        scores.ShowModal([&] { main->Uncover(); });
+    });
+    QTest::keyClick(main->windowHandle(), Qt::Key_H, Qt::ControlModifier);
+    EXPECT_TRUE(closedByEscape);
+    ASSERT_TRUE(WaitUntil([&] { return QApplication::focusWidget() == main; }));
+    QTest::keyClick(main->windowHandle(), Qt::Key_F1);  // routed like a real key, to the focus
+    EXPECT_EQ(rules, 1);
 }
 
 }  // namespace

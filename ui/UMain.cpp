@@ -44,6 +44,7 @@ TMain::TMain(const Skin& sharedSkin, const QString& baseDir, Audio* sounds, QWid
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
 
     lblTime = new QLabel(QStringLiteral("00:00"), this);
     lblTime->setObjectName(QStringLiteral("lblTime"));
@@ -203,6 +204,14 @@ void TMain::FormPaint() {
 
 void TMain::Uncover() {
     RepaintFromBlank(*this, surface, [this] { FormPaint(); }, zoom_);
+    TakeFocus();
+}
+
+void TMain::TakeFocus() {
+    // A box or window still open over the game keeps the keys.
+    if (!isVisible() || QApplication::activeModalWidget()) return;
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void TMain::FieldUpDate(bool full) {
@@ -261,7 +270,7 @@ void TMain::ShowFullScreen() {
     setGeometry(screen_);
     showFullScreen();
     raise();
-    activateWindow();
+    TakeFocus();
 }
 
 // --- Keys ----------------------------------------------------------------------

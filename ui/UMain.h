@@ -167,6 +167,8 @@ private:
     // Follows the size of the screen the window is on.
     void WatchScreen(QScreen* screen);
     void Quit();
+    // The keys go to the game without a click first, unless a window is open over it.
+    void TakeFocus();
 
     std::function<void()> QuitHandler;
     std::function<void()> ScoresHandler;
