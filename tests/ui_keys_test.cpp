@@ -5,6 +5,7 @@
 #include "ui/UScores.h"
 #include "ui/UMain.h"
 
+#include "support/FakeMedia.h"
 #include "support/ui_window_fixture.h"
 
 #include <QApplication>
@@ -16,7 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
+#include <set>
 
 namespace tesseron {
 namespace {
@@ -25,11 +28,14 @@ using test::GameDir;
 using test::ModalWatcher;
 using test::WaitUntil;
 
-// The game window and the session that starts it, wired as the application wires them.
+// The game window and the session that starts it, wired as the application wires
+// them, with a recording sound service.
 struct GameWindow {
     GameWindow() { session.Start(main); }
     Session session;
-    TMain main{session.SkinInUse(), session.BaseDir()};
+    test::FakeMedia* media = new test::FakeMedia;
+    Audio audio{std::unique_ptr<MediaBackend>(media)};
+    TMain main{session.SkinInUse(), session.BaseDir(), &audio};
 };
 
 // A started, shown window with the step timer stopped and counting handlers.
@@ -162,6 +168,127 @@ TEST_F(KeysTest, AfterTheHallOfFameClosesTheGameHasTheKeys) {
     ASSERT_TRUE(WaitUntil([&] { return QApplication::focusWidget() == main; }));
     QTest::keyClick(main->windowHandle(), Qt::Key_F1);  // routed like a real key, to the focus
     EXPECT_EQ(rules, 1);
+}
+
+// --- The lane cursor ---------------------------------------------------------------
+
+using cursor::Arrow;
+using cursor::Lane;
+
+TEST(LaneRingTest, EveryCornerTurnsBothWaysAndKeysAcrossASideMoveNothing) {
+    struct Case {
+        Lane from;
+        Arrow key;
+        Lane to;
+    };
+    const Case cases[] = {
+        {{3, 10}, Arrow::Down, {4, 1}},  {{4, 1}, Arrow::Left, {3, 10}},   // bottom left
+        {{4, 10}, Arrow::Right, {1, 10}}, {{1, 10}, Arrow::Down, {4, 10}},  // bottom right
+        {{1, 1}, Arrow::Up, {2, 10}},    {{2, 10}, Arrow::Right, {1, 1}},   // top right
+        {{2, 1}, Arrow::Left, {3, 1}},   {{3, 1}, Arrow::Up, {2, 1}},       // top left
+        {{3, 5}, Arrow::Down, {3, 6}},   {{1, 5}, Arrow::Down, {1, 6}},     {{2, 5}, Arrow::Left, {2, 4}},
+        {{3, 5}, Arrow::Left, {3, 5}},   {{1, 5}, Arrow::Right, {1, 5}},    {{2, 5}, Arrow::Up, {2, 5}},
+        {{4, 5}, Arrow::Down, {4, 5}},
+    };
+    for (const Case& c : cases) {
+        const Lane to = cursor::Step(c.from, c.key);
+        EXPECT_EQ(to, c.to) << c.from.side << "/" << c.from.lane << " key " << int(c.key) << " gave " << to.side << "/" << to.lane;
+    }
+}
+
+// The key that runs the ring on along each side, and the one that runs it back.
+Arrow Onward(int side) { return side == 3 ? Arrow::Down : side == 4 ? Arrow::Right : side == 1 ? Arrow::Up : Arrow::Left; }
+Arrow Back(int side) { return side == 3 ? Arrow::Up : side == 4 ? Arrow::Left : side == 1 ? Arrow::Down : Arrow::Right; }
+int QtKey(Arrow a) {
+    return a == Arrow::Up ? Qt::Key_Up : a == Arrow::Down ? Qt::Key_Down : a == Arrow::Left ? Qt::Key_Left : Qt::Key_Right;
+}
+
+TEST_F(KeysTest, FirstArrowShowsTheLeftTopLaneAndFortyStepsEachWayComeBack) {
+    EXPECT_FALSE(main->FramedLane());
+    Key(Qt::Key_Up, Qt::NoModifier);  // shows, does not move
+    ASSERT_EQ(main->FramedLane(), Lane(cursor::Start));
+    for (auto step : {Onward, Back}) {
+        std::set<std::pair<int, int>> seen;
+        for (int i = 0; i < cursor::RingSize; ++i) {
+            const Lane at = *main->FramedLane();
+            seen.insert({at.side, at.lane});
+            Key(QtKey(step(at.side)), Qt::NoModifier);
+        }
+        EXPECT_EQ(seen.size(), 40u);
+        EXPECT_EQ(main->FramedLane(), Lane(cursor::Start));
+    }
+    Key(Qt::Key_Down, Qt::ShiftModifier);  // with a modifier an arrow is no cursor key
+    EXPECT_EQ(main->FramedLane(), Lane(cursor::Start));
+}
+
+TEST_F(KeysTest, ReturnLaunchesFromTheFramedLaneAndARefusalBeepsAndChangesNothing) {
+    GameState& st = main->Engine().st;
+    for (auto& column : st.board.cells)
+        for (Cell& c : column) c = Cell{0, 0, 0};
+    st.board.at(5, 1) = Cell{2, DirNone, 1};
+    const int colour = st.nexts.at(SideLeft, 1, 0);
+    Key(Qt::Key_Return, Qt::NoModifier);  // nothing framed: only shows the cursor
+    EXPECT_EQ(st.board.at(1, 1).Color, 0);
+    ASSERT_EQ(main->FramedLane(), Lane(cursor::Start));
+    const QRect cell(L + layout::CellLeft(1), T + layout::CellTop(1), layout::Brick, layout::Brick);
+    const QImage empty = main->Canvas().image().copy(cell);
+    Key(Qt::Key_Return, Qt::NoModifier);
+    EXPECT_EQ(st.board.at(1, 1).Color, colour);
+    EXPECT_TRUE(st.UndoReady);
+    EXPECT_NE(main->Canvas().image().copy(cell), empty);  // the press's redraw ran too
+    EXPECT_EQ(main->Canvas().image().pixel(L, T + 90), qRgb(255, 255, 255));  // and the frame is back on top
+
+    // Lane 2's row is empty: refused with the beep, as a click is.
+    Key(Qt::Key_Down, Qt::NoModifier);
+    const GameState before = st;
+    auto& calls = window->media->calls;
+    calls.clear();
+    Key(Qt::Key_Space, Qt::NoModifier);
+    EXPECT_EQ(calls, std::vector<std::string>{"alert"});
+    EXPECT_EQ(std::memcmp(&before.board, &st.board, sizeof st.board), 0);
+    EXPECT_EQ(std::memcmp(&before.nexts, &st.nexts, sizeof st.nexts), 0);
+}
+
+TEST_F(KeysTest, TheFrameIsRedrawnOnlyWhereItMovesAndThePointerTakesIt) {
+    const auto onSurface = [&](Lane l) {
+        const layout::Box b = cursor::Bricks(l).shifted(L, T);
+        return QRect(b.left, b.top, b.width(), b.height());
+    };
+    const QRect lane1 = onSurface({3, 1}), lane2 = onSurface({3, 2});
+    ASSERT_EQ(lane1.size(), QSize(90, 30));
+    const QImage bare = main->Canvas().image().copy(lane1.united(lane2));
+    QTest::mouseMove(main, QPoint(L + 250, T + 250));  // the side buttons' first hover redraw, out of the way
+    ASSERT_TRUE(WaitUntil([&] { return main->Hover().HoverButton == 0; }));
+
+    Key(Qt::Key_Down, Qt::NoModifier);
+    const QImage& img = main->Canvas().image();
+    EXPECT_EQ(img.pixel(lane1.topLeft()), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(lane1.bottomRight() - QPoint(2, 2)), qRgb(0, 0, 0));
+
+    std::vector<QRect> log;
+    main->Canvas().SetRecorder(&log);
+    Key(Qt::Key_Down, Qt::NoModifier);
+    QRegion drawn;
+    for (const QRect& r : log) {
+        EXPECT_TRUE(lane1.united(lane2).contains(r)) << r.x() << "," << r.y();
+        drawn += r;
+    }
+    EXPECT_EQ(drawn, QRegion(lane1) + QRegion(lane2).subtracted(QRegion(lane2.adjusted(3, 3, -3, -3))));
+
+    // Off the lanes the pointer hides it, leaving the bricks as they were.
+    log.clear();
+    QTest::mouseMove(main, QPoint(L + 240, T + 240));  // in the zone
+    ASSERT_TRUE(WaitUntil([&] { return !main->FramedLane(); }));
+    for (const QRect& r : log) EXPECT_TRUE(lane2.contains(r));
+    EXPECT_EQ(main->Canvas().image().copy(lane1.united(lane2)), bare);
+
+    // Over a lane it frames that lane; the next arrow goes on from there.
+    QTest::mouseMove(main, QPoint(L + 200, T + 470));
+    ASSERT_TRUE(WaitUntil([&] { return main->FramedLane() == Lane{4, 4}; }));
+    EXPECT_EQ(main->Canvas().image().pixel(onSurface({4, 4}).topLeft()), qRgb(255, 255, 255));
+    main->Canvas().SetRecorder(nullptr);
+    Key(Qt::Key_Right, Qt::NoModifier);
+    EXPECT_EQ(main->FramedLane(), (Lane{4, 5}));
 }
 
 }  // namespace

@@ -172,6 +172,7 @@ void TMain::SetSkinUsable(bool usable) {
     if (!usable) return;
     FormPaint();
     view.DrawAllBricks();
+    if (frameShown_) DrawFrame();
     Flush();
 }
 
@@ -198,6 +199,7 @@ void TMain::FormPaint() {
     if (!skin.Present()) return;
     tmrTimeTimer();
     view.PaintAll();
+    if (frameShown_) DrawFrame();
     ShowScore(game.st.Score);
     Flush();
 }
@@ -215,7 +217,12 @@ void TMain::TakeFocus() {
 }
 
 void TMain::FieldUpDate(bool full) {
+    // The frame is drawn again only when the bricks under it were.
+    bool under = full;
+    for (int layer = 0; layer < 3 && !under; ++layer)
+        under = game.st.nexts.at(cursor_.side, cursor_.lane, layer) != view.ShownNexts.at(cursor_.side, cursor_.lane, layer);
     view.FieldUpDate(full);
+    if (frameShown_ && under) DrawFrame();
     Flush();
 }
 
@@ -299,6 +306,18 @@ void TMain::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (key == Qt::Key_F1 && mods == Qt::NoModifier) return Shortcut([this] { Run(Command::Rules, 0, 0); });
+    if (mods == Qt::NoModifier) {
+        switch (key) {
+        case Qt::Key_Up: return CursorKey(cursor::Arrow::Up);
+        case Qt::Key_Down: return CursorKey(cursor::Arrow::Down);
+        case Qt::Key_Left: return CursorKey(cursor::Arrow::Left);
+        case Qt::Key_Right: return CursorKey(cursor::Arrow::Right);
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return LaunchFromFrame();
+        default: break;
+        }
+    }
     // A window left without any skin to draw can be quit with Escape.
     if (key == Qt::Key_Escape && !skinUsable_) Quit();
 }
@@ -308,6 +327,53 @@ void TMain::Shortcut(const std::function<void()>& command) {
     command();
     FollowState();
     FieldUpDate(false);
+}
+
+// --- The lane cursor -------------------------------------------------------------
+
+void TMain::CursorKey(cursor::Arrow key) {
+    // A hidden cursor first shows where it was left, so the player sees it before it moves.
+    MoveFrame(frameShown_ ? cursor::Step(cursor_, key) : cursor_);
+}
+
+void TMain::LaunchFromFrame() {
+    // Nothing framed: the key only shows the cursor, so no brick leaves unseen.
+    if (!frameShown_) return MoveFrame(cursor_);
+    // The press of a click at the lane's middle, so the same rules and refusals apply.
+    static constexpr Command launch[5] = {Command::LaunchRight, Command::LaunchRight, Command::LaunchTop, Command::LaunchLeft,
+                                          Command::LaunchBottom};
+    const Box b = cursor::Bricks(cursor_);
+    const int X = FieldLeft + (b.left + b.right) / 2, Y = FieldTop + (b.top + b.bottom) / 2;
+    Shortcut([&] { Run(launch[cursor_.side], X, Y); });
+}
+
+void TMain::MoveFrame(std::optional<cursor::Lane> to) {
+    if (!skinUsable_) to.reset();  // nothing to draw the lanes back with
+    if (frameShown_ && to == cursor_) return;
+    if (frameShown_)
+        for (int layer = 1; layer <= 3; ++layer) view.DrawNext(cursor_.side, cursor_.lane, layer);
+    frameShown_ = to.has_value();
+    if (to) {
+        cursor_ = *to;
+        DrawFrame();
+    }
+    Flush();
+}
+
+void TMain::DrawFrame() {
+    // Drawn here rather than from the skin: a white outline with a dark inner line
+    // shows on light and dark bricks alike.
+    const Box b = cursor::Bricks(cursor_).shifted(FieldLeft, FieldTop);
+    const int w = b.width(), h = b.height();
+    const QRgb light = qRgb(255, 255, 255), dark = qRgb(0, 0, 0);
+    surface.Fill(QRect(b.left, b.top, w, 2), light);
+    surface.Fill(QRect(b.left, b.bottom - 2, w, 2), light);
+    surface.Fill(QRect(b.left, b.top + 2, 2, h - 4), light);
+    surface.Fill(QRect(b.right - 2, b.top + 2, 2, h - 4), light);
+    surface.Fill(QRect(b.left + 2, b.top + 2, w - 4, 1), dark);
+    surface.Fill(QRect(b.left + 2, b.bottom - 3, w - 4, 1), dark);
+    surface.Fill(QRect(b.left + 2, b.top + 3, 1, h - 6), dark);
+    surface.Fill(QRect(b.right - 3, b.top + 3, 1, h - 6), dark);
 }
 
 // --- Pointer input -----------------------------------------------------------
@@ -387,6 +453,15 @@ void TMain::FormMouseMove(Qt::KeyboardModifiers, int X, int Y) {
             hover.IconHover = true;
         }
     if (hover.IconHover != oldIconHover) DrawIcons();
+
+    // The pointer takes the frame from the keys: on a lane it shows where a click shoots.
+    const int x = X - FieldLeft, y = Y - FieldTop;
+    std::optional<cursor::Lane> lane;
+    if (Inside(LeftStrip, Bounds::Strict, x, y)) lane = cursor::Lane{SideLeft, LaneAlong(y)};
+    if (Inside(RightStrip, Bounds::Strict, x, y)) lane = cursor::Lane{SideRight, LaneAlong(y)};
+    if (Inside(TopStrip, Bounds::Strict, x, y)) lane = cursor::Lane{SideTop, LaneAlong(x)};
+    if (Inside(BottomStrip, Bounds::Strict, x, y)) lane = cursor::Lane{SideBottom, LaneAlong(x)};
+    MoveFrame(lane);
 }
 
 QString TMain::HintAt(int X, int Y) const {

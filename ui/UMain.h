@@ -14,6 +14,7 @@
 #include "game/Game.h"
 #include "game/GameHost.h"
 #include "game/Random.h"
+#include "ui/LaneCursor.h"
 
 #include <QMessageBox>
 #include <QPoint>
@@ -23,6 +24,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QMenu;
@@ -85,6 +87,8 @@ public:
     const HoverState& Hover() const { return hover; }
     Surface& Canvas() { return surface; }
     QPoint FieldOrigin() const { return {FieldLeft, FieldTop}; }
+    // The lane the frame is drawn on, from the keys or the pointer; none while hidden.
+    std::optional<cursor::Lane> FramedLane() const { return frameShown_ ? std::optional(cursor_) : std::nullopt; }
 
     // Creation; drawing.
     void FormCreate();
@@ -161,6 +165,12 @@ private:
     void Run(layout::Command command, int X, int Y);
     // A keyboard shortcut: its command, then what follows a press.
     void Shortcut(const std::function<void()>& command);
+    // The lane cursor: an arrow shows or moves it; Space and Return launch from it.
+    void CursorKey(cursor::Arrow key);
+    void LaunchFromFrame();
+    // Moves the frame to a lane, or hides it, redrawing only the two lanes concerned.
+    void MoveFrame(std::optional<cursor::Lane> to);
+    void DrawFrame();
     void Flush();
     // The field origin, the surface and the labels for the current zoom.
     void Place();
@@ -206,6 +216,8 @@ private:
     bool stepResting_ = false;  // tmrSTEP stopped because its steps change nothing
     GameState before_;          // the state before the running step
     QString clockFormat_;
+    cursor::Lane cursor_ = cursor::Start;  // where the next arrow key shows the frame
+    bool frameShown_ = false;
 };
 
 }  // namespace tesseron
