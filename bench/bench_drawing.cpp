@@ -4,6 +4,7 @@
 #include "tests/support/SilentHost.h"
 #include "draw/FieldView.h"
 #include "draw/Zoom.h"
+#include "ui/LaneCursor.h"
 #include "ui/WindowPaint.h"
 
 #include <QPainter>
@@ -165,6 +166,35 @@ void BM_StepToScreen(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StepToScreen)->Args({1024, 768})->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
+
+// The lane cursor moving one lane on, round the whole ring: the old lane's three
+// bricks drawn back, the frame drawn on the new lane, both copied.
+void BM_CursorMoveToScreen(benchmark::State& state) {
+    ZoomedScene z(int(state.range(0)), int(state.range(1)));
+    Scene& s = z.scene;
+    const int left = s.view.FieldLeft, top = s.view.FieldTop;
+    cursor::Lane at = cursor::Start;
+    cursor::DrawFrame(s.surface, left, top, at);
+    s.surface.TakeDirty();
+    std::vector<QRect> log;
+    s.surface.SetRecorder(&log);
+    int index = 0;
+    size_t drawn = 0, moves = 0;
+    for (auto _ : state) {
+        for (int layer = 1; layer <= 3; ++layer) s.view.DrawNext(at.side, at.lane, layer);
+        index = (index + 1) % cursor::RingSize;
+        at = cursor::AtRing(index);
+        cursor::DrawFrame(s.surface, left, top, at);
+        z.ToScreen(s.surface.TakeDirty());
+        benchmark::DoNotOptimize(z.screen.constBits());
+        drawn += log.size();
+        ++moves;
+        log.clear();
+    }
+    state.counters["rects"] = double(drawn) / double(moves);
+    state.counters["k"] = z.zoom.k;
+}
+BENCHMARK(BM_CursorMoveToScreen)->Args({1024, 768})->Args({1920, 1080})->Args({3840, 2160})->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tesseron

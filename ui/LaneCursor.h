@@ -1,8 +1,9 @@
 // The keyboard's lane cursor: the 40 lanes of the periphery as one ring, and the
-// rectangle its frame outlines.
+// frame drawn around a lane.
 #pragma once
 
 #include "draw/Layout.h"
+#include "draw/Surface.h"
 
 namespace tesseron::cursor {
 
@@ -56,6 +57,22 @@ constexpr layout::Box Bricks(Lane l) {
     const int left = a.x < b.x ? a.x : b.x, top = a.y < b.y ? a.y : b.y;
     const int right = (a.x > b.x ? a.x : b.x) + layout::Brick, bottom = (a.y > b.y ? a.y : b.y) + layout::Brick;
     return {left, top, right, bottom};
+}
+
+// The frame around a lane, drawn here rather than from the skin: a white outline with
+// a dark inner line shows on light and dark bricks alike.
+inline void DrawFrame(Surface& surface, int fieldLeft, int fieldTop, Lane l) {
+    const layout::Box b = Bricks(l).shifted(fieldLeft, fieldTop);
+    const int w = b.width(), h = b.height();
+    const QRgb light = qRgb(255, 255, 255), dark = qRgb(0, 0, 0);
+    surface.Fill(QRect(b.left, b.top, w, 2), light);
+    surface.Fill(QRect(b.left, b.bottom - 2, w, 2), light);
+    surface.Fill(QRect(b.left, b.top + 2, 2, h - 4), light);
+    surface.Fill(QRect(b.right - 2, b.top + 2, 2, h - 4), light);
+    surface.Fill(QRect(b.left + 2, b.top + 2, w - 4, 1), dark);
+    surface.Fill(QRect(b.left + 2, b.bottom - 3, w - 4, 1), dark);
+    surface.Fill(QRect(b.left + 2, b.top + 3, 1, h - 6), dark);
+    surface.Fill(QRect(b.right - 3, b.top + 3, 1, h - 6), dark);
 }
 
 }  // namespace tesseron::cursor

@@ -360,21 +360,7 @@ void TMain::MoveFrame(std::optional<cursor::Lane> to) {
     Flush();
 }
 
-void TMain::DrawFrame() {
-    // Drawn here rather than from the skin: a white outline with a dark inner line
-    // shows on light and dark bricks alike.
-    const Box b = cursor::Bricks(cursor_).shifted(FieldLeft, FieldTop);
-    const int w = b.width(), h = b.height();
-    const QRgb light = qRgb(255, 255, 255), dark = qRgb(0, 0, 0);
-    surface.Fill(QRect(b.left, b.top, w, 2), light);
-    surface.Fill(QRect(b.left, b.bottom - 2, w, 2), light);
-    surface.Fill(QRect(b.left, b.top + 2, 2, h - 4), light);
-    surface.Fill(QRect(b.right - 2, b.top + 2, 2, h - 4), light);
-    surface.Fill(QRect(b.left + 2, b.top + 2, w - 4, 1), dark);
-    surface.Fill(QRect(b.left + 2, b.bottom - 3, w - 4, 1), dark);
-    surface.Fill(QRect(b.left + 2, b.top + 3, 1, h - 6), dark);
-    surface.Fill(QRect(b.right - 3, b.top + 3, 1, h - 6), dark);
-}
+void TMain::DrawFrame() { cursor::DrawFrame(surface, FieldLeft, FieldTop, cursor_); }
 
 // --- Pointer input -----------------------------------------------------------
 
