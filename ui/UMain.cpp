@@ -9,13 +9,11 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTime>
-#include <QToolTip>
 #include <QWindow>
 
 #include <algorithm>
@@ -27,10 +25,6 @@ using namespace layout;
 namespace {
 
 constexpr int DefaultSpeed = 50;  // GameSpeed and DisappearSpeed without a settings file
-
-// Hints in the order of the corner icons and of the side buttons.
-const char* const IconHints[IconCount] = {"New game (Ctrl+N)", "Hall of fame (Ctrl+H)", "Help (F1)", "Options (Ctrl+Shift+,)"};
-const char* const ButtonHints[ButtonCount] = {"Undo (Ctrl+Z)", "Minimise", "Load or save a game (Ctrl+O, Ctrl+S)", "Quit (Ctrl+Q)"};
 
 }  // namespace
 
@@ -99,65 +93,6 @@ void TMain::FormCreate() {
     Place();
     WatchScreen(display::Screen());
     game.st.UndoReady = false;
-}
-
-// --- Zoom --------------------------------------------------------------------
-
-void TMain::Place() {
-    screen_ = display::ScreenGeometry();
-    zoom_ = display::Current();
-    // The described layout, computed on the zoomed screen.
-    const QSize zoomed = zoom_.Zoomed();
-    FieldLeft = FieldOffset(zoomed.width());
-    FieldTop = FieldOffset(zoomed.height());
-    view.FieldLeft = FieldLeft;
-    view.FieldTop = FieldTop;
-    surface.Resize(zoomed.width(), zoomed.height());
-    resize(screen_.size());
-
-    const auto at = [this](int x, int y) { return zoom_.ToWindow(QRect(x, y, 1, 1)).topLeft(); };
-    lblTime->setFont(zoom_.Font(timeFont_));
-    lblTime->move(at(ClockLabel.x, ClockLabel.y));
-    lblTime->adjustSize();
-    Scor->setFont(zoom_.Font(scoreFont_));
-    Scor->move(at(FieldLeft + ScoreLabel.x, FieldTop + ScoreLabel.y));
-    Scor->adjustSize();
-    loadsave->setFont(zoom_.Font(menuFont_));
-}
-
-void TMain::Rezoom() {
-    Place();
-    if (!isVisible()) return;  // the next showing draws everything
-    setGeometry(screen_);
-    Uncover();
-}
-
-int TMain::ZoomSetting() const { return display::Setting(); }
-
-void TMain::SetZoomSetting(int setting) {
-    display::SetSetting(setting);
-    if (display::Current() != zoom_) Rezoom();
-}
-
-void TMain::ZoomKey(int key) {
-    const int fits = zoom::AutoFactor(zoom_.device);
-    switch (key) {
-    case Qt::Key_Plus:
-    case Qt::Key_Equal:  // the plus key without Shift
-        SetZoomSetting(std::min(zoom_.k + 1, fits));
-        break;
-    case Qt::Key_Minus: SetZoomSetting(std::max(zoom_.k - 1, 1)); break;
-    case Qt::Key_0: SetZoomSetting(zoom::Automatic); break;
-    default: break;
-    }
-}
-
-void TMain::WatchScreen(QScreen* screen) {
-    disconnect(screenResized_);
-    if (!screen) return;
-    display::SetScreen(screen);
-    // A new resolution, or another monitor's, is laid out and drawn anew.
-    screenResized_ = connect(screen, &QScreen::geometryChanged, this, [this] { Rezoom(); });
 }
 
 GameHost& TMain::EngineHost() { return host_; }
@@ -280,88 +215,6 @@ void TMain::ShowFullScreen() {
     TakeFocus();
 }
 
-// --- Keys ----------------------------------------------------------------------
-
-void TMain::keyPressEvent(QKeyEvent* event) {
-    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-    const int key = event->key();
-    if (mods == Qt::ControlModifier) {
-        switch (key) {
-        case Qt::Key_N: return Shortcut([this] { Run(Command::NewGame, 0, 0); });
-        case Qt::Key_Z: return Shortcut([this] { Run(Command::Undo, 0, 0); });
-        case Qt::Key_H: return Shortcut([this] { Run(Command::Scores, 0, 0); });
-        case Qt::Key_Q: return Shortcut([this] { Run(Command::Quit, 0, 0); });
-        // The two entries of the load/save button's menu, without the menu.
-        case Qt::Key_O: return Shortcut([this] { Loadgame1Click(); });
-        case Qt::Key_S: return Shortcut([this] { SaveClick(); });
-        default: break;
-        }
-    }
-    // Ctrl+Shift+Comma; many layouts report Shift+Comma as '<'.
-    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier) &&
-        (key == Qt::Key_Less || (key == Qt::Key_Comma && (mods & Qt::ShiftModifier))))
-        return Shortcut([this] { Run(Command::Options, 0, 0); });
-    if (mods & Qt::ControlModifier) {
-        ZoomKey(key);
-        return;
-    }
-    if (key == Qt::Key_F1 && mods == Qt::NoModifier) return Shortcut([this] { Run(Command::Rules, 0, 0); });
-    if (mods == Qt::NoModifier) {
-        switch (key) {
-        case Qt::Key_Up: return CursorKey(cursor::Arrow::Up);
-        case Qt::Key_Down: return CursorKey(cursor::Arrow::Down);
-        case Qt::Key_Left: return CursorKey(cursor::Arrow::Left);
-        case Qt::Key_Right: return CursorKey(cursor::Arrow::Right);
-        case Qt::Key_Space:
-        case Qt::Key_Return:
-        case Qt::Key_Enter: return LaunchFromFrame();
-        default: break;
-        }
-    }
-    // A window left without any skin to draw can be quit with Escape.
-    if (key == Qt::Key_Escape && !skinUsable_) Quit();
-}
-
-void TMain::Shortcut(const std::function<void()>& command) {
-    // What a press does after its command, so a key and a click leave the same state.
-    command();
-    FollowState();
-    FieldUpDate(false);
-}
-
-// --- The lane cursor -------------------------------------------------------------
-
-void TMain::CursorKey(cursor::Arrow key) {
-    // A hidden cursor first shows where it was left, so the player sees it before it moves.
-    MoveFrame(frameShown_ ? cursor::Step(cursor_, key) : cursor_);
-}
-
-void TMain::LaunchFromFrame() {
-    // Nothing framed: the key only shows the cursor, so no brick leaves unseen.
-    if (!frameShown_) return MoveFrame(cursor_);
-    // The press of a click at the lane's middle, so the same rules and refusals apply.
-    static constexpr Command launch[5] = {Command::LaunchRight, Command::LaunchRight, Command::LaunchTop, Command::LaunchLeft,
-                                          Command::LaunchBottom};
-    const Box b = cursor::Bricks(cursor_);
-    const int X = FieldLeft + (b.left + b.right) / 2, Y = FieldTop + (b.top + b.bottom) / 2;
-    Shortcut([&] { Run(launch[cursor_.side], X, Y); });
-}
-
-void TMain::MoveFrame(std::optional<cursor::Lane> to) {
-    if (!skinUsable_) to.reset();  // nothing to draw the lanes back with
-    if (frameShown_ && to == cursor_) return;
-    if (frameShown_)
-        for (int layer = 1; layer <= 3; ++layer) view.DrawNext(cursor_.side, cursor_.lane, layer);
-    frameShown_ = to.has_value();
-    if (to) {
-        cursor_ = *to;
-        DrawFrame();
-    }
-    Flush();
-}
-
-void TMain::DrawFrame() { cursor::DrawFrame(surface, FieldLeft, FieldTop, cursor_); }
-
 // --- Pointer input -----------------------------------------------------------
 
 void TMain::mousePressEvent(QMouseEvent* event) {
@@ -448,32 +301,6 @@ void TMain::FormMouseMove(Qt::KeyboardModifiers, int X, int Y) {
     if (Inside(TopStrip, Bounds::Strict, x, y)) lane = cursor::Lane{SideTop, LaneAlong(x)};
     if (Inside(BottomStrip, Bounds::Strict, x, y)) lane = cursor::Lane{SideBottom, LaneAlong(x)};
     MoveFrame(lane);
-}
-
-QString TMain::HintAt(int X, int Y) const {
-    // The rectangles the hover highlights, so a hint shows exactly where a highlight does.
-    for (int i = 0; i < ButtonCount; ++i)
-        if (Inside(Buttons[i].hover.shifted(FieldLeft, FieldTop), ButtonHoverBounds, X, Y))
-            return QString::fromLatin1(ButtonHints[i]);
-    for (int i = 0; i < IconCount; ++i)
-        if (Inside(CornerIcon[i].shifted(FieldLeft, FieldTop), IconHoverBounds, X, Y))
-            return QString::fromLatin1(IconHints[i]);
-    return {};
-}
-
-bool TMain::event(QEvent* event) {
-    // One painted widget: the hint comes from the rectangle under the pointer.
-    if (event->type() == QEvent::ToolTip) {
-        const auto* help = static_cast<QHelpEvent*>(event);
-        const QPoint p = zoom_.ToLayout(QPointF(help->pos()));
-        const QString hint = HintAt(p.x(), p.y());
-        if (hint.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), hint, this);
-        return true;
-    }
-    return QWidget::event(event);
 }
 
 void TMain::ScorMouseMove() {
