@@ -169,21 +169,21 @@ bool DecodeWaveWithSdl(QByteArray bytes, DecodedSound& sound, QString& error) {
     if (!sdl)
         return false;
     ClampRiffChunks(bytes);
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec have{};
     Uint8* pcm = nullptr;
     Uint32 length = 0;
     SDL_RWops* stream = sdl->SDL_RWFromConstMem(bytes.constData(), int(bytes.size()));
-    if (!stream || !sdl->SDL_LoadWAV_RW(stream, 1, &spec, &pcm, &length)) {
+    if (!stream || !sdl->SDL_LoadWAV_RW(stream, 1, &have, &pcm, &length)) {
         error = sdl->Error();
         return false;
     }
     // SDL hands back little-endian integer or float samples, which are read as ours are.
     Format w;
-    w.encoding = SDL_AUDIO_ISFLOAT(spec.format) ? 3 : 1;
-    w.bits = SDL_AUDIO_BITSIZE(spec.format);
-    w.channels = spec.channels;
+    w.encoding = SDL_AUDIO_ISFLOAT(have.format) ? 3 : 1;
+    w.bits = SDL_AUDIO_BITSIZE(have.format);
+    w.channels = have.channels;
     w.blockAlign = w.channels * w.bits / 8;
-    w.rate = spec.freq;
+    w.rate = have.freq;
     w.data = reinterpret_cast<const char*>(pcm);
     w.dataSize = length;
     const bool plain = Plain(w);

@@ -11,6 +11,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <utility>
 #include <vector>
 
 namespace tesseron {
@@ -46,19 +47,25 @@ struct Scene {
     Game game{host, random};
     HoverState hover;
     FieldView view{surface, skin, game.st, hover};
+
+    // Launches into the first free lane from the left and takes one step: the boards
+    // before and after it.
+    std::pair<Board, Board> OneStep() {
+        int lane = 1;
+        while (lane <= 10 && (game.st.board.at(1, lane).Color != 0 || game.RowIsEmpty(lane))) ++lane;
+        game.LaunchBrick(SideLeft, lane);
+        view.FieldUpDate(false);
+        const Board before = game.st.board;
+        game.tmrSTEPTimer();
+        return {before, game.st.board};
+    }
 };
 
 // A typical step: a launched brick moves one cell on, two cells change colour.
 void BM_IncrementalAfterStep(benchmark::State& state) {
     Scene s;
     GameState& st = s.game.st;
-    int lane = 1;
-    while (lane <= 10 && (st.board.at(1, lane).Color != 0 || s.game.RowIsEmpty(lane))) ++lane;
-    s.game.LaunchBrick(SideLeft, lane);
-    s.view.FieldUpDate(false);
-    const Board before = st.board;
-    s.game.tmrSTEPTimer();
-    const Board after = st.board;
+    const auto [before, after] = s.OneStep();
     std::vector<QRect> log;
     s.surface.SetRecorder(&log);
     bool forward = true;
@@ -148,13 +155,7 @@ void BM_StepToScreen(benchmark::State& state) {
     ZoomedScene z(int(state.range(0)), int(state.range(1)));
     Scene& s = z.scene;
     GameState& st = s.game.st;
-    int lane = 1;
-    while (lane <= 10 && (st.board.at(1, lane).Color != 0 || s.game.RowIsEmpty(lane))) ++lane;
-    s.game.LaunchBrick(SideLeft, lane);
-    s.view.FieldUpDate(false);
-    const Board before = st.board;
-    s.game.tmrSTEPTimer();
-    const Board after = st.board;
+    const auto [before, after] = s.OneStep();
     s.surface.TakeDirty();
     bool forward = true;
     for (auto _ : state) {
