@@ -12,6 +12,10 @@
 
 #include <csignal>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 namespace tesseron {
 namespace {
 
@@ -64,11 +68,34 @@ protected:
     QProcess game;
 };
 
+// Connects to `path`, says `words` and returns all that comes back until the game hangs up.
+QByteArray SayOnSocket(const QString& path, const QByteArray& words) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::copy(name.begin(), name.end(), address.sun_path);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    QByteArray heard;
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 &&
+        ::send(fd, words.constData(), size_t(words.size()), MSG_NOSIGNAL) == words.size()) {
+        ::shutdown(fd, SHUT_WR);  // nothing more from us
+        char bytes[64];
+        for (ssize_t got; (got = ::recv(fd, bytes, sizeof bytes, 0)) > 0;) heard.append(bytes, got);
+    } else {
+        heard = "no connection";
+    }
+    ::close(fd);
+    return heard;
+}
+
 // A running game answers a later start and is brought to the front; a start in another
-// folder is a game of its own.
+// folder is a game of its own; anything else on the socket is hung up on, unanswered.
 TEST_F(OneGameTest, ALaterStartOnTheSameFolderReachesTheRunningGame) {
     StartGame();
     OneGame second(data(), run());
+    EXPECT_EQ(SayOnSocket(second.SocketPath(), "hello, is it me you're looking for?\n"), "");
+    EXPECT_EQ(SayOnSocket(second.SocketPath(), "rai"), "");  // and then nothing more
+    EXPECT_EQ(SayOnSocket(second.SocketPath(), "raise\n"), "raised\n");
     EXPECT_EQ(second.Claim(), OneGame::Outcome::Raised);
     EXPECT_EQ(second.HolderPid(), game.processId());
     // Reached through another spelling of the same folder.

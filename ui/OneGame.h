@@ -3,12 +3,13 @@
 // to come to the front and ends without touching the player's files.
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
+#include <QSocketNotifier>
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace tesseron {
 
@@ -38,11 +39,21 @@ public:
     qint64 HolderPid() const { return holder_; }
 
 private:
-    void Answer();
+    // A later start that has connected and not yet said what it wants.
+    struct Caller {
+        int fd;
+        std::unique_ptr<QSocketNotifier> notifier;
+        QByteArray heard;
+    };
+    void Accept();
+    void Hear(int fd);
+    void HangUp(int fd);
 
     QString base_;
     QLockFile lock_;
-    std::unique_ptr<QLocalServer> server_;
+    int listener_ = -1;
+    std::unique_ptr<QSocketNotifier> listening_;
+    std::vector<Caller> callers_;
     std::function<void()> raise_;
     qint64 holder_ = 0;
 };
