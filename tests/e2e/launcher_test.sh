@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The launcher seeds the player's data folder without replacing the player's files,
 # also with two starts at once, and starts the program in that folder.
-#   launcher_test.sh SOURCE-DIR BUILD-DATA-DIR
+#   launcher_test.sh BUILD-DIR BUILD-DATA-DIR   (the launcher as the build configured it)
 set -euo pipefail
 launcher=$1/packaging/tesseron shipped=$2
 work=$(mktemp -d)

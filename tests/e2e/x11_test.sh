@@ -14,6 +14,7 @@ done
 grep -q '<svg' "$icons/scalable/apps/org.example.Tesseron.svg" || fail "no scalable icon installed"
 [ -f "$work/prefix/share/applications/org.example.Tesseron.desktop" ] \
     && [ -f "$work/prefix/share/metainfo/org.example.Tesseron.metainfo.xml" ] || fail "desktop entry or metainfo missing"
+[ -f "$work/prefix/share/man/man6/tesseron.6" ] || fail "no manual page installed"
 e2e_start_x 1024x768
 
 L=272 T=144  # field origin: (1024 - 480) / 2, (768 - 480) / 2
