@@ -11,7 +11,13 @@
 
 #include <vector>
 
+class QMessageBox;
+
 namespace tesseron {
+
+// A message box at the zoom: its text k times its size and its icon too, the style's
+// own picture asked at that size.
+void ZoomMessageBox(QMessageBox& box, const zoom::Zoom& zoom);
 
 class ControlZoom {
 public:

@@ -39,6 +39,7 @@ void TMain::Place() {
 
 void TMain::Rezoom() {
     Place();
+    if (ZoomedHandler) ZoomedHandler();
     if (!isVisible()) return;  // the next showing draws everything
     setGeometry(screen_);
     Uncover();

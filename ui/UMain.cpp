@@ -1,6 +1,7 @@
 #include "ui/UMain.h"
 
 #include "ui/Clock.h"
+#include "ui/ControlZoom.h"
 #include "ui/Display.h"
 #include "ui/WindowPaint.h"
 
@@ -351,7 +352,7 @@ void TMain::Message(QMessageBox::Icon icon, const QString& text) {
     QWidget* over = QApplication::activeModalWidget();
     if (!over && visible) over = this;
     QMessageBox box(icon, QStringLiteral("Tesseron"), text, QMessageBox::Ok, over);
-    box.setFont(display::Current().Font(box.font()));
+    ZoomMessageBox(box, display::Current());
     box.exec();
     if (visible && isVisible()) Uncover();
 }

@@ -82,6 +82,7 @@ struct SeenMessage {
     QString text;
     int buttons;
     QWidget* parent;  // the window it was shown over
+    QSize iconSize;   // in device pixels
 };
 
 // Notes every message box and popup menu as it is shown and closes it after `delayMs`,
@@ -111,7 +112,8 @@ private:
 
         void Seen(QWidget* w) {
             if (auto* box = qobject_cast<QMessageBox*>(w)) {
-                watcher_.messages.push_back({box->icon(), box->text(), int(box->buttons().size()), box->parentWidget()});
+                watcher_.messages.push_back(
+                    {box->icon(), box->text(), int(box->buttons().size()), box->parentWidget(), box->iconPixmap().size()});
                 // Queued, so it runs in the box's own loop once exec() has started it.
                 QTimer::singleShot(delay_, box, [box] {
                     if (QAbstractButton* ok = box->button(QMessageBox::Ok))
