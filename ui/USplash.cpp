@@ -132,6 +132,9 @@ void TSplash::TiTimer() {
     hide();
     Image1->clear();  // never shown again
     if (ShowMain) ShowMain();
+    // Its window and the screen-sized copy the window system keeps of it go too: at a
+    // large zoom that copy is megabytes. Closing it later still ends the program.
+    destroy();
     Ti.stop();
 }
 
