@@ -39,9 +39,9 @@ int main(int argc, char** argv) {
                                  .arg(QDir::toNativeSeparators(dataFolder))
                                  .arg(one.HolderPid());
         qCWarning(lcTesseron, "%s", qUtf8Printable(text));
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Tesseron"), text, QMessageBox::Ok);
-        tesseron::ZoomMessageBox(box, tesseron::display::Current());
-        box.exec();
+        tesseron::ZoomedMessageBox(QMessageBox::Warning, QStringLiteral("Tesseron"), text, QMessageBox::Ok, nullptr,
+                                   tesseron::display::Current())
+            .exec();
         return 1;
     }
     case tesseron::OneGame::Outcome::First:

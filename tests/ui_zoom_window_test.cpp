@@ -210,16 +210,23 @@ TEST_F(ZoomedGame, TheSplashShowsItsPictureAsBlocksCentredOnTheZoomedScreen) {
     EXPECT_EQ(shown.pixel(1 + 301, 1 + 257), picture.pixel(301, 257));
 }
 
-TEST_F(ZoomedGame, AMessageBoxsIconIsKTimesItsSizeAt1x) {
+TEST_F(ZoomedGame, AMessageBoxsIconIsKTimesItsSizeAt1xAndItsTextWrapsAsAt1x) {
+    // Long enough to wrap at 1x.
+    const QString text = QStringLiteral("The skin file cound not be opened! ").repeated(8);
     main->SetZoomSetting(1);
-    main->Message(QMessageBox::Warning, QStringLiteral("at 1x"));
+    main->Message(QMessageBox::Warning, text);
     main->SetZoomSetting(zoom::Automatic);
-    main->Message(QMessageBox::Warning, QStringLiteral("at 2x"));
+    main->Message(QMessageBox::Warning, text);
     ASSERT_EQ(watcher.messages.size(), 2u);
-    const QSize atOne = watcher.messages[0].iconSize;
-    ASSERT_GE(atOne.width(), 16);
-    EXPECT_EQ(watcher.messages[1].iconSize, 2 * atOne);
-    EXPECT_EQ(watcher.messages[1].icon, QMessageBox::Warning);  // it still says what kind of message it is
+    const test::SeenMessage& atOne = watcher.messages[0];
+    const test::SeenMessage& atTwo = watcher.messages[1];
+    ASSERT_GE(atOne.iconSize.width(), 16);
+    EXPECT_EQ(atTwo.iconSize, 2 * atOne.iconSize);
+    EXPECT_EQ(atTwo.icon, QMessageBox::Warning);  // it still says what kind of message it is
+    // Wrapped on a line twice as wide, not into twice the lines (960 x 540 at 1x wraps at
+    // 480); the style's margins stay as they are, so it is at most twice as tall.
+    EXPECT_EQ(atTwo.size.width(), 960);
+    EXPECT_LE(atTwo.size.height(), 2 * atOne.size.height());
 }
 
 }  // namespace

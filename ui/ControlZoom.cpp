@@ -1,9 +1,13 @@
 #include "ui/ControlZoom.h"
 
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QProxyStyle>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tesseron {
@@ -43,12 +47,51 @@ private:
 
 }  // namespace
 
-void ZoomMessageBox(QMessageBox& box, const zoom::Zoom& zoom) {
-    box.setFont(zoom.Font(box.font()));
+ZoomedMessageBox::ZoomedMessageBox(Icon icon, const QString& title, const QString& text, StandardButtons buttons,
+                                   QWidget* parent, const zoom::Zoom& zoom)
+    : QMessageBox(icon, title, text, buttons, parent), zoom_(zoom) {
+    setFont(zoom.Font(font()));
     if (zoom.Scale() == 1) return;
     auto* style = new ZoomedIconStyle(zoom);
-    style->setParent(&box);  // goes with the box
-    box.setStyle(style);
+    style->setParent(this);  // goes with the box
+    setStyle(style);
+}
+
+void ZoomedMessageBox::showEvent(QShowEvent* event) {
+    QMessageBox::showEvent(event);
+    if (zoom_.Scale() == 1) return;
+    Fit();
+    adjustPosition(parentWidget());
+}
+
+bool ZoomedMessageBox::event(QEvent* event) {
+    const bool handled = QMessageBox::event(event);
+    // The box sizes itself anew on a layout request, with the limits of the real screen.
+    if (event->type() == QEvent::LayoutRequest && isVisible() && zoom_.Scale() != 1) Fit();
+    return handled;
+}
+
+void ZoomedMessageBox::Fit() {
+    // Qt wraps a box's text at half the screen, 500 units at most: k times the text on the
+    // same width would wrap into k times the lines. The limit is taken on the zoomed screen.
+    QLabel* label = nullptr;
+    for (QLabel* l : findChildren<QLabel*>())
+        if (l->text() == text()) label = l;
+    if (!label || !layout()) return;
+    const int wrapAt = zoom_.Length(std::min(zoom_.Zoomed().width() / 2, 500));
+    label->setWordWrap(false);
+    layout()->activate();
+    int width = layout()->totalMinimumSize().width();
+    if (width > wrapAt) {
+        label->setWordWrap(true);
+        layout()->activate();
+        width = std::max(wrapAt, layout()->totalMinimumSize().width());
+    }
+    layout()->activate();
+    const int height =
+        layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : layout()->totalMinimumSize().height();
+    setFixedSize(width, height);
+    QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);  // this one is answered
 }
 
 void ControlZoom::Apply(const zoom::Zoom& zoom) {

@@ -351,8 +351,7 @@ void TMain::Message(QMessageBox::Icon icon, const QString& text) {
     // above an open options window.
     QWidget* over = QApplication::activeModalWidget();
     if (!over && visible) over = this;
-    QMessageBox box(icon, QStringLiteral("Tesseron"), text, QMessageBox::Ok, over);
-    ZoomMessageBox(box, display::Current());
+    ZoomedMessageBox box(icon, QStringLiteral("Tesseron"), text, QMessageBox::Ok, over, display::Current());
     box.exec();
     if (visible && isVisible()) Uncover();
 }

@@ -160,10 +160,9 @@ void TSplash::closeEvent(QCloseEvent* event) {
         FormClose();
     } catch (const std::exception& e) {
         // A failed save keeps the program running with its windows as they were.
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Tesseron"),
-                        QStringLiteral("Tesseron could not finish closing: %1").arg(QString::fromLocal8Bit(e.what())),
-                        QMessageBox::Ok);
-        ZoomMessageBox(box, zoom_);
+        ZoomedMessageBox box(QMessageBox::Critical, QStringLiteral("Tesseron"),
+                             QStringLiteral("Tesseron could not finish closing: %1").arg(QString::fromLocal8Bit(e.what())),
+                             QMessageBox::Ok, nullptr, display::Current());
         box.exec();
         event->ignore();
         return;

@@ -89,6 +89,7 @@ struct SeenMessage {
     int buttons;
     QWidget* parent;  // the window it was shown over
     QSize iconSize;   // in device pixels
+    QSize size;       // as it was laid out on the screen
 };
 
 // Notes every message box and popup menu as it is shown and closes it after `delayMs`,
@@ -119,9 +120,10 @@ private:
         void Seen(QWidget* w) {
             if (auto* box = qobject_cast<QMessageBox*>(w)) {
                 watcher_.messages.push_back(
-                    {box->icon(), box->text(), int(box->buttons().size()), box->parentWidget(), box->iconPixmap().size()});
+                    {box->icon(), box->text(), int(box->buttons().size()), box->parentWidget(), box->iconPixmap().size(), {}});
                 // Queued, so it runs in the box's own loop once exec() has started it.
-                QTimer::singleShot(delay_, box, [box] {
+                QTimer::singleShot(delay_, box, [box, &seen = watcher_.messages, i = watcher_.messages.size() - 1] {
+                    seen[i].size = box->size();
                     if (QAbstractButton* ok = box->button(QMessageBox::Ok))
                         ok->click();
                     else
