@@ -1,6 +1,8 @@
 // Program entry: one application object creates the windows in their order and
 // keeps them until the end.
 #include "ui/App.h"
+#include "ui/ControlZoom.h"
+#include "ui/Display.h"
 #include "ui/OneGame.h"
 
 #include <QApplication>
@@ -37,7 +39,9 @@ int main(int argc, char** argv) {
                                  .arg(QDir::toNativeSeparators(dataFolder))
                                  .arg(one.HolderPid());
         qCWarning(lcTesseron, "%s", qUtf8Printable(text));
-        QMessageBox(QMessageBox::Warning, QStringLiteral("Tesseron"), text, QMessageBox::Ok).exec();
+        tesseron::ZoomedMessageBox(QMessageBox::Warning, QStringLiteral("Tesseron"), text, QMessageBox::Ok, nullptr,
+                                   tesseron::display::Current())
+            .exec();
         return 1;
     }
     case tesseron::OneGame::Outcome::First:

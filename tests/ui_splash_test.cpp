@@ -40,8 +40,9 @@ protected:
         return QApplication::exec() == 0;
     }
 
+    // The splash's window is given back with it, so its copy on the screen side is freed.
     bool HandedOver() const {
-        return !splash->isVisible() && main->isVisible() && !splash->Ti.isActive();
+        return !splash->isVisible() && main->isVisible() && !splash->Ti.isActive() && !splash->windowHandle();
     }
 
     GameDir dir;

@@ -1,12 +1,13 @@
 // The real windows on a 1920 x 1080 offscreen screen, where the game plays at factor 2:
 // what reaches the screen is every skin pixel as a 2 x 2 block at the described place,
-// pointer regions keep their edges, the keys change the factor, and the other windows
-// and the dialogs take the factor of the moment they are shown.
+// pointer regions keep their edges, the keys change the factor, and the other windows,
+// the splash and the dialogs take the factor of the moment they are shown.
 #include "ui/Display.h"
 #include "ui/Session.h"
 #include "ui/UGameOver.h"
 #include "ui/UMain.h"
 #include "ui/UScores.h"
+#include "ui/USplash.h"
 
 #include "support/ui_window_fixture.h"
 
@@ -183,6 +184,49 @@ TEST_F(ZoomedGame, ADialogsTextIsKTimesItsHeightAt1x) {
     over.hide();
     ASSERT_GT(atOne, 10);
     EXPECT_NEAR(atTwo, 2 * atOne, 2);
+}
+
+TEST_F(ZoomedGame, TheSplashShowsItsPictureAsBlocksCentredOnTheZoomedScreen) {
+    QImage picture(500, 375, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) picture.setPixel(x, y, qRgb(x % 256, y % 256, x / 256 * 64 + y / 256 * 128));
+    ASSERT_TRUE(picture.save(dir.Path("title.bmp"), "BMP"));
+    TSplash splash;
+    splash.Ti.stop();
+    splash.show();
+    // At (229, 81) on the 960 x 540 zoomed screen, its one-pixel frame two pixels wide.
+    EXPECT_EQ(splash.geometry(), QRect(458, 162, 1004, 754));
+    QImage shown = splash.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < 750; ++y)
+        for (int x = 0; x < 1000; ++x) ASSERT_EQ(shown.pixel(2 + x, 2 + y), picture.pixel(x / 2, y / 2)) << x << ", " << y;
+    EXPECT_EQ(shown.pixel(1, 1), shown.pixel(0, 0));
+    EXPECT_EQ(shown.pixel(1003, 753), shown.pixel(1002, 752));
+
+    main->SetZoomSetting(1);
+    splash.Rezoom();
+    EXPECT_EQ(splash.geometry(), QRect(709, 351, 502, 377));
+    shown = splash.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.pixel(1 + 499, 1 + 374), picture.pixel(499, 374));
+    EXPECT_EQ(shown.pixel(1 + 301, 1 + 257), picture.pixel(301, 257));
+}
+
+TEST_F(ZoomedGame, AMessageBoxsIconIsKTimesItsSizeAt1xAndItsTextWrapsAsAt1x) {
+    // Long enough to wrap at 1x.
+    const QString text = QStringLiteral("The skin file cound not be opened! ").repeated(8);
+    main->SetZoomSetting(1);
+    main->Message(QMessageBox::Warning, text);
+    main->SetZoomSetting(zoom::Automatic);
+    main->Message(QMessageBox::Warning, text);
+    ASSERT_EQ(watcher.messages.size(), 2u);
+    const test::SeenMessage& atOne = watcher.messages[0];
+    const test::SeenMessage& atTwo = watcher.messages[1];
+    ASSERT_GE(atOne.iconSize.width(), 16);
+    EXPECT_EQ(atTwo.iconSize, 2 * atOne.iconSize);
+    EXPECT_EQ(atTwo.icon, QMessageBox::Warning);  // it still says what kind of message it is
+    // Wrapped on a line twice as wide, not into twice the lines (960 x 540 at 1x wraps at
+    // 480); the style's margins stay as they are, so it is at most twice as tall.
+    EXPECT_EQ(atTwo.size.width(), 960);
+    EXPECT_LE(atTwo.size.height(), 2 * atOne.size.height());
 }
 
 }  // namespace

@@ -40,6 +40,10 @@ App::App()
     Splash.MainClose = [this] { session.FormClose(); };
     Splash.Ended = [this] { Main.hide(); };
     Main.SetQuitHandler([this] { Splash.close(); });
+    // The settings are read while the splash is up: it takes the player's factor too.
+    Main.SetZoomedHandler([this] {
+        if (Splash.isVisible()) Splash.Rezoom();
+    });
     Main.SetRulesHandler([this] { Rules.ShowModal([this] { Main.Uncover(); }); });
     // The player's choices are kept as the window closes, not only when the game ends.
     Main.SetOptionsHandler([this] {

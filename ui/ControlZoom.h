@@ -6,12 +6,30 @@
 #include "draw/Zoom.h"
 
 #include <QFont>
+#include <QMessageBox>
 #include <QRect>
 #include <QWidget>
 
 #include <vector>
 
 namespace tesseron {
+
+// A message box at the zoom: its text and its icon k times their size, and laid out as
+// the 1x box would be on the zoomed screen.
+class ZoomedMessageBox : public QMessageBox {
+public:
+    ZoomedMessageBox(Icon icon, const QString& title, const QString& text, StandardButtons buttons, QWidget* parent,
+                     const zoom::Zoom& zoom);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    // Sizes the box as the 1x one would be on the zoomed screen, k times as large.
+    void Fit();
+    zoom::Zoom zoom_;
+};
 
 class ControlZoom {
 public:

@@ -38,9 +38,13 @@ void TMain::Place() {
 }
 
 void TMain::Rezoom() {
+    const bool fullScreen = isFullScreen();
     Place();
+    if (ZoomedHandler) ZoomedHandler();
     if (!isVisible()) return;  // the next showing draws everything
     setGeometry(screen_);
+    // A new geometry ends full screen; asked for again, it fills the screen of the moment.
+    if (fullScreen) showFullScreen();
     Uncover();
 }
 

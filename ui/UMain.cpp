@@ -1,6 +1,7 @@
 #include "ui/UMain.h"
 
 #include "ui/Clock.h"
+#include "ui/ControlZoom.h"
 #include "ui/Display.h"
 #include "ui/WindowPaint.h"
 
@@ -350,8 +351,7 @@ void TMain::Message(QMessageBox::Icon icon, const QString& text) {
     // above an open options window.
     QWidget* over = QApplication::activeModalWidget();
     if (!over && visible) over = this;
-    QMessageBox box(icon, QStringLiteral("Tesseron"), text, QMessageBox::Ok, over);
-    box.setFont(display::Current().Font(box.font()));
+    ZoomedMessageBox box(icon, QStringLiteral("Tesseron"), text, QMessageBox::Ok, over, display::Current());
     box.exec();
     if (visible && isVisible()) Uncover();
 }

@@ -51,6 +51,8 @@ public:
     void SetOptionsHandler(std::function<void()> f) { OptionsHandler = std::move(f); }  // the options window
     // A finished game's score, for the high-score table.
     void SetGameOverHandler(std::function<void(int32_t)> f) { GameOverHandler = std::move(f); }
+    // The factor or the screen changed.
+    void SetZoomedHandler(std::function<void()> f) { ZoomedHandler = std::move(f); }
 
     // --- What the application sets and reads --------------------------------------
     // The engine: a new game, and the state a test sets up.
@@ -185,6 +187,7 @@ private:
     std::function<void()> RulesHandler;
     std::function<void()> OptionsHandler;
     std::function<void(int32_t)> GameOverHandler;
+    std::function<void()> ZoomedHandler;
 
     const Skin& skin;
     const QString BaseDir;  // where the saved games lie

@@ -2,6 +2,8 @@
 
 #include "files/UntrustedFile.h"
 #include "ui/DataFiles.h"
+#include "ui/Display.h"
+#include "ui/WindowPaint.h"
 
 #include <QBuffer>
 #include <QCloseEvent>
@@ -9,13 +11,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPaintEvent>
 #include <QPixmap>
-#include <QScreen>
 
+#include <algorithm>
 #include <exception>
 
 namespace tesseron {
@@ -24,6 +27,28 @@ namespace {
 
 constexpr int PictureWidth = 500;
 constexpr int PictureHeight = 375;
+
+// The title picture at the splash's zoom: its 1x pixels as k x k blocks of device
+// pixels; what it does not cover keeps the panel's colour.
+class ZoomedPicture : public QLabel {
+public:
+    ZoomedPicture(QWidget* parent, const zoom::Zoom& zoom) : QLabel(parent), zoom_(zoom) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (pixmap().isNull()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        const QImage image = pixmap().toImage();  // shares the pixels, copies nothing
+        const QRegion covered = event->region() & zoom_.ToWindow(QRect(QPoint(0, 0), image.size()));
+        QPainter painter(this);
+        CopyToScreen(painter, image, covered, zoom_);
+    }
+
+private:
+    const zoom::Zoom& zoom_;
+};
 
 // Reads the title picture, refusing anything far larger than the window can show.
 QImage LoadTitlePicture(const QString& path) {
@@ -45,14 +70,8 @@ QImage LoadTitlePicture(const QString& path) {
 
 TSplash::TSplash(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Splash"));
-    setFixedSize(PictureWidth + 2, PictureHeight + 2);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect s = screen->geometry();
-        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
-    }
-
     Panel1 = new QFrame(this);
-    Panel1->setGeometry(rect());
+    Panel1->setGeometry(0, 0, PictureWidth + 2, PictureHeight + 2);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(1);
     Panel1->setAutoFillBackground(true);
@@ -60,7 +79,7 @@ TSplash::TSplash(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     panelPalette.setColor(QPalette::Window, panelPalette.color(QPalette::Button));
     Panel1->setPalette(panelPalette);
 
-    Image1 = new QLabel(Panel1);
+    Image1 = new ZoomedPicture(Panel1, zoom_);
     Image1->setGeometry(1, 1, PictureWidth, PictureHeight);
     const QImage picture = LoadTitlePicture(TitlePicturePath());
     if (!picture.isNull()) {
@@ -75,12 +94,34 @@ TSplash::TSplash(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
         Image1->setAlignment(Qt::AlignCenter);
         Image1->setText(QStringLiteral("Tesseron"));
     }
+    controls_.Add(Panel1);
+    controls_.Add(Image1);
+    Rezoom();
 
     Ti.setTimerType(Qt::PreciseTimer);  // a coarse timer may hand over up to 5 % early
     Ti.setInterval(4000);
     Ti.setSingleShot(true);  // the hand-over happens once
     connect(&Ti, &QTimer::timeout, this, &TSplash::TiTimer);
     Ti.start();
+}
+
+void TSplash::Rezoom() {
+    zoom_ = display::Current();
+    controls_.Apply(zoom_);
+    Panel1->setLineWidth(std::max(1, zoom_.Length(1)));
+    // Centred on the zoomed screen, as the 1x window is on a screen of that size.
+    const QSize zoomed = zoom_.Zoomed();
+    const QRect at = zoom_.ToWindow(QRect((zoomed.width() - PictureWidth - 2) / 2, (zoomed.height() - PictureHeight - 2) / 2,
+                                          PictureWidth + 2, PictureHeight + 2));
+    setFixedSize(at.size());
+    move(display::ScreenGeometry().topLeft() + at.topLeft());
+    update();
+}
+
+void TSplash::showEvent(QShowEvent* event) {
+    // The screen or the zoom may have changed since the window was made.
+    Rezoom();
+    QWidget::showEvent(event);
 }
 
 QString TSplash::TitlePicturePath() {
@@ -91,6 +132,9 @@ void TSplash::TiTimer() {
     hide();
     Image1->clear();  // never shown again
     if (ShowMain) ShowMain();
+    // Its window and the screen-sized copy the window system keeps of it go too: at a
+    // large zoom that copy is megabytes. Closing it later still ends the program.
+    destroy();
     Ti.stop();
 }
 
@@ -116,9 +160,9 @@ void TSplash::closeEvent(QCloseEvent* event) {
         FormClose();
     } catch (const std::exception& e) {
         // A failed save keeps the program running with its windows as they were.
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Tesseron"),
-                        QStringLiteral("Tesseron could not finish closing: %1").arg(QString::fromLocal8Bit(e.what())),
-                        QMessageBox::Ok);
+        ZoomedMessageBox box(QMessageBox::Critical, QStringLiteral("Tesseron"),
+                             QStringLiteral("Tesseron could not finish closing: %1").arg(QString::fromLocal8Bit(e.what())),
+                             QMessageBox::Ok, nullptr, display::Current());
         box.exec();
         event->ignore();
         return;

@@ -2,6 +2,9 @@
 // application's main window: closing it saves and ends the program.
 #pragma once
 
+#include "draw/Zoom.h"
+#include "ui/ControlZoom.h"
+
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -33,13 +36,20 @@ public:
     // The title picture: title.bmp in the working directory, else the shipped one.
     static QString TitlePicturePath();
 
+    // Sizes and centres the window at the game's zoom of the moment.
+    void Rezoom();
+    const zoom::Zoom& Zoom() const { return zoom_; }
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     bool ended_ = false;
+    zoom::Zoom zoom_;
+    ControlZoom controls_;
 };
 
 }  // namespace tesseron

@@ -42,18 +42,24 @@ bool WaitUntil(Pred pred, int timeoutMs = 10000) {
     return true;
 }
 
-// Must run before the QApplication exists: the offscreen platform with one screen.
-inline void UseOffscreenScreen(int width, int height) {
+// Must run before the QApplication exists: the offscreen platform with these screens,
+// each {"name", "x", "y", "width", "height", "dpr"}.
+inline void UseOffscreenScreens(const QByteArray& screens) {
     static QTemporaryFile config(QDir::tempPath() + QStringLiteral("/tesseron-screens-XXXXXX.json"));
     config.open();
-    config.write(QStringLiteral("{\"screens\":[{\"name\":\"s\",\"x\":0,\"y\":0,\"width\":%1,\"height\":%2,"
-                                "\"logicalDpi\":96,\"logicalBpp\":32,\"dpr\":1}]}")
-                     .arg(width)
-                     .arg(height)
-                     .toUtf8());
+    config.resize(0);
+    config.write("{\"screens\":" + screens + "}");
     config.flush();
     const std::string platform = "offscreen:configfile=" + config.fileName().toStdString();
     setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+}
+
+inline void UseOffscreenScreen(int width, int height) {
+    UseOffscreenScreens(QStringLiteral("[{\"name\":\"s\",\"x\":0,\"y\":0,\"width\":%1,\"height\":%2,"
+                                       "\"logicalDpi\":96,\"logicalBpp\":32,\"dpr\":1}]")
+                            .arg(width)
+                            .arg(height)
+                            .toUtf8());
 }
 
 // A start-up folder: the coded skin as "Scoarching red.skn" and a whole high-score file.
@@ -82,6 +88,8 @@ struct SeenMessage {
     QString text;
     int buttons;
     QWidget* parent;  // the window it was shown over
+    QSize iconSize;   // in device pixels
+    QSize size;       // as it was laid out on the screen
 };
 
 // Notes every message box and popup menu as it is shown and closes it after `delayMs`,
@@ -111,9 +119,11 @@ private:
 
         void Seen(QWidget* w) {
             if (auto* box = qobject_cast<QMessageBox*>(w)) {
-                watcher_.messages.push_back({box->icon(), box->text(), int(box->buttons().size()), box->parentWidget()});
+                watcher_.messages.push_back(
+                    {box->icon(), box->text(), int(box->buttons().size()), box->parentWidget(), box->iconPixmap().size(), {}});
                 // Queued, so it runs in the box's own loop once exec() has started it.
-                QTimer::singleShot(delay_, box, [box] {
+                QTimer::singleShot(delay_, box, [box, &seen = watcher_.messages, i = watcher_.messages.size() - 1] {
+                    seen[i].size = box->size();
                     if (QAbstractButton* ok = box->button(QMessageBox::Ok))
                         ok->click();
                     else
