@@ -13,49 +13,38 @@ namespace tesseron {
 
 namespace {
 
-quint16 Le16(const QByteArray& b, qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); }
+qsizetype Le16(const QByteArray& b, qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); }
 
-void Put16(QByteArray& to, qsizetype v) {
-    to.append(char(v & 0xFF));
-    to.append(char(v >> 8 & 0xFF));
-}
+void Put16(QByteArray& to, qsizetype v) { to.append(char(v & 0xFF)).append(char(v >> 8 & 0xFF)); }
 
-void Put32(QByteArray& to, qsizetype v) {
-    Put16(to, v & 0xFFFF);
-    Put16(to, v >> 16);
-}
-
-// The soundfont's preset list ("LIST" to its end) with the preset headers, zones,
-// modulators and generators of only the kept programs; empty when it is not laid
-// out as a soundfont's is. The instruments and samples stay as they are: FluidSynth
-// builds only those a preset uses.
+// The preset list ("LIST" to its end) with the preset headers, zones, modulators and
+// generators of the kept programs only; empty when it is not laid out as a
+// soundfont's. FluidSynth builds only the instruments and samples a preset uses.
 QByteArray CutPresets(const QByteArray& list, const std::bitset<128>& programs) {
     std::vector<std::pair<QByteArray, QByteArray>> chunks;  // name, body
+    std::map<QByteArray, QByteArray*> named;
     for (qsizetype at = 12; at + 8 <= list.size();) {
         const qsizetype size = qFromLittleEndian<quint32>(list.constData() + at + 4);
-        if (size > list.size() - at - 8)
+        if (size > list.size() - at - 8 || chunks.size() > 16)
             return {};
         chunks.emplace_back(list.mid(at, 4), list.mid(at + 8, size));
         at += 8 + size + (size & 1);
     }
-    auto body = [&](const char* name) -> QByteArray& {
-        static QByteArray none;
-        for (auto& [n, b] : chunks)
-            if (n == name)
-                return b;
-        return none = {};
-    };
-    QByteArray &phdr = body("phdr"), &pbag = body("pbag"), &pmod = body("pmod"), &pgen = body("pgen");
-    // Records of 38, 4, 10 and 4 bytes, each list ending in a terminal record.
+    for (auto& [name, body] : chunks)
+        named[name] = &body;
+    if (!named.count("phdr") || !named.count("pbag") || !named.count("pmod") || !named.count("pgen"))
+        return {};
+    QByteArray &phdr = *named["phdr"], &pbag = *named["pbag"], &pmod = *named["pmod"], &pgen = *named["pgen"];
+    // Records of 38, 4, 10 and 4 bytes; each list ends in a terminal record.
     const qsizetype presets = phdr.size() / 38 - 1, bags = pbag.size() / 4 - 1;
     if (presets < 1 || bags < 0 || phdr.size() % 38 || pbag.size() % 4 || pmod.size() % 10 || pgen.size() % 4)
         return {};
-    auto firstBag = [&](qsizetype p) { return qsizetype(Le16(phdr, 38 * p + 24)); };
-    auto gen = [&](qsizetype b) { return qsizetype(Le16(pbag, 4 * b)); };
-    auto mod = [&](qsizetype b) { return qsizetype(Le16(pbag, 4 * b + 2)); };
+    auto firstBag = [&](qsizetype p) { return Le16(phdr, 38 * p + 24); };
+    auto gen = [&](qsizetype b) { return Le16(pbag, 4 * b); };
+    auto mod = [&](qsizetype b) { return Le16(pbag, 4 * b + 2); };
     QByteArray headers, zones, mods, gens;
     for (qsizetype p = 0; p <= presets; ++p) {
-        const int program = Le16(phdr, 38 * p + 20);
+        const qsizetype program = Le16(phdr, 38 * p + 20);
         if (p < presets && program != 0 && (program > 127 || !programs[size_t(program)]))
             continue;
         headers += phdr.mid(38 * p, 24);
@@ -81,18 +70,17 @@ QByteArray CutPresets(const QByteArray& list, const std::bitset<128>& programs) 
     pmod = mods + QByteArray(10, 0);
     pgen = gens + QByteArray(4, 0);
     QByteArray out = list.left(12);
-    for (const auto& [name, b] : chunks) {
+    for (const auto& [name, body] : chunks) {
         out += name;
-        Put32(out, b.size());
-        out += b;
-        if (b.size() & 1)
-            out += '\0';
+        Put16(out, body.size() & 0xFFFF);
+        Put16(out, body.size() >> 16);
+        out += body + QByteArray(body.size() & 1, '\0');
     }
     qToLittleEndian(quint32(out.size() - 8), out.data() + 4);
     return out;
 }
 
-// A cut bank: the file up to its preset list, then the cut list in memory.
+// A cut bank reads as the file up to its preset list, then the cut list.
 struct Cut {
     QString file;
     qint64 listAt = 0;
@@ -105,7 +93,7 @@ std::map<std::string, Cut> cuts;
 
 struct OpenBank {
     QFile file;
-    Cut cut;  // a plain file reads as one whose list starts at its end
+    Cut cut;  // a plain file reads as one whose cut list is empty and starts at its end
     qint64 at = 0;
     qint64 Size() const { return cut.listAt + cut.list.size(); }
 };
