@@ -1,7 +1,5 @@
 #include "audio/Tune.h"
 
-#include "audio/Libraries.h"
-
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
@@ -121,8 +119,8 @@ bool Tune::Load(const std::bitset<128>& programs, int rate, QString& error) {
         error = QStringLiteral("FluidSynth has no settings");
         return false;
     }
-    // Only the instruments the tune picks are read from the bank, not all of it; the
-    // player keeps time by the samples rendered, so FluidSynth runs no thread of its own.
+    // Only the samples of the presets in use are read from the bank; the player keeps
+    // time by the samples rendered, so FluidSynth runs no thread of its own.
     f->fluid_settings_setint(s, "synth.dynamic-sample-loading", 1);
     f->fluid_settings_setint(s, "synth.lock-memory", 0);
     f->fluid_settings_setint(s, "synth.polyphony", Polyphony);
