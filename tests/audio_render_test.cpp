@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <cmath>
 #include <cstdlib>
 
@@ -209,6 +210,49 @@ TEST_F(RenderTest, ATuneSoundsAsWithTheWholeBank) {
     }
     EXPECT_GT(*std::max_element(heard[0].begin(), heard[0].end()), 3000);
     EXPECT_EQ(heard[0], heard[1]);
+}
+
+// A bank whose preset list is not its last chunk is read whole, through the same
+// loader, and sounds the same; one broken in its preset list is refused and says so.
+TEST_F(RenderTest, ABankThatCannotBeCutIsReadWholeAndABrokenOneRefused) {
+    const QByteArray notes("\x00\xC0\x21\x00\x90\x28\x70\x00\x99\x26\x70\x83\x60\xFF\x2F\x00", 16);
+    QFile tune(dir.filePath("Music.mid"));
+    ASSERT_TRUE(tune.open(QIODevice::WriteOnly));
+    tune.write(Smf(notes));
+    tune.close();
+    const QByteArray fonts = qgetenv("SDL_SOUNDFONTS");
+    QFile original(fonts.isEmpty() ? "/usr/share/sounds/sf2/default-GM.sf2" : QString::fromLocal8Bit(fonts));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray bank = original.readAll();
+    QByteArray trailed = bank + QByteArray("junk\x04\0\0\0abcd", 12);
+    qToLittleEndian(quint32(trailed.size() - 8), trailed.data() + 4);
+    QByteArray broken = bank;  // every zone of every preset points past the generators
+    const qsizetype zones = bank.lastIndexOf("pbag");
+    ASSERT_GT(zones, 0);
+    const qsizetype size = qFromLittleEndian<quint32>(bank.constData() + zones + 4);
+    broken.replace(zones + 8, size, QByteArray(size, '\xFF'));
+    std::vector<int16_t> heard[2];
+    std::string said;
+    for (int n = 0; n < 3; ++n) {
+        const QString path = dir.filePath(QString::number(n) + ".sf2");
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(n == 0 ? bank : n == 1 ? trailed : broken);
+        f.close();
+        qputenv("SDL_SOUNDFONTS", path.toLocal8Bit());
+        testing::internal::CaptureStderr();
+        audio->MusFile1Click([] { return std::nullopt; });
+        const std::vector<int16_t> out = Hear(Rate / 4);
+        said = testing::internal::GetCapturedStderr();
+        if (n < 2)
+            heard[n] = out;
+        else
+            EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](int16_t v) { return v == 0; }));
+    }
+    qputenv("SDL_SOUNDFONTS", fonts);
+    EXPECT_GT(*std::max_element(heard[0].begin(), heard[0].end()), 3000);
+    EXPECT_EQ(heard[0], heard[1]);
+    EXPECT_NE(said.find("no MIDI soundfont"), std::string::npos) << said;
 }
 
 TEST(PrepareTuneTest, DenseChordsAreTrimmedAndTheTimingKept) {
