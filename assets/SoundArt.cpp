@@ -1,6 +1,6 @@
 #include "assets/SoundArt.h"
 
-#include "audio/WaveFile.h"
+#include "assets/WaveFile.h"
 
 #include <algorithm>
 #include <cmath>

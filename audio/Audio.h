@@ -38,7 +38,7 @@ public:
     virtual bool Stopped() const = 0;
 };
 
-// A service of media players, which must go before it.
+// A service of media players, which must outlive them.
 class MediaBackend {
 public:
     virtual ~MediaBackend() = default;
@@ -61,10 +61,9 @@ enum AudioPlayer : int {
 
 class Audio : public Sounds {
 public:
-    // Creates the six players, closed, in the order S1..S5, MusicPlayer.
     explicit Audio(std::unique_ptr<MediaBackend> backend);
 
-    // The switches; both off until the configuration has been read.
+    // Both off until the configuration has been read.
     bool Sound = false;
     bool Music = false;
 

@@ -28,7 +28,7 @@ void PutVar(QByteArray& b, quint32 v) {
 // Copies the track from `at` to `end`, leaving out notes past the limits; `cut` is
 // set when the budget of events ran out in it.
 void CopyTrack(const QByteArray& b, qsizetype at, qsizetype end, QByteArray& out, int& budget, qint64& dropped,
-               bool& cut) {
+               bool& cut, std::bitset<128>& programs) {
     auto var = [&](quint32& v) {
         v = 0;
         for (int i = 0; i < 4 && at < end; ++i) {
@@ -64,6 +64,8 @@ void CopyTrack(const QByteArray& b, qsizetype at, qsizetype end, QByteArray& out
             at += (status & 0xE0) == 0xC0 ? 1 : 2;
             if (at > end)
                 break;
+            if ((status & 0xF0) == 0xC0)
+                programs.set(uchar(b[start]) & 0x7F);
             if ((status & 0xF0) == 0x90 && uchar(b[start + 1]) != 0) {
                 if (tick != tickOfCount)
                     tickOfCount = tick, notesAtTick = 0;
@@ -103,7 +105,8 @@ void CopyTrack(const QByteArray& b, qsizetype at, qsizetype end, QByteArray& out
 
 }  // namespace
 
-bool PrepareTune(const QByteArray& file, QByteArray& tune, QString& trimmed, QString& error) {
+bool PrepareTune(const QByteArray& file, PreparedTune& tune, QString& error) {
+    tune = {};
     QByteArray smf = file;
     // A RIFF RMID file carries a standard MIDI file in its "data" chunk.
     if (file.startsWith("RIFF") && file.mid(8, 4) == "RMID") {
@@ -131,7 +134,7 @@ bool PrepareTune(const QByteArray& file, QByteArray& tune, QString& trimmed, QSt
     for (qsizetype at = 8 + std::min<qsizetype>(Be32(smf, 4), smf.size()); at + 8 <= smf.size() && written < tracks;) {
         const qsizetype size = std::min<qsizetype>(Be32(smf, at + 4), smf.size() - at - 8);
         if (smf.mid(at, 4) == "MTrk") {
-            CopyTrack(smf, at + 8, at + 8 + size, body, budget, dropped, cut);
+            CopyTrack(smf, at + 8, at + 8 + size, body, budget, dropped, cut, tune.programs);
             ++written;
         }
         at += 8 + size;
@@ -140,12 +143,12 @@ bool PrepareTune(const QByteArray& file, QByteArray& tune, QString& trimmed, QSt
         error = QStringLiteral("no track in the file");
         return false;
     }
-    tune = QByteArray("MThd\0\0\0\x06", 8) + smf.mid(8, 2);  // the format as it was
-    PutBe(tune, written);
-    tune += smf.mid(12, 2) + body;  // the division as it was
-    trimmed.clear();
+    tune.smf = QByteArray("MThd\0\0\0\x06", 8) + smf.mid(8, 2);  // the format as it was
+    PutBe(tune.smf, written);
+    tune.smf += smf.mid(12, 2) + body;  // the division as it was
+    tune.trimmed.clear();
     if (dropped || cut)
-        trimmed = cut ? QStringLiteral("cut after %1 events").arg(MaxTuneEvents)
+        tune.trimmed = cut ? QStringLiteral("cut after %1 events").arg(MaxTuneEvents)
                       : QStringLiteral("%1 notes of over-dense chords left out").arg(dropped);
     return true;
 }

@@ -167,11 +167,10 @@ public:
         if ((midi && !output_.Ready(error)) || !ReadMediaFile(file, bytes, error))
             return false;
         if (midi) {
-            QByteArray smf;
-            QString trimmed;
-            if (PrepareTune(bytes, smf, trimmed, error) && (tune_ = MakeTune(std::move(smf), MixRate, error))) {
-                if (!trimmed.isEmpty())
-                    ReportTuneProblem(file + ": " + trimmed);
+            PreparedTune prepared;
+            if (PrepareTune(bytes, prepared, error) && (tune_ = MakeTune(prepared.smf, prepared.programs, MixRate, error))) {
+                if (!prepared.trimmed.isEmpty())
+                    ReportTuneProblem(file + ": " + prepared.trimmed);
                 mixer_.Load(channel_, tune_.get());
             }
         } else if (DecodedSound sound; DecodeWave(std::move(bytes), sound, error)) {

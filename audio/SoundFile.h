@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <bitset>
 #include <cstdint>
 #include <vector>
 
@@ -37,9 +38,16 @@ bool DecodeWaveWithSdl(QByteArray bytes, DecodedSound& sound, QString& error);
 constexpr int MaxNotesPerTick = 32;
 constexpr int MaxTuneEvents = 200000;
 
+// A tune made safe: a standard MIDI file within the limits above, what was left out
+// (empty when nothing), and the programs its program changes select.
+struct PreparedTune {
+    QByteArray smf;
+    QString trimmed;
+    std::bitset<128> programs;
+};
+
 // Rewrites `file` (a standard MIDI file, or one wrapped in a RIFF RMID file) into
-// `tune`, a standard MIDI file within the limits above. `trimmed` tells, when not
-// empty, what was left out. On failure `error` says why, without the file's name.
-bool PrepareTune(const QByteArray& file, QByteArray& tune, QString& trimmed, QString& error);
+// `tune`. On failure `error` says why, without the file's name.
+bool PrepareTune(const QByteArray& file, PreparedTune& tune, QString& error);
 
 }  // namespace tesseron

@@ -1,13 +1,12 @@
 #include "audio/Tune.h"
 
-#include "audio/Libraries.h"
-
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <set>
+#include <vector>
 
 namespace tesseron {
 
@@ -44,7 +43,7 @@ public:
             fluid_->delete_fluid_settings(settings_);
     }
 
-    bool Load(int rate, QString& error);
+    bool Load(const std::bitset<128>& programs, int rate, QString& error);
 
     bool Start() override {
         Silence();
@@ -91,6 +90,7 @@ private:
 
     const FluidLibrary* fluid_;
     const QByteArray smf_;
+    std::vector<std::unique_ptr<CutBank>> banks_;  // kept while the synthesiser may read them
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
     fluid_player_t* player_ = nullptr;
@@ -112,15 +112,15 @@ void ReportTuneProblem(const QString& message) {
     std::fprintf(stderr, "tesseron: tune: %s\n", qUtf8Printable(message));
 }
 
-bool Tune::Load(int rate, QString& error) {
+bool Tune::Load(const std::bitset<128>& programs, int rate, QString& error) {
     const FluidLibrary* f = fluid_;
     fluid_settings_t* s = settings_ = f->new_fluid_settings();
     if (!s) {
         error = QStringLiteral("FluidSynth has no settings");
         return false;
     }
-    // Only the instruments the tune picks are read from the bank, not all of it; the
-    // player keeps time by the samples rendered, so FluidSynth runs no thread of its own.
+    // Only the samples of the presets in use are read from the bank; the player keeps
+    // time by the samples rendered, so FluidSynth runs no thread of its own.
     f->fluid_settings_setint(s, "synth.dynamic-sample-loading", 1);
     f->fluid_settings_setint(s, "synth.lock-memory", 0);
     f->fluid_settings_setint(s, "synth.polyphony", Polyphony);
@@ -134,17 +134,22 @@ bool Tune::Load(int rate, QString& error) {
         error = QStringLiteral("FluidSynth made no synthesiser");
         return false;
     }
+    CutBank::Install(f, s, synth_);
     const QString fonts = SoundFonts();
     bool loaded = false;
-    for (const QString& font : fonts.split(':', Qt::SkipEmptyParts))
-        if (QFileInfo(font).isFile())
-            loaded = f->fluid_synth_sfload(synth_, font.toLocal8Bit().constData(), 1) >= 0 || loaded;
+    for (const QString& font : fonts.split(':', Qt::SkipEmptyParts)) {
+        if (!QFileInfo(font).isFile())
+            continue;
+        banks_.push_back(std::make_unique<CutBank>(font, programs));
+        loaded = f->fluid_synth_sfload(synth_, banks_.back()->Name(), 1) >= 0 || loaded;
+    }
     if (!loaded)
         error = "no MIDI soundfont at " + fonts;
     return loaded;
 }
 
-std::unique_ptr<EffectMixer::Source> MakeTune(QByteArray smf, int rate, QString& error) {
+std::unique_ptr<EffectMixer::Source> MakeTune(QByteArray smf, const std::bitset<128>& programs, int rate,
+                                              QString& error) {
     const FluidLibrary* fluid = FluidLibrary::Get(error);
     if (!fluid)
         return nullptr;
@@ -155,7 +160,7 @@ std::unique_ptr<EffectMixer::Source> MakeTune(QByteArray smf, int rate, QString&
         return true;
     }();
     auto tune = std::make_unique<Tune>(fluid, std::move(smf));
-    if (!tune->Load(rate, error))
+    if (!tune->Load(programs, rate, error))
         return nullptr;
     return tune;
 }

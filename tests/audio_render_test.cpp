@@ -6,13 +6,14 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <cmath>
 #include <cstdlib>
 
 #include "audio/Audio.h"
 #include "audio/SoundFile.h"
 #include "audio/SdlMedia.h"
-#include "audio/WaveFile.h"
+#include "assets/WaveFile.h"
 
 using namespace tesseron;
 
@@ -189,40 +190,107 @@ QByteArray Smf(const QByteArray& track, int tracks = 1) {
     return b;
 }
 
+// FluidSynth gets only the presets of the programs a tune selects: what it plays must
+// sound as it would with every program of the bank at hand. A tune that selects all
+// 128 on a silent channel gets the whole bank.
+TEST_F(RenderTest, ATuneSoundsAsWithTheWholeBank) {
+    // Bass with a program change, piano without one, a drum, and a bank the file lacks.
+    const QByteArray notes("\x00\xC0\x21\x00\x90\x28\x70\x00\x91\x3C\x70\x00\x99\x26\x70"
+                           "\x00\xB2\x00\x08\x00\xC2\x04\x00\x92\x43\x70\x83\x60\xFF\x2F\x00", 31);
+    QByteArray everyProgram;
+    for (int p = 0; p < 128; ++p) everyProgram.append('\0').append('\xCF').append(char(p));
+    std::vector<int16_t> heard[2];
+    for (int whole = 0; whole < 2; ++whole) {
+        QFile f(dir.filePath("Music.mid"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(Smf(whole ? everyProgram + notes : notes));
+        f.close();
+        audio->MusFile1Click([] { return std::nullopt; });
+        heard[whole] = Hear(Rate / 2);
+    }
+    EXPECT_GT(*std::max_element(heard[0].begin(), heard[0].end()), 3000);
+    EXPECT_EQ(heard[0], heard[1]);
+}
+
+// A bank whose preset list is not its last chunk is read whole, through the same
+// loader, and sounds the same; one broken in its preset list is refused and says so.
+TEST_F(RenderTest, ABankThatCannotBeCutIsReadWholeAndABrokenOneRefused) {
+    const QByteArray notes("\x00\xC0\x21\x00\x90\x28\x70\x00\x99\x26\x70\x83\x60\xFF\x2F\x00", 16);
+    QFile tune(dir.filePath("Music.mid"));
+    ASSERT_TRUE(tune.open(QIODevice::WriteOnly));
+    tune.write(Smf(notes));
+    tune.close();
+    const QByteArray fonts = qgetenv("SDL_SOUNDFONTS");
+    QFile original(fonts.isEmpty() ? "/usr/share/sounds/sf2/default-GM.sf2" : QString::fromLocal8Bit(fonts));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray bank = original.readAll();
+    QByteArray trailed = bank + QByteArray("junk\x04\0\0\0abcd", 12);
+    qToLittleEndian(quint32(trailed.size() - 8), trailed.data() + 4);
+    QByteArray broken = bank;  // every zone of every preset points past the generators
+    const qsizetype zones = bank.lastIndexOf("pbag");
+    ASSERT_GT(zones, 0);
+    const qsizetype size = qFromLittleEndian<quint32>(bank.constData() + zones + 4);
+    broken.replace(zones + 8, size, QByteArray(size, '\xFF'));
+    std::vector<int16_t> heard[2];
+    std::string said;
+    for (int n = 0; n < 3; ++n) {
+        const QString path = dir.filePath(QString::number(n) + ".sf2");
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(n == 0 ? bank : n == 1 ? trailed : broken);
+        f.close();
+        qputenv("SDL_SOUNDFONTS", path.toLocal8Bit());
+        testing::internal::CaptureStderr();
+        audio->MusFile1Click([] { return std::nullopt; });
+        const std::vector<int16_t> out = Hear(Rate / 4);
+        said = testing::internal::GetCapturedStderr();
+        if (n < 2)
+            heard[n] = out;
+        else
+            EXPECT_TRUE(std::all_of(out.begin(), out.end(), [](int16_t v) { return v == 0; }));
+    }
+    qputenv("SDL_SOUNDFONTS", fonts);
+    EXPECT_GT(*std::max_element(heard[0].begin(), heard[0].end()), 3000);
+    EXPECT_EQ(heard[0], heard[1]);
+    EXPECT_NE(said.find("no MIDI soundfont"), std::string::npos) << said;
+}
+
 TEST(PrepareTuneTest, DenseChordsAreTrimmedAndTheTimingKept) {
     QByteArray track("\x00\x90", 2);
     for (int i = 0; i < 40; ++i) track.append(char(i)).append('\x40').append('\x00');  // running status
     track.chop(1);
     track.append("\x83\x60\x3C\x40\x00\xFF\x2F\x00", 8);  // one note 480 ticks later
-    QByteArray tune;
-    QString trimmed, error;
-    ASSERT_TRUE(PrepareTune(Smf(track), tune, trimmed, error)) << error.toStdString();
-    EXPECT_TRUE(trimmed.contains("8 notes")) << trimmed.toStdString();
+    PreparedTune tune;
+    QString error;
+    ASSERT_TRUE(PrepareTune(Smf(track), tune, error)) << error.toStdString();
+    EXPECT_TRUE(tune.trimmed.contains("8 notes")) << tune.trimmed.toStdString();
     QByteArray expected;
     for (int i = 0; i < MaxNotesPerTick; ++i) expected.append('\x00').append('\x90').append(char(i)).append('\x40');
     expected.append("\x83\x60\x90\x3C\x40\x00\xFF\x2F\x00", 9);
-    EXPECT_EQ(tune, Smf(expected));
+    EXPECT_EQ(tune.smf, Smf(expected));
+    EXPECT_TRUE(tune.programs.none());
 
-    // Wrapped in RIFF RMID, and with the end of track missing.
-    QByteArray inner = Smf(QByteArray("\x00\xC0\x05", 3));
+    // Wrapped in RIFF RMID, and with the end of track missing; the programs of two channels are told.
+    QByteArray inner = Smf(QByteArray("\x00\xC0\x05\x00\xC9\x19", 6));
     QByteArray rmid("RIFF\0\0\0\0RMIDdata", 16);
     for (int k = 0; k < 4; ++k) rmid.append(char(inner.size() >> (8 * k)));
-    ASSERT_TRUE(PrepareTune(rmid + inner, tune, trimmed, error)) << error.toStdString();
-    EXPECT_EQ(tune, Smf(QByteArray("\x00\xC0\x05\x00\xFF\x2F\x00", 7)));
-    EXPECT_TRUE(trimmed.isEmpty());
+    ASSERT_TRUE(PrepareTune(rmid + inner, tune, error)) << error.toStdString();
+    EXPECT_EQ(tune.smf, Smf(QByteArray("\x00\xC0\x05\x00\xC9\x19\x00\xFF\x2F\x00", 10)));
+    EXPECT_TRUE(tune.trimmed.isEmpty());
+    EXPECT_EQ(tune.programs, std::bitset<128>().set(5).set(25));
 }
 
 TEST(PrepareTuneTest, LongTunesAreCutAndGarbageRefused) {
     QByteArray track;
     for (int i = 0; i < MaxTuneEvents + 10; ++i) track.append("\x01\xB0\x07\x40", 4);
-    QByteArray tune;
-    QString trimmed, error;
-    ASSERT_TRUE(PrepareTune(Smf(track, 2), tune, trimmed, error));
-    EXPECT_TRUE(trimmed.startsWith("cut after")) << trimmed.toStdString();
-    EXPECT_EQ(tune.size(), 14 + 2 * 8 + MaxTuneEvents * 4 + 2 * 4);  // the second track only ends
+    PreparedTune tune;
+    QString error;
+    ASSERT_TRUE(PrepareTune(Smf(track, 2), tune, error));
+    EXPECT_TRUE(tune.trimmed.startsWith("cut after")) << tune.trimmed.toStdString();
+    EXPECT_EQ(tune.smf.size(), 14 + 2 * 8 + MaxTuneEvents * 4 + 2 * 4);  // the second track only ends
     for (const QByteArray& bad : {QByteArray("MThd\0\0\0\x06\0\0\0\0\x01\xE0", 14), QByteArray("RIFF\0\0\0\0RMID", 12),
                                   QByteArray("MThd"), QByteArray(100, '\xFF')}) {
-        EXPECT_FALSE(PrepareTune(bad, tune, trimmed, error));
+        EXPECT_FALSE(PrepareTune(bad, tune, error));
         EXPECT_FALSE(error.isEmpty());
     }
 }

@@ -18,7 +18,7 @@
 #include "audio/Audio.h"
 #include "audio/SdlMedia.h"
 #include "audio/SoundFile.h"
-#include "audio/WaveFile.h"
+#include "assets/WaveFile.h"
 
 using namespace tesseron;
 

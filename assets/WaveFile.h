@@ -1,4 +1,4 @@
-// A RIFF WAVE file of 16-bit mono PCM, for sounds made in memory.
+// A RIFF WAVE file of 16-bit mono PCM, for the sounds the generator and the tests make.
 #pragma once
 
 #include <QByteArray>
