@@ -14,18 +14,20 @@ namespace tesseron {
 
 namespace {
 
-// The application's style with the message-box icon k times as large: the style's own
-// picture at that size, or where it has none that large its 1x picture as k x k blocks.
+// The application's style at the zoom, for a message box and everything in it: its
+// margins, spacings and button padding k times as large, and its icon too, the style's own
+// picture at that size or, where it has none that large, its 1x picture as k x k blocks.
 // The box takes its icon anew when its style changes, and still says which it shows.
-class ZoomedIconStyle : public QProxyStyle {
+class ZoomedBoxStyle : public QProxyStyle {
 public:
-    explicit ZoomedIconStyle(const zoom::Zoom& zoom) : zoom_(zoom) {}
+    explicit ZoomedBoxStyle(const zoom::Zoom& zoom) : zoom_(zoom) {}
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
-        const int atOne = QProxyStyle::pixelMetric(metric, option, widget);
-        if (metric != PM_MessageBoxIconSize) return atOne;
-        // Rounded up, so that the box never asks for fewer device pixels than there are.
-        return int(std::ceil(atOne * zoom_.Scale() - 1e-9));
+        return Zoomed(QProxyStyle::pixelMetric(metric, option, widget));
+    }
+    int layoutSpacing(QSizePolicy::ControlType one, QSizePolicy::ControlType two, Qt::Orientation orientation,
+                      const QStyleOption* option, const QWidget* widget) const override {
+        return Zoomed(QProxyStyle::layoutSpacing(one, two, orientation, option, widget));
     }
 
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
@@ -42,6 +44,10 @@ public:
     }
 
 private:
+    // Rounded up, so that the box never asks for fewer device pixels than there are; a
+    // negative answer means "ask elsewhere" and stays as it is.
+    int Zoomed(int atOne) const { return atOne <= 0 ? atOne : int(std::ceil(atOne * zoom_.Scale() - 1e-9)); }
+
     zoom::Zoom zoom_;
 };
 
@@ -52,9 +58,11 @@ ZoomedMessageBox::ZoomedMessageBox(Icon icon, const QString& title, const QStrin
     : QMessageBox(icon, title, text, buttons, parent), zoom_(zoom) {
     setFont(zoom.Font(font()));
     if (zoom.Scale() == 1) return;
-    auto* style = new ZoomedIconStyle(zoom);
+    auto* style = new ZoomedBoxStyle(zoom);
     style->setParent(this);  // goes with the box
     setStyle(style);
+    // A widget's style is its own, not its children's: the label, the icon and the buttons.
+    for (QWidget* part : findChildren<QWidget*>()) part->setStyle(style);
 }
 
 void ZoomedMessageBox::showEvent(QShowEvent* event) {

@@ -90,6 +90,7 @@ struct SeenMessage {
     QWidget* parent;  // the window it was shown over
     QSize iconSize;   // in device pixels
     QSize size;       // as it was laid out on the screen
+    QSize okSize;     // its OK button's, likewise
 };
 
 // Notes every message box and popup menu as it is shown and closes it after `delayMs`,
@@ -120,12 +121,14 @@ private:
         void Seen(QWidget* w) {
             if (auto* box = qobject_cast<QMessageBox*>(w)) {
                 watcher_.messages.push_back(
-                    {box->icon(), box->text(), int(box->buttons().size()), box->parentWidget(), box->iconPixmap().size(), {}});
+                    {box->icon(), box->text(), int(box->buttons().size()), box->parentWidget(), box->iconPixmap().size(), {}, {}});
                 // Queued, so it runs in the box's own loop once exec() has started it.
                 QTimer::singleShot(delay_, box, [box, &seen = watcher_.messages, i = watcher_.messages.size() - 1] {
                     seen[i].size = box->size();
-                    if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+                    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+                        seen[i].okSize = ok->size();
                         ok->click();
+                    }
                     else
                         box->reject();
                 });
