@@ -50,4 +50,8 @@ struct PreparedTune {
 // `tune`. On failure `error` says why, without the file's name.
 bool PrepareTune(const QByteArray& file, PreparedTune& tune, QString& error);
 
+// One line on standard error for each kind of problem with a tune (names and numbers
+// aside), whichever thread meets it and however often.
+void ReportTuneProblem(const QString& message);
+
 }  // namespace tesseron

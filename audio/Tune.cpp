@@ -1,6 +1,9 @@
 #include "audio/Tune.h"
 
+#include "audio/SoundFile.h"
+
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -103,13 +106,21 @@ private:
 void ReportTuneProblem(const QString& message) {
     static std::mutex lock;
     static std::set<QString> kinds;
-    QString kind = message;
+    // A broken bank names each instrument it meets: the names, like the numbers, do
+    // not make a new kind of problem.
+    static const QRegularExpression quoted(QStringLiteral(R"('[^']*'|"[^"]*")"));
+    QString kind = QString(message).replace(quoted, QStringLiteral("''"));
     kind.removeIf([](QChar c) { return c.isDigit(); });
     std::lock_guard hold(lock);
     // A hostile tune may raise new kinds without end: past a few, it has said enough.
     if (kinds.size() >= 16 || !kinds.insert(kind).second)
         return;
-    std::fprintf(stderr, "tesseron: tune: %s\n", qUtf8Printable(message));
+    // The names come from the file: no control character of theirs reaches the terminal.
+    QString shown = message;
+    for (QChar& c : shown)
+        if (c.category() == QChar::Other_Control)
+            c = u'?';
+    std::fprintf(stderr, "tesseron: tune: %s\n", qUtf8Printable(shown));
 }
 
 bool Tune::Load(const std::bitset<128>& programs, int rate, QString& error) {

@@ -18,10 +18,6 @@ namespace tesseron {
 std::unique_ptr<EffectMixer::Source> MakeTune(QByteArray smf, const std::bitset<128>& programs, int rate,
                                               QString& error);
 
-// One line on standard error for each kind of problem with a tune (numbers aside),
-// whichever thread meets it and however often.
-void ReportTuneProblem(const QString& message);
-
 // A soundfont as a synthesiser with Install's loader reads it: only the presets of
 // `programs` and of program 0, where every channel starts. FluidSynth builds the
 // zones of every preset it is given, some 4 MB for a General MIDI bank, of which a

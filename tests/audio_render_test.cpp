@@ -255,6 +255,22 @@ TEST_F(RenderTest, ABankThatCannotBeCutIsReadWholeAndABrokenOneRefused) {
     EXPECT_NE(said.find("no MIDI soundfont"), std::string::npos) << said;
 }
 
+// A broken bank complains about each of its instruments by name: one line says it, and
+// the names, which come from the file, carry no control characters to the terminal.
+TEST(TuneProblemTest, OneLineForEachKindWhateverTheNamesAndNumbers) {
+    testing::internal::CaptureStderr();
+    ReportTuneProblem(QStringLiteral("Instrument 'Organ 1': Some invalid generators were discarded"));
+    ReportTuneProblem(QStringLiteral("Instrument 'Xylophone': Some invalid generators were discarded"));
+    ReportTuneProblem(QStringLiteral("Instrument \"Tuba\": Some invalid generators were discarded"));
+    ReportTuneProblem(QStringLiteral("Instrument 'Tuba': Discarding invalid global zone"));
+    ReportTuneProblem(QStringLiteral("Sample 'Bell\x1b]0;owned\x07\n': ROM sample ignored"));
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 3) << said;
+    EXPECT_NE(said.find("'Bell?]0;owned??': ROM"), std::string::npos) << said;  // no escape reaches the terminal
+    EXPECT_NE(said.find("'Organ 1': Some invalid"), std::string::npos) << said;
+    EXPECT_NE(said.find("global zone"), std::string::npos) << said;
+}
+
 TEST(PrepareTuneTest, DenseChordsAreTrimmedAndTheTimingKept) {
     QByteArray track("\x00\x90", 2);
     for (int i = 0; i < 40; ++i) track.append(char(i)).append('\x40').append('\x00');  // running status
