@@ -51,20 +51,15 @@ QScreen* Named(const QString& name) {
     return nullptr;
 }
 
-class ScreenChange : public ::testing::Test {
+class ScreenChange : public ::testing::Test, protected test::FullScreenGame {
 protected:
     void SetUp() override {
         SetScreens(TwoScreens);
         ASSERT_TRUE(WaitUntil([] { return QGuiApplication::screens().size() == 2; }));
         display::SetScreen(nullptr);
         display::SetSetting(zoom::Automatic);
-        dir.Enter();
-        session = std::make_unique<Session>();
-        main = std::make_unique<TMain>(session->SkinInUse(), session->BaseDir());
-        session->Start(*main);
-        ASSERT_TRUE(WaitUntil([&] { return session->Started(); }));
-        main->ShowFullScreen();
-        main->EngineHost().StepTimer(false);
+        StartFullScreen();
+        ASSERT_FALSE(HasFatalFailure());
         ASSERT_EQ(main->Zoom().k, 2);
     }
 
@@ -83,10 +78,6 @@ protected:
         return main->isFullScreen() && main->geometry() == screen && main->windowHandle()->geometry() == screen;
     }
 
-    test::GameDir dir;
-    test::ModalWatcher watcher;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<TMain> main;
 };
 
 TEST_F(ScreenChange, AScreenSetToAnotherSizeLaysTheGameOutAnew) {

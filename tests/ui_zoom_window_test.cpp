@@ -23,17 +23,11 @@ namespace {
 
 using test::WaitUntil;
 
-class ZoomedGame : public ::testing::Test {
+class ZoomedGame : public ::testing::Test, protected test::FullScreenGame {
 protected:
     void SetUp() override {
         display::SetSetting(zoom::Automatic);
-        dir.Enter();
-        session = std::make_unique<Session>();
-        main = std::make_unique<TMain>(session->SkinInUse(), session->BaseDir());
-        session->Start(*main);
-        ASSERT_TRUE(WaitUntil([&] { return session->Started(); }));
-        main->ShowFullScreen();
-        main->EngineHost().StepTimer(false);
+        StartFullScreen();
     }
     void TearDown() override { display::SetSetting(zoom::Automatic); }
 
@@ -51,10 +45,6 @@ protected:
     }
     bool LaunchedLeftLane1() const { return main->Engine().st.board.at(1, 1).Dir == DirRight; }
 
-    test::GameDir dir;
-    test::ModalWatcher watcher;
-    std::unique_ptr<Session> session;
-    std::unique_ptr<TMain> main;
 };
 
 TEST_F(ZoomedGame, EverySkinPixelReachesTheScreenAsATwoByTwoBlockAtTheDescribedPlace) {

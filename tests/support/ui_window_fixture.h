@@ -4,6 +4,8 @@
 #pragma once
 
 #include "support/ui_skin_fixture.h"
+#include "ui/Session.h"
+#include "ui/UMain.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -146,6 +149,26 @@ private:
     };
 
     Hook hook_;  // last: it goes before the lists it fills
+};
+
+// A game in a start-up folder, started as the application starts it and shown full
+// screen with its step timer held, so that the test moves each brick itself.
+class FullScreenGame {
+protected:
+    void StartFullScreen() {
+        dir.Enter();
+        session = std::make_unique<Session>();
+        main = std::make_unique<TMain>(session->SkinInUse(), session->BaseDir());
+        session->Start(*main);
+        ASSERT_TRUE(WaitUntil([&] { return session->Started(); }));
+        main->ShowFullScreen();
+        main->EngineHost().StepTimer(false);
+    }
+
+    GameDir dir;
+    ModalWatcher watcher;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<TMain> main;
 };
 
 }  // namespace tesseron::test
