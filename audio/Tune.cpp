@@ -64,15 +64,15 @@ public:
         fluid_->fluid_synth_all_notes_off(synth_, -1);
     }
 
-    bool Render(int16_t* stereo, int frames) override {
+    bool Render(int32_t* stereo, int frames) override {
         notesLeft_ = MaxNotesPerBuffer;
         for (int done = 0; done < frames; done += ChunkFrames) {
             const int n = std::min(ChunkFrames, frames - done);
             float* s = scratch_;
             fluid_->fluid_synth_write_float(synth_, n, s, 0, 2, s, 1, 2);
-            int16_t* out = stereo + 2 * done;
+            int32_t* out = stereo + 2 * done;
             for (int i = 0; i < 2 * n; ++i)
-                out[i] = int16_t(std::clamp(out[i] + int(std::lround(s[i] * 32767.0f)), -32768, 32767));
+                out[i] += int32_t(std::lround(std::clamp(s[i], -2.0f, 2.0f) * 32767.0f));
         }
         // The player itself reports its end seconds after the last event; the tick tells at once.
         const int last = fluid_->fluid_player_get_total_ticks(player_);
