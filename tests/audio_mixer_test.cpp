@@ -1,6 +1,6 @@
 // Our mixer on its own: places kept, ends reported once, mono on both
-// sides, one clip of the whole sum, sounds at other rates, and a click that
-// never waits for a source's render.
+// sides, one clip of the whole sum, sounds at other rates, sources rewound
+// silent, and a click that never waits for a source's render.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -161,6 +161,27 @@ TEST_F(MixerTest, ASourceAddsIntoTheSameSum) {
     mixer.Play(w);
     EXPECT_EQ(Run(1), std::vector<int16_t>(2, 10000));
     mixer.Unload(s);
+}
+
+// A restarted tune must not go on with the notes of its last play: a rewind silences
+// the source, as a new sound does, and a stop only pauses it.
+TEST_F(MixerTest, ARewoundSourceStartsWithoutItsOldNotes) {
+    RingingSource source;
+    const int c = Add();
+    mixer.Load(c, &source);
+    mixer.Play(c);
+    EXPECT_EQ(Run(1)[0], 1000);
+    mixer.Stop(c);
+    mixer.Play(c);  // on from the stop: no new start
+    EXPECT_EQ(Run(1)[0], 1000);
+    mixer.Rewind(c);
+    EXPECT_EQ(mixer.Now(c), EffectMixer::State::Idle);
+    EXPECT_EQ(Run(1)[0], 0);
+    mixer.Play(c);
+    EXPECT_EQ(Run(1)[0], 1000);  // the new note alone
+    mixer.Unload(c);
+    EXPECT_EQ(source.ringing, 0);
+    EXPECT_EQ(ended, (std::vector<int>{c, c}));
 }
 
 // The audio thread renders the tune while the user-interface thread plays a click: the
