@@ -168,7 +168,7 @@ public:
             return false;
         if (midi) {
             PreparedTune prepared;
-            if (PrepareTune(bytes, prepared, error) && (tune_ = MakeTune(prepared.smf, prepared.programs, MixRate, error))) {
+            if (PrepareTune(bytes, prepared, error) && (tune_ = MakeTune(prepared, MixRate, error))) {
                 if (!prepared.trimmed.isEmpty())
                     ReportTuneProblem(file + ": " + prepared.trimmed);
                 mixer_.Load(channel_, tune_.get());

@@ -255,6 +255,21 @@ TEST_F(RenderTest, ABankThatCannotBeCutIsReadWholeAndABrokenOneRefused) {
     EXPECT_NE(said.find("no MIDI soundfont"), std::string::npos) << said;
 }
 
+// FluidSynth's player takes at most 128 tracks and refuses the whole file past them.
+TEST_F(RenderTest, ATuneOfManyTracksIsHeard) {
+    QByteArray knock = Knock(96, 480).mid(22);
+    QFile f(dir.filePath("Music.mid"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    QByteArray file = Smf(QByteArray("\x00\xFF\x2F\x00", 4), 200);
+    file += "MTrk" + QByteArray(2, '\0') + char(knock.size() >> 8) + char(knock.size()) + knock;
+    file[11] = char(201);
+    f.write(file);
+    f.close();
+    audio->MusFile1Click([] { return std::nullopt; });
+    const std::vector<int16_t> heard = Hear(Rate / 4);
+    EXPECT_GT(*std::max_element(heard.begin(), heard.end()), 3000);
+}
+
 // A broken bank complains about each of its instruments by name: one line says it, and
 // the names, which come from the file, carry no control characters to the terminal.
 TEST(TuneProblemTest, OneLineForEachKindWhateverTheNamesAndNumbers) {
@@ -294,6 +309,70 @@ TEST(PrepareTuneTest, DenseChordsAreTrimmedAndTheTimingKept) {
     EXPECT_EQ(tune.smf, Smf(QByteArray("\x00\xC0\x05\x00\xC9\x19\x00\xFF\x2F\x00", 10)));
     EXPECT_TRUE(tune.trimmed.isEmpty());
     EXPECT_EQ(tune.programs, std::bitset<128>().set(5).set(25));
+}
+
+// Lyrics, names and long system-exclusive messages never sound: a file of them costs
+// nothing to play and says so in one line; the tempo and a reset are kept.
+TEST(PrepareTuneTest, WhatNeverSoundsIsLeftOut) {
+    auto many = [](const QByteArray& event, int n) {
+        QByteArray t;
+        for (int i = 0; i < n; ++i) t += '\x01' + event;
+        return t + QByteArray("\x00\x90\x3C\x40\x00\xFF\x2F\x00", 8);
+    };
+    auto sized = [](const QByteArray& head, int size) {  // a length of two bytes, then the body
+        return head + char(0x80 | size >> 7) + char(size & 0x7F) + QByteArray(size, 'x');
+    };
+    const QByteArray reset("\xF0\x05\x7E\x7F\x09\x01\xF7", 7), tempo("\xFF\x51\x03\x07\xA1\x20", 6);
+    const struct {
+        QByteArray track;
+        QByteArray kept;  // the events written, with their deltas
+        bool told;
+    } cases[] = {
+        {many(sized("\xFF\x05", 300), 2000), QByteArray("\x8F\x50\x90\x3C\x40", 5), true},  // lyrics
+        {many(sized("\xFF\x01", 300), 20), QByteArray("\x14\x90\x3C\x40", 4), false},        // a little text
+        {many(sized("\xF0", 1000), 300), QByteArray("\x82\x2C\x90\x3C\x40", 5), true},       // long messages
+        {many(sized("\xF7", 16), 3), QByteArray("\x03\x90\x3C\x40", 4), true},                 // continuations
+        {many(sized("\xF0", 8000) , 1), QByteArray("\x01\x90\x3C\x40", 4), true},              // one large
+        {QByteArray("\x00\xFF\x03\x04Tune\x00", 9) + reset + QByteArray("\x00\xFF\x58\x04\x04\x02\x18\x08\x00", 9) +
+             tempo + QByteArray("\x00\xFF\x51\x02\x07\xA1\x00\x90\x3C\x40\x00\xFF\x2F\x00", 14),
+         QByteArray(1, '\0') + reset + QByteArray(1, '\0') + tempo + QByteArray("\x00\x90\x3C\x40", 4), false},
+    };
+    for (const auto& c : cases) {
+        PreparedTune tune;
+        QString error;
+        ASSERT_TRUE(PrepareTune(Smf(c.track), tune, error)) << error.toStdString();
+        EXPECT_EQ(tune.smf, Smf(c.kept + QByteArray("\x00\xFF\x2F\x00", 4))) << c.track.size();
+        EXPECT_EQ(tune.trimmed.contains("data left out"), c.told) << tune.trimmed.toStdString();
+    }
+    // Short messages are kept up to a budget of bytes.
+    PreparedTune tune;
+    QString error;
+    ASSERT_TRUE(PrepareTune(Smf(many(sized("\xF0", 300), 2000)), tune, error));
+    EXPECT_GT(tune.smf.size(), MaxTuneSysexBytes - 400);
+    EXPECT_LT(tune.smf.size(), MaxTuneSysexBytes + 1000);
+    EXPECT_TRUE(tune.trimmed.contains("523 KB of lyrics, text and system-exclusive data left out"))
+        << tune.trimmed.toStdString();
+}
+
+// Past FluidSynth's limit of tracks, they are merged into one in the order of their
+// ticks, those of one tick in the order of the tracks.
+TEST(PrepareTuneTest, ManyTracksAreMergedInTheOrderOfTheirTicks) {
+    QByteArray file("MThd\0\0\0\x06\0\x01\0\xC8\x01\xE0", 14);
+    for (int i = 0; i < 200; ++i) {
+        const QByteArray track = QByteArray(1, char(i % 3)) + '\x90' + char(i % 100) + "\x40\x00\xFF\x2F\x00";
+        file += QByteArray("MTrk\0\0\0", 7) + char(track.size()) + track;
+    }
+    PreparedTune tune;
+    QString error;
+    ASSERT_TRUE(PrepareTune(file, tune, error)) << error.toStdString();
+    QByteArray expected;
+    for (int tick = 0; tick < 3; ++tick)
+        for (int i = tick; i < 200; i += 3)
+            expected += QByteArray(1, char(i == tick && tick ? 1 : 0)) + '\x90' + char(i % 100) + '\x40';
+    expected += QByteArray("\x00\xFF\x2F\x00", 4);
+    EXPECT_EQ(tune.smf.left(14), QByteArray("MThd\0\0\0\x06\0\0\0\x01\x01\xE0", 14));
+    EXPECT_EQ(tune.smf.mid(22), expected);
+    EXPECT_EQ(tune.endTick, 2);
 }
 
 TEST(PrepareTuneTest, LongTunesAreCutAndGarbageRefused) {
