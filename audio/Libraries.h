@@ -38,6 +38,10 @@ struct SdlLibrary {
 struct FluidLibrary {
     TESSERON_FLUID_FUNCTIONS(TESSERON_POINTER)
     static const FluidLibrary* Get(QString& error);  // as SdlLibrary::Get
+    // GLib's, which FluidSynth and its DLS reader bring, where it is found: their own
+    // assertions print past FluidSynth's log function without it.
+    using GLogFunction = void (*)(const char* domain, int level, const char* message, void* data);
+    unsigned (*g_log_set_handler)(const char* domain, int levels, GLogFunction function, void* data) = nullptr;
 };
 
 #undef TESSERON_POINTER

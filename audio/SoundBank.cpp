@@ -42,6 +42,16 @@ QByteArray CutPresets(const QByteArray& list, const std::bitset<128>& programs) 
     auto firstBag = [&](qsizetype p) { return Le16(phdr, 38 * p + 24); };
     auto gen = [&](qsizetype b) { return Le16(pbag, 4 * b); };
     auto mod = [&](qsizetype b) { return Le16(pbag, 4 * b + 2); };
+    // Every header and zone in order, kept or not: one that went back would let the kept
+    // presets share zones, and the cut would copy them again for each.
+    for (qsizetype p = 0; p < presets; ++p)
+        if (firstBag(p) > firstBag(p + 1))
+            return {};
+    for (qsizetype b = 0; b < bags; ++b)
+        if (gen(b) > gen(b + 1) || mod(b) > mod(b + 1))
+            return {};
+    if (firstBag(presets) > bags || 4 * gen(bags) > pgen.size() || 10 * mod(bags) > pmod.size())
+        return {};
     QByteArray headers, zones, mods, gens;
     for (qsizetype p = 0; p <= presets; ++p) {
         const qsizetype program = Le16(phdr, 38 * p + 20);
@@ -52,11 +62,7 @@ QByteArray CutPresets(const QByteArray& list, const std::bitset<128>& programs) 
         headers += phdr.mid(38 * p + 26, 12);
         if (p == presets)
             break;
-        if (firstBag(p) > firstBag(p + 1) || firstBag(p + 1) > bags)
-            return {};
         for (qsizetype b = firstBag(p); b < firstBag(p + 1); ++b) {
-            if (gen(b) > gen(b + 1) || 4 * gen(b + 1) > pgen.size() || mod(b) > mod(b + 1) || 10 * mod(b + 1) > pmod.size())
-                return {};
             Put16(zones, gens.size() / 4);
             Put16(zones, mods.size() / 10);
             gens += pgen.mid(4 * gen(b), 4 * (gen(b + 1) - gen(b)));
@@ -76,6 +82,9 @@ QByteArray CutPresets(const QByteArray& list, const std::bitset<128>& programs) 
         Put16(out, body.size() >> 16);
         out += body + QByteArray(body.size() & 1, '\0');
     }
+    // A part of the list is never larger than the list: anything else is no cut of it.
+    if (out.size() > list.size())
+        return {};
     qToLittleEndian(quint32(out.size() - 8), out.data() + 4);
     return out;
 }

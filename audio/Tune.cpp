@@ -27,6 +27,13 @@ constexpr int MaxNotesPerBuffer = 256;
 
 void FluidMessage(int, const char* message, void*) { ReportTuneProblem(QString::fromUtf8(message)); }
 
+// GLib's messages without a domain: the DLS reader's assertions, which only follow a bank
+// FluidSynth has already said it cannot read, stay quiet; warnings are told.
+constexpr int GlibCritical = 1 << 3, GlibWarning = 1 << 4;
+void GlibMessage(const char*, int level, const char* message, void*) {
+    if (level & GlibWarning)
+        ReportTuneProblem(QString::fromUtf8(message));
+}
 
 QString SoundFonts() {
     const QString env = qEnvironmentVariable("SDL_SOUNDFONTS");
@@ -162,7 +169,7 @@ bool Tune::Load(QByteArray smf, const std::bitset<128>& programs, int rate, QStr
         loaded = f->fluid_synth_sfload(synth_, banks_.back()->Name(), 1) >= 0 || loaded;
     }
     if (!loaded) {
-        error = "no MIDI soundfont at " + fonts;
+        error = banks_.empty() ? "no MIDI soundfont at " + fonts : "the MIDI soundfont " + fonts + " cannot be read";
         return false;
     }
     player_ = f->new_fluid_player(synth_);
@@ -182,6 +189,8 @@ std::unique_ptr<EffectMixer::Source> MakeTune(const PreparedTune& prepared, int 
     [[maybe_unused]] static const bool quiet = [fluid] {
         for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
             fluid->fluid_set_log_function(level, level <= FLUID_WARN ? &FluidMessage : nullptr, nullptr);
+        if (fluid->g_log_set_handler)
+            fluid->g_log_set_handler(nullptr, GlibCritical | GlibWarning, &GlibMessage, nullptr);
         return true;
     }();
     auto tune = std::make_unique<Tune>(fluid, prepared.endTick);
