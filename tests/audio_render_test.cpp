@@ -329,6 +329,32 @@ TEST_F(RenderTest, PresetsThatShareAZoneCostLittle) {
     EXPECT_NE(said.find("shared.sf2 cannot be read"), std::string::npos) << said;
 }
 
+// Memory that runs out while a file is read costs that player only, which says why; it
+// never reaches the start-up as a failure to read the settings.
+TEST_F(RenderTest, RunningOutOfMemoryCostsOnlyThePlayer) {
+    const QString path = dir.filePath("large.snd");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.resize(48 << 20));
+    f.close();
+    // Room for 16 MB more than the process holds, and a file of 48 MB to read.
+    auto openWithLittleRoom = [this, &path] {
+        QFile status("/proc/self/status");
+        status.open(QIODevice::ReadOnly);
+        const QByteArray all = status.readAll();
+        const qsizetype at = all.indexOf("VmSize:") + 7;
+        const rlim_t room = rlim_t(all.mid(at, all.indexOf('\n', at) - at).trimmed().split(' ').front().toLong() + 16384) * 1024;
+        const rlimit limit{room, room};
+        setrlimit(RLIMIT_AS, &limit);
+        auto player = backend->CreatePlayer();
+        QString error;
+        const bool opened = player->Open(DeviceKind::WaveAudio, path, error);
+        std::fprintf(stderr, "%s\n", qUtf8Printable(error));
+        std::_Exit(opened ? 1 : 0);
+    };
+    EXPECT_EXIT(openWithLittleRoom(),
+        ::testing::ExitedWithCode(0), "large.snd: out of memory");
+}
+
 // FluidSynth's player takes at most 128 tracks and refuses the whole file past them.
 TEST_F(RenderTest, ATuneOfManyTracksIsHeard) {
     QByteArray knock = Knock(96, 480).mid(22);
