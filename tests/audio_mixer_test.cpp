@@ -152,14 +152,17 @@ TEST_F(MixerTest, TheSumIsClippedOnceWhateverTheOrderOfTheChannels) {
 }
 
 TEST_F(MixerTest, ASourceAddsIntoTheSameSum) {
-    RingingSource source;  // +30000 of it and -20000 of a sound
-    source.level = 30000;
-    const int s = Add(), w = Add();
+    RingingSource source;  // the tune at -20000 after two sounds of +30000 and +10000
+    source.level = -20000;
+    for (int16_t level : {30000, 10000}) {
+        const int c = Add();
+        mixer.Load(c, {level}, 1, 1000);
+        mixer.Play(c);
+    }
+    const int s = Add();
     mixer.Load(s, &source);
-    mixer.Load(w, {-20000, -20000}, 1, 1000);
     mixer.Play(s);
-    mixer.Play(w);
-    EXPECT_EQ(Run(1), std::vector<int16_t>(2, 10000));
+    EXPECT_EQ(Run(1), std::vector<int16_t>(2, 20000));
     mixer.Unload(s);
 }
 
