@@ -1,5 +1,7 @@
 #include "audio/Tune.h"
 
+#include "audio/SoundFile.h"
+
 #include <QFile>
 #include <QtEndian>
 #include <algorithm>
@@ -20,7 +22,11 @@ void Put16(QByteArray& to, qsizetype v) { to.append(char(v & 0xFF)).append(char(
 // The preset list ("LIST" to its end) with the preset headers, zones, modulators and
 // generators of the kept programs only; empty when it is not laid out as a
 // soundfont's. FluidSynth builds only the instruments and samples a preset uses.
-QByteArray CutPresets(const QByteArray& list, const std::bitset<128>& programs) {
+// FluidSynth builds some 3 KB for each zone of the presets it is given: past this many,
+// further presets are left out, and `dropped` counts them.
+constexpr qsizetype MaxCutZones = 4096;
+
+QByteArray CutPresets(const QByteArray& list, const std::bitset<128>& programs, qsizetype& dropped) {
     std::vector<std::pair<QByteArray, QByteArray>> chunks;  // name, body
     std::map<QByteArray, QByteArray*> named;
     for (qsizetype at = 12; at + 8 <= list.size();) {
@@ -57,6 +63,10 @@ QByteArray CutPresets(const QByteArray& list, const std::bitset<128>& programs) 
         const qsizetype program = Le16(phdr, 38 * p + 20);
         if (p < presets && program != 0 && (program > 127 || !programs[size_t(program)]))
             continue;
+        if (p < presets && zones.size() / 4 + firstBag(p + 1) - firstBag(p) > MaxCutZones) {
+            ++dropped;
+            continue;
+        }
         headers += phdr.mid(38 * p, 24);
         Put16(headers, zones.size() / 4);
         headers += phdr.mid(38 * p + 26, 12);
@@ -168,9 +178,12 @@ CutBank::CutBank(const QString& file, const std::bitset<128>& programs) : name_(
         const QByteArray chunk = f.read(12);
         const qint64 size = chunk.size() == 12 ? qFromLittleEndian<quint32>(chunk.constData() + 4) : f.size();
         if (chunk.startsWith("LIST") && chunk.endsWith("pdta") && at + 8 + size == f.size() && f.seek(at)) {
-            const QByteArray list = CutPresets(f.read(8 + size), programs);
+            qsizetype dropped = 0;
+            const QByteArray list = CutPresets(f.read(8 + size), programs, dropped);
             if (list.isEmpty())
                 return;
+            if (dropped)
+                ReportTuneProblem(QStringLiteral("%1: %2 presets past %3 zones left out").arg(file).arg(dropped).arg(MaxCutZones));
             static std::atomic<int> made;
             name_ += " (cut " + std::to_string(++made) + ")";
             std::lock_guard hold(cutsLock);
