@@ -1,11 +1,12 @@
 // Our own mixer: a channel per sound, each of which plays, stops where it stands
-// and goes on from there, or rewinds. It adds its channels into a stream of signed
-// 16-bit stereo frames and knows nothing of devices. A wave sound keeps its own
-// rate and is interpolated as it plays, which costs less at start-up than
-// converting it; the tune is a Source that renders itself. MixInto runs on the
-// audio thread, the rest on any other.
+// and goes on from there, or rewinds. It adds its channels into 32 bits and clips
+// the sum once into a stream of signed 16-bit stereo frames; it knows nothing of
+// devices. A wave sound keeps its own rate and is interpolated as it plays, which
+// costs less at start-up than converting it; the tune is a Source that renders
+// itself. MixInto runs on the audio thread, the rest on one other thread.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <mutex>
@@ -16,18 +17,19 @@ namespace tesseron {
 class EffectMixer {
 public:
     // Called once for each play of a channel that ends: at the end of its sound, or
-    // cut off by Load, Rewind or Unload. It runs on the thread that ended the play
-    // with the mixer locked, so it must not call the mixer.
+    // cut off by Load, Rewind or Unload. It runs on the thread that ended the play,
+    // after the mixer has let go of its lock, and must not call the mixer.
     using EndHook = std::function<void(int channel)>;
 
-    // A sound made as it plays. The mixer calls it under its lock only.
+    // A sound made as it plays. The mixer calls it from one thread at a time, and
+    // never while a wave channel waits: a click does not wait for a render.
     class Source {
     public:
         virtual ~Source() = default;
         // From the beginning; false when it cannot play.
         virtual bool Start() = 0;
         // Adds the next `frames` stereo frames; true once its end has played.
-        virtual bool Render(int16_t* stereo, int frames) = 0;
+        virtual bool Render(int32_t* stereo, int frames) = 0;
         // Rewound or let go: what still sounds stops.
         virtual void Silence() = 0;
     };
@@ -50,13 +52,13 @@ public:
     void Play(int channel);
     // Stops, keeping the place.
     void Stop(int channel);
-    // Back to the beginning, not playing.
+    // Back to the beginning, not playing; a source is silenced.
     void Rewind(int channel);
 
     State Now(int channel) const;
     bool AnySounding() const;
 
-    // Adds the sounding channels into `frames` stereo frames, clipping at full scale.
+    // Adds the sounding channels to `frames` stereo frames, clipping the sum at full scale.
     void MixInto(int16_t* stereo, int frames);
 
 private:
@@ -72,14 +74,28 @@ private:
         // Side `side` at the current place, by cubic interpolation between frames.
         int Sample(int side) const;
     };
-    // Ends the play of channel `n`, if one is going on; the lock is held.
-    void End(size_t n);
-    // Ends the play of `channel`, silences its source and empties it; the lock is held.
-    Channel& Clear(int channel, std::vector<int16_t>& old);
+    static constexpr int Block = 1024;  // frames mixed at a time
+
+    // Ends the play of channel `n`, if one is going on, and notes it in `ended`; lock_ is held.
+    void End(size_t n, std::vector<size_t>& ended);
+    // Runs the hooks of the channels in `ended`; no lock of the mixer is held.
+    void Tell(const std::vector<size_t>& ended) const;
+    // Ends the play of `channel`, silences its source and empties it; both locks are held.
+    Channel& Clear(int channel, std::vector<int16_t>& old, std::vector<size_t>& ended);
+    // Locks the state, and first the render when `channel` holds a source, whose calls must
+    // not overlap its render. Wave channels wait only for a few microseconds of mixing.
+    std::unique_lock<std::mutex> LockFor(int channel, std::unique_lock<std::mutex>& render);
+    void MixBlock(int16_t* stereo, int frames);
 
     const int rate_;
+    // renderLock_ is held while sources render and while they are started, silenced or
+    // replaced; lock_ guards the channels' states. renderLock_ is always taken first.
+    std::mutex renderLock_;
     mutable std::mutex lock_;
-    std::vector<Channel> channels_;
+    std::vector<Channel> channels_;  // grows under both locks
+    // The audio thread's own, sized with the channels so that mixing never allocates.
+    std::array<int32_t, 2 * Block> mix_{};
+    std::vector<size_t> sources_, finished_, ended_;
 };
 
 }  // namespace tesseron

@@ -27,6 +27,8 @@ bool Load(const char* file, Library& library, QString& error) {
         TESSERON_SDL_FUNCTIONS(TESSERON_GET)
     } else {
         TESSERON_FLUID_FUNCTIONS(TESSERON_GET)
+        library.g_log_set_handler =
+            reinterpret_cast<decltype(library.g_log_set_handler)>(dlsym(handle, "g_log_set_handler"));
     }
 #undef TESSERON_GET
     return ok;

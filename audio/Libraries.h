@@ -21,9 +21,9 @@ namespace tesseron {
     F(fluid_synth_sfload) F(fluid_synth_write_float) F(fluid_synth_all_notes_off)                      \
     F(fluid_synth_handle_midi_event) F(fluid_midi_event_get_type) F(fluid_midi_event_get_velocity)     \
     F(new_fluid_player) F(delete_fluid_player) F(fluid_player_add_mem) F(fluid_player_play)            \
-    F(fluid_player_get_status) F(fluid_player_get_current_tick) F(fluid_player_get_total_ticks)        \
+    F(fluid_player_get_status) F(fluid_player_get_current_tick) F(fluid_player_seek)        \
     F(fluid_player_set_playback_callback) F(new_fluid_defsfloader) F(fluid_sfloader_set_callbacks)     \
-    F(fluid_synth_add_sfloader)
+    F(fluid_synth_add_sfloader) F(fluid_player_set_loop)
 
 #define TESSERON_POINTER(name) decltype(&::name) name = nullptr;
 
@@ -38,6 +38,10 @@ struct SdlLibrary {
 struct FluidLibrary {
     TESSERON_FLUID_FUNCTIONS(TESSERON_POINTER)
     static const FluidLibrary* Get(QString& error);  // as SdlLibrary::Get
+    // GLib's, which FluidSynth and its DLS reader bring, where it is found: their own
+    // assertions print past FluidSynth's log function without it.
+    using GLogFunction = void (*)(const char* domain, int level, const char* message, void* data);
+    unsigned (*g_log_set_handler)(const char* domain, int levels, GLogFunction function, void* data) = nullptr;
 };
 
 #undef TESSERON_POINTER

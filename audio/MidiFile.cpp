@@ -1,7 +1,9 @@
 #include "audio/SoundFile.h"
 
+#include <QStringList>
 #include <QtEndian>
 #include <algorithm>
+#include <vector>
 
 namespace tesseron {
 
@@ -25,10 +27,20 @@ void PutVar(QByteArray& b, quint32 v) {
     b.append(char(v & 0x7F));
 }
 
-// Copies the track from `at` to `end`, leaving out notes past the limits; `cut` is
-// set when the budget of events ran out in it.
-void CopyTrack(const QByteArray& b, qsizetype at, qsizetype end, QByteArray& out, int& budget, qint64& dropped,
-               bool& cut, std::bitset<128>& programs) {
+// What the rewrite left out, for the one line that tells it.
+struct Trim {
+    int budget = MaxTuneEvents;  // events still to be written
+    qint64 notes = 0;            // of over-dense chords
+    qint64 textBytes = 0;        // lyrics, names and other meta events, which never sound
+    qint64 sysexBytes = 0;       // system-exclusive messages past the limits
+    qint64 sysexKept = 0;
+    bool cut = false;            // the budget of events ran out
+};
+
+// The events of the track from `at` to `end`, each with its status byte, leaving out
+// notes past the limits and what is never played; `endTick` is the tick of its end.
+QByteArray CopyTrack(const QByteArray& b, qsizetype at, qsizetype end, Trim& trim, qint64& endTick,
+                     std::bitset<128>& programs) {
     auto var = [&](quint32& v) {
         v = 0;
         for (int i = 0; i < 4 && at < end; ++i) {
@@ -40,7 +52,8 @@ void CopyTrack(const QByteArray& b, qsizetype at, qsizetype end, QByteArray& out
         return false;
     };
     QByteArray events;
-    quint32 delta = 0, tick = 0, tickOfCount = 0;
+    quint32 delta = 0;
+    qint64 tick = 0, tickOfCount = -1;
     int notesAtTick = 0;
     uchar running = 0;
     bool ended = false;
@@ -70,34 +83,97 @@ void CopyTrack(const QByteArray& b, qsizetype at, qsizetype end, QByteArray& out
                 if (tick != tickOfCount)
                     tickOfCount = tick, notesAtTick = 0;
                 keep = ++notesAtTick <= MaxNotesPerTick;
+                trim.notes += !keep;
             }
         } else if (status == 0xFF || status == 0xF0 || status == 0xF7) {
-            if (status == 0xFF && at < end)
-                ended = uchar(b[at++]) == 0x2F;
+            const uchar type = status == 0xFF && at < end ? uchar(b[at++]) : 0;
             quint32 size;
             if (!var(size) || size > quint32(end - at))
                 break;
             at += size;
             running = 0;
+            ended = status == 0xFF && type == 0x2F;
+            // FluidSynth refuses the whole file for a tempo of another length.
+            if (status == 0xFF && !ended && !(type == 0x51 && size == 3)) {
+                keep = false;
+                trim.textBytes += size;
+            } else if (status != 0xFF) {
+                // Continuations (0xF7) are dropped with the message: FluidSynth cannot read them.
+                keep = status == 0xF0 && size <= quint32(MaxSysexBytes) && trim.sysexKept + size <= MaxTuneSysexBytes;
+                (keep ? trim.sysexKept : trim.sysexBytes) += size;
+            }
         } else {
             break;  // no other status belongs in a file
         }
-        if (!keep) {
-            ++dropped;
+        if (!keep)
             continue;
-        }
-        if (budget <= 0 && !ended) {
-            cut = true;
+        if (ended)
+            break;
+        if (trim.budget <= 0) {
+            trim.cut = true;
+            delta = 0;  // the track ends where it was cut
+            tick -= d;
             break;
         }
         PutVar(events, delta);
         delta = 0;
         events.append(char(status));
         events.append(b.mid(start, at - start));
-        --budget;
+        --trim.budget;
     }
-    if (!ended)
-        events.append("\x00\xFF\x2F\x00", 4);
+    // The end as FluidSynth reads it, whatever length the file gave it or when it was missing.
+    PutVar(events, delta);
+    events.append("\xFF\x2F\x00", 3);
+    endTick = tick;
+    return events;
+}
+
+// One track of the events of `tracks` in the order of their ticks, those of one tick
+// in the order of the tracks; the events are as CopyTrack writes them.
+QByteArray MergeTracks(const std::vector<QByteArray>& tracks, qint64 endTick) {
+    struct Event {
+        qint64 tick;
+        const QByteArray* track;
+        qsizetype at, size;
+    };
+    std::vector<Event> events;
+    for (const QByteArray& t : tracks) {
+        qint64 tick = 0;
+        for (qsizetype at = 0; at < t.size();) {
+            quint32 d = 0;
+            while (uchar(t[at]) & 0x80)
+                d = d << 7 | (uchar(t[at++]) & 0x7F);
+            tick += d << 7 | uchar(t[at++]);
+            const uchar status = uchar(t[at]);
+            const qsizetype start = at++;
+            if (status == 0xFF && uchar(t[at]) == 0x2F)
+                break;
+            if (status >= 0xF0) {
+                at += status == 0xFF;  // the type
+                quint32 size = 0;
+                while (uchar(t[at]) & 0x80)
+                    size = size << 7 | (uchar(t[at++]) & 0x7F);
+                at += (size << 7 | uchar(t[at])) + 1;
+            } else {
+                at += (status & 0xE0) == 0xC0 ? 1 : 2;
+            }
+            events.push_back({tick, &t, start, at - start});
+        }
+    }
+    std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) { return a.tick < b.tick; });
+    QByteArray out;
+    qint64 tick = 0;
+    for (const Event& e : events) {
+        PutVar(out, quint32(e.tick - tick));
+        tick = e.tick;
+        out.append(e.track->constData() + e.at, e.size);
+    }
+    PutVar(out, quint32(std::max<qint64>(endTick - tick, 0)));
+    out.append("\xFF\x2F\x00", 3);
+    return out;
+}
+
+void PutTrack(QByteArray& out, const QByteArray& events) {
     out.append("MTrk");
     PutBe(out, quint32(events.size()));
     out.append(events);
@@ -125,31 +201,42 @@ bool PrepareTune(const QByteArray& file, PreparedTune& tune, QString& error) {
         error = QStringLiteral("not a standard MIDI file");
         return false;
     }
-    const quint16 tracks = Be16(smf, 10);
-    QByteArray body;
-    int budget = MaxTuneEvents;
-    qint64 dropped = 0;
-    bool cut = false;
-    quint16 written = 0;
-    for (qsizetype at = 8 + std::min<qsizetype>(Be32(smf, 4), smf.size()); at + 8 <= smf.size() && written < tracks;) {
+    const quint16 count = Be16(smf, 10);
+    std::vector<QByteArray> tracks;
+    Trim trim;
+    for (qsizetype at = 8 + std::min<qsizetype>(Be32(smf, 4), smf.size()); at + 8 <= smf.size() && tracks.size() < count;) {
         const qsizetype size = std::min<qsizetype>(Be32(smf, at + 4), smf.size() - at - 8);
         if (smf.mid(at, 4) == "MTrk") {
-            CopyTrack(smf, at + 8, at + 8 + size, body, budget, dropped, cut, tune.programs);
-            ++written;
+            qint64 end = 0;
+            tracks.push_back(CopyTrack(smf, at + 8, at + 8 + size, trim, end, tune.programs));
+            tune.endTick = std::max(tune.endTick, end);
         }
         at += 8 + size;
     }
-    if (written == 0) {
+    if (tracks.empty()) {
         error = QStringLiteral("no track in the file");
         return false;
     }
-    tune.smf = QByteArray("MThd\0\0\0\x06", 8) + smf.mid(8, 2);  // the format as it was
-    PutBe(tune.smf, written);
-    tune.smf += smf.mid(12, 2) + body;  // the division as it was
-    tune.trimmed.clear();
-    if (dropped || cut)
-        tune.trimmed = cut ? QStringLiteral("cut after %1 events").arg(MaxTuneEvents)
-                      : QStringLiteral("%1 notes of over-dense chords left out").arg(dropped);
+    const bool merge = tracks.size() > size_t(MaxTuneTracks);
+    tune.smf = QByteArray("MThd\0\0\0\x06", 8) + (merge ? QByteArray(2, '\0') : smf.mid(8, 2));  // the format as it was
+    PutBe(tune.smf, quint16(merge ? 1 : tracks.size()));
+    tune.smf += smf.mid(12, 2);  // the division as it was
+    if (merge)
+        PutTrack(tune.smf, MergeTracks(tracks, tune.endTick));
+    else
+        for (const QByteArray& t : tracks)
+            PutTrack(tune.smf, t);
+    QStringList trimmed;
+    if (trim.cut)
+        trimmed << QStringLiteral("cut after %1 events").arg(MaxTuneEvents);
+    if (trim.notes)
+        trimmed << QStringLiteral("%1 notes of over-dense chords left out").arg(trim.notes);
+    // A tune's names and words are left out quietly; what could change the sound, or is a
+    // file's worth of bytes, is told.
+    if (trim.sysexBytes || trim.textBytes > MaxTuneSysexBytes)
+        trimmed << QStringLiteral("%1 KB of lyrics, text and system-exclusive data left out")
+                       .arg((trim.sysexBytes + trim.textBytes + 1023) / 1024);
+    tune.trimmed = trimmed.join(QStringLiteral(", "));
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <utility>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -163,18 +164,15 @@ public:
     bool Open(DeviceKind kind, const QString& file, QString& error) override {
         Close();
         const bool midi = kind == DeviceKind::MidiSequencer;
-        QByteArray bytes;
-        if ((midi && !output_.Ready(error)) || !ReadMediaFile(file, bytes, error))
-            return false;
-        if (midi) {
-            PreparedTune prepared;
-            if (PrepareTune(bytes, prepared, error) && (tune_ = MakeTune(prepared.smf, prepared.programs, MixRate, error))) {
-                if (!prepared.trimmed.isEmpty())
-                    ReportTuneProblem(file + ": " + prepared.trimmed);
-                mixer_.Load(channel_, tune_.get());
-            }
-        } else if (DecodedSound sound; DecodeWave(std::move(bytes), sound, error)) {
-            mixer_.Load(channel_, std::move(sound.samples), sound.channels, sound.rate);
+        // A file or bank that asks for more memory than there is costs this player only.
+        try {
+            QByteArray bytes;
+            if ((midi && !output_.Ready(error)) || !ReadMediaFile(file, bytes, error))
+                return false;  // the reason names the file
+            Load(midi, file, std::move(bytes), error);
+        } catch (const std::bad_alloc&) {
+            Close();
+            error = QStringLiteral("out of memory");
         }
         if (!IsOpen())
             error = file + ": " + error;
@@ -205,6 +203,21 @@ public:
     }
 
 private:
+    void Load(bool midi, const QString& file, QByteArray bytes, QString& error) {
+        if (midi) {
+            PreparedTune prepared;
+            if (!PrepareTune(bytes, prepared, error))
+                return;
+            bytes = {};  // the file may be 64 MiB, the prepared tune a few
+            if ((tune_ = MakeTune(prepared, MixRate, error))) {
+                if (!prepared.trimmed.isEmpty())
+                    ReportTuneProblem(file + ": " + prepared.trimmed);
+                mixer_.Load(channel_, tune_.get());
+            }
+        } else if (DecodedSound sound; DecodeWave(std::move(bytes), sound, error)) {
+            mixer_.Load(channel_, std::move(sound.samples), sound.channels, sound.rate);
+        }
+    }
     bool Started() const {
         const EffectMixer::State now = mixer_.Now(channel_);
         return now == EffectMixer::State::Sounding || now == EffectMixer::State::Stopped;

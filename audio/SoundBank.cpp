@@ -1,5 +1,7 @@
 #include "audio/Tune.h"
 
+#include "audio/SoundFile.h"
+
 #include <QFile>
 #include <QtEndian>
 #include <algorithm>
@@ -20,7 +22,11 @@ void Put16(QByteArray& to, qsizetype v) { to.append(char(v & 0xFF)).append(char(
 // The preset list ("LIST" to its end) with the preset headers, zones, modulators and
 // generators of the kept programs only; empty when it is not laid out as a
 // soundfont's. FluidSynth builds only the instruments and samples a preset uses.
-QByteArray CutPresets(const QByteArray& list, const std::bitset<128>& programs) {
+// FluidSynth builds some 3 KB for each zone of the presets it is given: past this many,
+// further presets are left out, and `dropped` counts them.
+constexpr qsizetype MaxCutZones = 4096;
+
+QByteArray CutPresets(const QByteArray& list, const std::bitset<128>& programs, qsizetype& dropped) {
     std::vector<std::pair<QByteArray, QByteArray>> chunks;  // name, body
     std::map<QByteArray, QByteArray*> named;
     for (qsizetype at = 12; at + 8 <= list.size();) {
@@ -42,21 +48,31 @@ QByteArray CutPresets(const QByteArray& list, const std::bitset<128>& programs) 
     auto firstBag = [&](qsizetype p) { return Le16(phdr, 38 * p + 24); };
     auto gen = [&](qsizetype b) { return Le16(pbag, 4 * b); };
     auto mod = [&](qsizetype b) { return Le16(pbag, 4 * b + 2); };
+    // Every header and zone in order, kept or not: one that went back would let the kept
+    // presets share zones, and the cut would copy them again for each.
+    for (qsizetype p = 0; p < presets; ++p)
+        if (firstBag(p) > firstBag(p + 1))
+            return {};
+    for (qsizetype b = 0; b < bags; ++b)
+        if (gen(b) > gen(b + 1) || mod(b) > mod(b + 1))
+            return {};
+    if (firstBag(presets) > bags || 4 * gen(bags) > pgen.size() || 10 * mod(bags) > pmod.size())
+        return {};
     QByteArray headers, zones, mods, gens;
     for (qsizetype p = 0; p <= presets; ++p) {
         const qsizetype program = Le16(phdr, 38 * p + 20);
         if (p < presets && program != 0 && (program > 127 || !programs[size_t(program)]))
             continue;
+        if (p < presets && zones.size() / 4 + firstBag(p + 1) - firstBag(p) > MaxCutZones) {
+            ++dropped;
+            continue;
+        }
         headers += phdr.mid(38 * p, 24);
         Put16(headers, zones.size() / 4);
         headers += phdr.mid(38 * p + 26, 12);
         if (p == presets)
             break;
-        if (firstBag(p) > firstBag(p + 1) || firstBag(p + 1) > bags)
-            return {};
         for (qsizetype b = firstBag(p); b < firstBag(p + 1); ++b) {
-            if (gen(b) > gen(b + 1) || 4 * gen(b + 1) > pgen.size() || mod(b) > mod(b + 1) || 10 * mod(b + 1) > pmod.size())
-                return {};
             Put16(zones, gens.size() / 4);
             Put16(zones, mods.size() / 10);
             gens += pgen.mid(4 * gen(b), 4 * (gen(b + 1) - gen(b)));
@@ -76,6 +92,9 @@ QByteArray CutPresets(const QByteArray& list, const std::bitset<128>& programs) 
         Put16(out, body.size() >> 16);
         out += body + QByteArray(body.size() & 1, '\0');
     }
+    // A part of the list is never larger than the list: anything else is no cut of it.
+    if (out.size() > list.size())
+        return {};
     qToLittleEndian(quint32(out.size() - 8), out.data() + 4);
     return out;
 }
@@ -159,9 +178,12 @@ CutBank::CutBank(const QString& file, const std::bitset<128>& programs) : name_(
         const QByteArray chunk = f.read(12);
         const qint64 size = chunk.size() == 12 ? qFromLittleEndian<quint32>(chunk.constData() + 4) : f.size();
         if (chunk.startsWith("LIST") && chunk.endsWith("pdta") && at + 8 + size == f.size() && f.seek(at)) {
-            const QByteArray list = CutPresets(f.read(8 + size), programs);
+            qsizetype dropped = 0;
+            const QByteArray list = CutPresets(f.read(8 + size), programs, dropped);
             if (list.isEmpty())
                 return;
+            if (dropped)
+                ReportTuneProblem(QStringLiteral("%1: %2 presets past %3 zones left out").arg(file).arg(dropped).arg(MaxCutZones));
             static std::atomic<int> made;
             name_ += " (cut " + std::to_string(++made) + ")";
             std::lock_guard hold(cutsLock);

@@ -37,13 +37,22 @@ bool DecodeWaveWithSdl(QByteArray bytes, DecodedSound& sound, QString& error);
 // a tune is cut after this many events.
 constexpr int MaxNotesPerTick = 32;
 constexpr int MaxTuneEvents = 200000;
+// FluidSynth copies every system-exclusive message and keeps it for as long as the
+// tune plays; the ones a synthesiser acts on are short.
+constexpr int MaxSysexBytes = 512;
+constexpr int MaxTuneSysexBytes = 64 * 1024;
+// FluidSynth's player refuses a file of more tracks, and the synthesiser keeps one of
+// them for itself; more are merged into one.
+constexpr int MaxTuneTracks = 127;
 
 // A tune made safe: a standard MIDI file within the limits above, what was left out
-// (empty when nothing), and the programs its program changes select.
+// (empty when nothing), the programs its program changes select and the tick of its
+// end. Text and meta events other than the tempo are never played and are left out.
 struct PreparedTune {
     QByteArray smf;
     QString trimmed;
     std::bitset<128> programs;
+    qint64 endTick = 0;
 };
 
 // Rewrites `file` (a standard MIDI file, or one wrapped in a RIFF RMID file) into

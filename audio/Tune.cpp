@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QtEndian>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <set>
@@ -25,6 +27,14 @@ constexpr int MaxNotesPerBuffer = 256;
 
 void FluidMessage(int, const char* message, void*) { ReportTuneProblem(QString::fromUtf8(message)); }
 
+// GLib's messages without a domain: the DLS reader's assertions, which only follow a bank
+// FluidSynth has already said it cannot read, stay quiet; warnings are told.
+constexpr int GlibCritical = 1 << 3, GlibWarning = 1 << 4;
+void GlibMessage(const char*, int level, const char* message, void*) {
+    if (level & GlibWarning)
+        ReportTuneProblem(QString::fromUtf8(message));
+}
+
 QString SoundFonts() {
     const QString env = qEnvironmentVariable("SDL_SOUNDFONTS");
     if (!env.isEmpty())
@@ -33,10 +43,11 @@ QString SoundFonts() {
     return QFileInfo::exists(standard) ? standard : QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2");
 }
 
-// The synthesiser with the soundfonts and the tune; a new MIDI player at each start.
+// The synthesiser with the soundfonts, and one MIDI player given the tune once: each
+// play seeks back to its start, so a loop neither copies nor reads the tune again.
 class Tune : public EffectMixer::Source {
 public:
-    explicit Tune(const FluidLibrary* fluid, QByteArray smf) : fluid_(fluid), smf_(std::move(smf)) {}
+    Tune(const FluidLibrary* fluid, qint64 endTick) : fluid_(fluid), endTick_(int(std::min<qint64>(endTick, INT_MAX))) {}
     ~Tune() override {
         if (player_)
             fluid_->delete_fluid_player(player_);
@@ -46,38 +57,33 @@ public:
             fluid_->delete_fluid_settings(settings_);
     }
 
-    bool Load(const std::bitset<128>& programs, int rate, QString& error);
+    bool Load(QByteArray smf, const std::bitset<128>& programs, int rate, QString& error);
 
     bool Start() override {
-        Silence();
-        player_ = fluid_->new_fluid_player(synth_);
-        if (!player_ || fluid_->fluid_player_add_mem(player_, smf_.constData(), size_t(smf_.size())) != FLUID_OK)
-            return false;
-        fluid_->fluid_player_set_playback_callback(player_, &Tune::Event, this);
-        return fluid_->fluid_player_play(player_) == FLUID_OK;
+        const FluidLibrary* f = fluid_;
+        // A player that finished reads the tune again from its own copy; the held one seeks.
+        if (f->fluid_player_get_status(player_) == FLUID_PLAYER_DONE)
+            f->fluid_player_set_loop(player_, 1);
+        else
+            f->fluid_player_seek(player_, 0);  // fails only while a seek to 0 is pending
+        return f->fluid_player_play(player_) == FLUID_OK;
     }
 
-    void Silence() override {
-        if (player_)
-            fluid_->delete_fluid_player(player_);
-        player_ = nullptr;
-        fluid_->fluid_synth_all_notes_off(synth_, -1);
-    }
+    void Silence() override { fluid_->fluid_synth_all_notes_off(synth_, -1); }
 
-    bool Render(int16_t* stereo, int frames) override {
+    bool Render(int32_t* stereo, int frames) override {
         notesLeft_ = MaxNotesPerBuffer;
         for (int done = 0; done < frames; done += ChunkFrames) {
             const int n = std::min(ChunkFrames, frames - done);
             float* s = scratch_;
             fluid_->fluid_synth_write_float(synth_, n, s, 0, 2, s, 1, 2);
-            int16_t* out = stereo + 2 * done;
+            int32_t* out = stereo + 2 * done;
             for (int i = 0; i < 2 * n; ++i)
-                out[i] = int16_t(std::clamp(out[i] + int(std::lround(s[i] * 32767.0f)), -32768, 32767));
+                out[i] += int32_t(std::lround(std::clamp(s[i], -2.0f, 2.0f) * 32767.0f));
         }
-        // The player itself reports its end seconds after the last event; the tick tells at once.
-        const int last = fluid_->fluid_player_get_total_ticks(player_);
+        // The held player never ends by itself: the tune's own last tick tells.
         return fluid_->fluid_player_get_status(player_) == FLUID_PLAYER_DONE ||
-               (last > 0 && fluid_->fluid_player_get_current_tick(player_) >= last);
+               fluid_->fluid_player_get_current_tick(player_) >= endTick_;
     }
 
 private:
@@ -92,7 +98,7 @@ private:
     }
 
     const FluidLibrary* fluid_;
-    const QByteArray smf_;
+    const int endTick_;
     std::vector<std::unique_ptr<CutBank>> banks_;  // kept while the synthesiser may read them
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
@@ -100,6 +106,14 @@ private:
     int notesLeft_ = 0;  // notes the player may still start in this buffer
     float scratch_[2 * ChunkFrames];
 };
+
+// The tune and one more track, which only ends some days of ticks later: it keeps the
+// player playing past the tune's end, where a seek brings it back without reloading.
+QByteArray Held(QByteArray smf) {
+    const quint16 tracks = qFromBigEndian<quint16>(smf.constData() + 10);
+    qToBigEndian<quint16>(tracks + 1, smf.data() + 10);
+    return smf.append(QByteArray("MTrk\0\0\0\x07\xFF\xFF\xFF\x7F\xFF\x2F\x00", 15));
+}
 
 }  // namespace
 
@@ -123,7 +137,7 @@ void ReportTuneProblem(const QString& message) {
     std::fprintf(stderr, "tesseron: tune: %s\n", qUtf8Printable(shown));
 }
 
-bool Tune::Load(const std::bitset<128>& programs, int rate, QString& error) {
+bool Tune::Load(QByteArray smf, const std::bitset<128>& programs, int rate, QString& error) {
     const FluidLibrary* f = fluid_;
     fluid_settings_t* s = settings_ = f->new_fluid_settings();
     if (!s) {
@@ -154,13 +168,20 @@ bool Tune::Load(const std::bitset<128>& programs, int rate, QString& error) {
         banks_.push_back(std::make_unique<CutBank>(font, programs));
         loaded = f->fluid_synth_sfload(synth_, banks_.back()->Name(), 1) >= 0 || loaded;
     }
-    if (!loaded)
-        error = "no MIDI soundfont at " + fonts;
-    return loaded;
+    if (!loaded) {
+        error = banks_.empty() ? "no MIDI soundfont at " + fonts : "the MIDI soundfont " + fonts + " cannot be read";
+        return false;
+    }
+    player_ = f->new_fluid_player(synth_);
+    if (!player_ || f->fluid_player_add_mem(player_, smf.constData(), size_t(smf.size())) != FLUID_OK) {
+        error = QStringLiteral("FluidSynth made no MIDI player");
+        return false;
+    }
+    f->fluid_player_set_playback_callback(player_, &Tune::Event, this);
+    return true;
 }
 
-std::unique_ptr<EffectMixer::Source> MakeTune(QByteArray smf, const std::bitset<128>& programs, int rate,
-                                              QString& error) {
+std::unique_ptr<EffectMixer::Source> MakeTune(const PreparedTune& prepared, int rate, QString& error) {
     const FluidLibrary* fluid = FluidLibrary::Get(error);
     if (!fluid)
         return nullptr;
@@ -168,10 +189,12 @@ std::unique_ptr<EffectMixer::Source> MakeTune(QByteArray smf, const std::bitset<
     [[maybe_unused]] static const bool quiet = [fluid] {
         for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
             fluid->fluid_set_log_function(level, level <= FLUID_WARN ? &FluidMessage : nullptr, nullptr);
+        if (fluid->g_log_set_handler)
+            fluid->g_log_set_handler(nullptr, GlibCritical | GlibWarning, &GlibMessage, nullptr);
         return true;
     }();
-    auto tune = std::make_unique<Tune>(fluid, std::move(smf));
-    if (!tune->Load(programs, rate, error))
+    auto tune = std::make_unique<Tune>(fluid, prepared.endTick);
+    if (!tune->Load(Held(prepared.smf), prepared.programs, rate, error))
         return nullptr;
     return tune;
 }

@@ -3,6 +3,7 @@
 
 #include "audio/EffectMixer.h"
 #include "audio/Libraries.h"
+#include "audio/SoundFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,10 +14,9 @@
 namespace tesseron {
 
 // Loads FluidSynth and the soundfonts ($SDL_SOUNDFONTS, else the system's General
-// MIDI bank) for `smf`, a standard MIDI file already made safe that selects
-// `programs`, rendered at `rate`; nullptr with `error` set when that fails.
-std::unique_ptr<EffectMixer::Source> MakeTune(QByteArray smf, const std::bitset<128>& programs, int rate,
-                                              QString& error);
+// MIDI bank) for a tune already made safe, rendered at `rate`; nullptr with `error`
+// set when that fails.
+std::unique_ptr<EffectMixer::Source> MakeTune(const PreparedTune& prepared, int rate, QString& error);
 
 // A soundfont as a synthesiser with Install's loader reads it: only the presets of
 // `programs` and of program 0, where every channel starts. FluidSynth builds the
