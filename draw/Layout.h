@@ -4,6 +4,8 @@
 // top-left corner unless their name says otherwise.
 #pragma once
 
+#include "game/Limits.h"
+
 namespace tesseron::layout {
 
 // A rectangle as left, top, right, bottom. For drawing and sheet regions right and
@@ -195,8 +197,9 @@ constexpr Point SoundsCaption{0, 60};
 constexpr Point MusicCaption{0, 100};
 constexpr Point SkinCaption{0, 160};
 
-constexpr int MinColours = 5;
-constexpr int MaxColours = 10;
+// The strip offers every count the game plays.
+constexpr int MinColours = MinColors;
+constexpr int MaxColours = MaxColors;
 // Marker x and hit-zone left x for 5..10 colours, from the strip's left edge.
 constexpr int ColorMarkX[MaxColours - MinColours + 1] = {10, 40, 72, 106, 137, 172};
 constexpr int ColorZoneX[MaxColours - MinColours + 1] = {1, 32, 66, 102, 135, 178};

@@ -4,6 +4,8 @@
 // functions convert between the three.
 #pragma once
 
+#include "game/Limits.h"
+
 #include <QFont>
 #include <QPoint>
 #include <QPointF>
@@ -16,13 +18,10 @@ namespace tesseron::zoom {
 // The smallest screen on which every window of the game fits.
 constexpr int MinWidth = 640;
 constexpr int MinHeight = 480;
-// The setting: 0 chooses the factor by itself, 1..MaxSetting ask for that one.
-constexpr int Automatic = 0;
-constexpr int MaxSetting = 8;
 
 // The largest whole k with k * 640 <= width and k * 480 <= height; never below 1.
 int AutoFactor(QSize device);
-// The setting's factor, capped to what fits; automatic for anything outside 1..8.
+// The setting's factor, capped to what fits; automatic for anything outside 1..MaxSetting.
 int Factor(int setting, QSize device);
 
 struct Zoom {

@@ -3,6 +3,8 @@
 // from a record as they are.
 #pragma once
 
+#include "game/Limits.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -10,8 +12,6 @@ namespace tesseron {
 
 constexpr int BoardSize = 12;  // columns and rows 0..11; the central zone is 1..10
 constexpr int ZoneSize = 10;
-constexpr int MinColors = 5;
-constexpr int MaxColors = 10;
 
 enum Side : int { SideRight = 1, SideTop = 2, SideLeft = 3, SideBottom = 4 };
 enum Direction : uint8_t { DirNone = 0, DirRight = 1, DirUp = 2, DirLeft = 3, DirDown = 4 };

@@ -4,6 +4,7 @@
 
 #include "files/SafeWrite.h"
 #include "files/UntrustedFile.h"
+#include "game/Limits.h"
 
 #include <QtEndian>
 
@@ -49,7 +50,7 @@ HighTable::HighTable() {
     while (High.size() < HighLines) High << QString();
 }
 
-int HighTable::GroupBase(int colours) { return (std::clamp(colours, 5, 10) - 5) * 10; }
+int HighTable::GroupBase(int colours) { return (std::clamp(colours, MinColors, MaxColors) - MinColors) * 10; }
 
 LoadHighResult HighTable::LoadHigh(const QString& path) {
     QByteArray data;

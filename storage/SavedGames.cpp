@@ -19,7 +19,7 @@ QByteArray SpentRecord() {
 }  // namespace
 
 QString SlotPath(const QString& baseDir, int colours) {
-    return baseDir + QStringLiteral("kelm.sg") + QString::number(std::clamp(colours, MinColors, MaxColors) - 4);
+    return baseDir + QStringLiteral("kelm.sg") + QString::number(std::clamp(colours, MinColors, MaxColors) - MinColors + 1);
 }
 
 SaveSlotResult SaveSlot(const QString& path, const GameState& st) {

@@ -3,17 +3,52 @@
 #include "Folders.h"
 
 #include <algorithm>
+#include <variant>
 
 namespace tesseron::storage {
 
 namespace {
-const QString Sound = QStringLiteral("Sound");
-const QString Graphics = QStringLiteral("Graphics");
-const QString GameSettings = QStringLiteral("GameSettings");
-const QString Skin = QStringLiteral("Skin");
-const QString Display = QStringLiteral("Display");
 
-int32_t Interval(int32_t ms) { return ms < 1 ? 50 : ms; }
+// A row of the table with the field it fills.
+struct Row {
+    const char* section;
+    const char* key;
+    std::variant<bool Settings::*, int32_t Settings::*, QString Settings::*> field;
+    Rule rule;
+};
+
+const Row Rows[] = {
+#define TESSERON_SETTINGS_ROW(section, key, field, type, def, rule) {section, key, &Settings::field, rule},
+    TESSERON_SETTINGS(TESSERON_SETTINGS_ROW)
+#undef TESSERON_SETTINGS_ROW
+};
+
+QString Section(const Row& r) { return QString::fromLatin1(r.section); }
+QString Key(const Row& r) { return QString::fromLatin1(r.key); }
+
+void Read(const IniFile& ini, const Row& r, bool& value, bool def, const QString&) {
+    value = ini.ReadBool(Section(r), Key(r), def);
+}
+
+void Read(const IniFile& ini, const Row& r, int32_t& value, int32_t def, const QString&) {
+    value = ini.ReadInteger(Section(r), Key(r), def);
+    if (value < r.rule.lowest || value > r.rule.highest)
+        value = r.rule.clamp ? std::clamp(value, r.rule.lowest, r.rule.highest) : def;
+}
+
+void Read(const IniFile& ini, const Row& r, QString& value, const QString& def, const QString& baseDir) {
+    value = ini.ReadString(Section(r), Key(r), r.rule.inStartFolder ? baseDir + def : def);
+}
+
+void Write(IniFile& ini, const Row& r, bool value) { ini.WriteBool(Section(r), Key(r), value); }
+void Write(IniFile& ini, const Row& r, int32_t value) { ini.WriteInteger(Section(r), Key(r), value); }
+void Write(IniFile& ini, const Row& r, const QString& value) { ini.WriteString(Section(r), Key(r), value); }
+
+bool InFile(const IniFile& ini, const Row& r) {
+    const QString absent = QStringLiteral("\x01");
+    return ini.ReadString(Section(r), Key(r), absent) != absent;
+}
+
 }  // namespace
 
 QString UnableToWriteMessage(const QString& fileName) {
@@ -33,42 +68,19 @@ QString UnreadableSettingsMessage(const QString& path, IniFile::LoadResult why) 
 Settings ReadSettings(const IniFile& ini, const QString& baseDir) {
     const Settings d;
     Settings s;
-    s.Music = ini.ReadBool(Sound, QStringLiteral("Music"), d.Music);
-    s.MisicFile = ini.ReadString(Sound, QStringLiteral("MisicFile"), d.MisicFile);
-    s.Sounds = ini.ReadBool(Sound, QStringLiteral("Sounds"), d.Sounds);
-    s.SndShootFile = ini.ReadString(Sound, QStringLiteral("SndShootFile"), d.SndShootFile);
-    s.SndExplodeFile = ini.ReadString(Sound, QStringLiteral("SndExplodeFile"), d.SndExplodeFile);
-    s.SndClickFile = ini.ReadString(Sound, QStringLiteral("SndClickFile"), d.SndClickFile);
-    s.SndApplauseFile = ini.ReadString(Sound, QStringLiteral("SndApplauseFile"), d.SndApplauseFile);
-    s.SndOverFile = ini.ReadString(Sound, QStringLiteral("SndOverFile"), d.SndOverFile);
-    s.GameSpeed = Interval(ini.ReadInteger(Graphics, QStringLiteral("GameSpeed"), d.GameSpeed));
-    s.DisappearSpeed = Interval(ini.ReadInteger(Graphics, QStringLiteral("DisappearSpeed"), d.DisappearSpeed));
-    s.SkinNumber = ini.ReadInteger(Graphics, QStringLiteral("Skin"), d.SkinNumber);
-    s.NumberOfColors = std::clamp(ini.ReadInteger(GameSettings, QStringLiteral("NumberOfColors"), d.NumberOfColors), 5, 10);
-    s.SkinFile = ini.ReadString(Skin, QStringLiteral("SkinFile"), baseDir + QString::fromLatin1(DefaultSkinName));
-    s.Zoom = ini.ReadInteger(Display, QStringLiteral("Zoom"), d.Zoom);
-    if (s.Zoom < 0 || s.Zoom > 8) s.Zoom = d.Zoom;
+    for (const Row& r : Rows)
+        std::visit([&](auto field) { Read(ini, r, s.*field, d.*field, baseDir); }, r.field);
     return s;
 }
 
 void WriteSettings(IniFile& ini, const Settings& s) {
-    ini.WriteBool(Sound, QStringLiteral("Music"), s.Music);
-    ini.WriteString(Sound, QStringLiteral("MisicFile"), s.MisicFile);
-    ini.WriteBool(Sound, QStringLiteral("Sounds"), s.Sounds);
-    ini.WriteString(Sound, QStringLiteral("SndShootFile"), s.SndShootFile);
-    ini.WriteString(Sound, QStringLiteral("SndExplodeFile"), s.SndExplodeFile);
-    ini.WriteString(Sound, QStringLiteral("SndClickFile"), s.SndClickFile);
-    ini.WriteString(Sound, QStringLiteral("SndApplauseFile"), s.SndApplauseFile);
-    ini.WriteString(Sound, QStringLiteral("SndOverFile"), s.SndOverFile);
-    ini.WriteInteger(Graphics, QStringLiteral("GameSpeed"), s.GameSpeed);
-    ini.WriteInteger(Graphics, QStringLiteral("DisappearSpeed"), s.DisappearSpeed);
-    ini.WriteInteger(Graphics, QStringLiteral("Skin"), s.SkinNumber);
-    ini.WriteInteger(GameSettings, QStringLiteral("NumberOfColors"), s.NumberOfColors);
-    ini.WriteString(Skin, QStringLiteral("SkinFile"), s.SkinFile);
-    // Automatic is written only over a choice made before: a file without the key keeps its bytes.
-    const QString absent = QStringLiteral("\x01");
-    if (s.Zoom != 0 || ini.ReadString(Display, QStringLiteral("Zoom"), absent) != absent)
-        ini.WriteInteger(Display, QStringLiteral("Zoom"), s.Zoom);
+    const Settings d;
+    for (const Row& r : Rows)
+        std::visit(
+            [&](auto field) {
+                if (!r.rule.writtenWhenChosen || s.*field != d.*field || InFile(ini, r)) Write(ini, r, s.*field);
+            },
+            r.field);
 }
 
 QString SettingsPath() {

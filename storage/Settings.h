@@ -2,6 +2,7 @@
 #pragma once
 
 #include "IniFile.h"
+#include "SettingsTable.h"
 
 #include <QString>
 
@@ -14,37 +15,20 @@ inline constexpr const char* MsgUnableToWrite = "Unable to write to %s";
 QString UnableToWriteMessage(const QString& fileName);
 
 inline constexpr const char* SettingsFileName = "kelm.ini";
-inline constexpr const char* DefaultSkinName = "Scoarching red.skn";
 
+// One field a row of the table, named and typed there, holding the row's default.
 struct Settings {
-    // [Sound]
-    bool Music = false;
-    QString MisicFile = QStringLiteral("Music.mid");
-    bool Sounds = true;
-    QString SndShootFile = QStringLiteral("1.snd");
-    QString SndExplodeFile = QStringLiteral("2.snd");
-    QString SndClickFile = QStringLiteral("3.snd");
-    QString SndApplauseFile = QStringLiteral("4.snd");
-    QString SndOverFile = QStringLiteral("5.snd");
-    // [Graphics]
-    int32_t GameSpeed = 50;       // step timer interval, ms
-    int32_t DisappearSpeed = 50;  // sweep timer interval, ms
-    int32_t SkinNumber = 0;       // key "Skin"; carried through unchanged
-    // [GameSettings]
-    int32_t NumberOfColors = 7;
-    // [Skin]
-    QString SkinFile;  // empty here; ReadSettings fills in baseDir + DefaultSkinName
-    // [Display]
-    int32_t Zoom = 0;  // 0 automatic, 1..8 that factor
+#define TESSERON_SETTINGS_FIELD(section, key, field, type, def, rule) type field = def;
+    TESSERON_SETTINGS(TESSERON_SETTINGS_FIELD)
+#undef TESSERON_SETTINGS_FIELD
 
     bool operator==(const Settings&) const = default;
 };
 
-// Every key with its default where missing or not a number. Numbers of colours
-// outside 5..10 go to the nearest bound; intervals below 1 ms become 50 ms; a zoom
-// outside 0..8 is automatic.
+// Every key with its default where missing or not a number; a number outside its
+// row's range is mended by the row's rule. Defaults in the start-up folder are baseDir + name.
 Settings ReadSettings(const IniFile& ini, const QString& baseDir);
-// Every key, section by section in the file's order.
+// Every key in the table's order, which is the order a new file gets them.
 void WriteSettings(IniFile& ini, const Settings& s);
 
 // Told at start-up when the settings file is there but could not be read (why is

@@ -13,6 +13,7 @@
 
 #include <csignal>
 #include <functional>
+#include <utility>
 #include <unistd.h>
 
 namespace tesseron {
@@ -200,6 +201,46 @@ TEST(AppTest, ClosingTheOptionsWindowWritesTheSettings) {
     });
     app.Main.OptionsClick();
     EXPECT_TRUE(test::GetBytes(storage::SettingsPath()).contains("Sounds=0"));
+    QFile::remove(storage::SettingsPath());
+}
+
+// Each part takes its own keys at the start and gives them back at the quit: a file
+// without a default in it comes back byte for byte, and what a part changed goes in.
+TEST(AppTest, EveryPartTakesItsOwnSettingsAndGivesThemBack) {
+    test::GameDir dir;
+    dir.Enter();
+    const QByteArray ini = "[Sound]\nMusic=1\nMisicFile=none.mid\nSounds=0\nSndShootFile=a.snd\nSndExplodeFile=b.snd\n"
+                           "SndClickFile=c.snd\nSndApplauseFile=d.snd\nSndOverFile=e.snd\n[Graphics]\nGameSpeed=70\n"
+                           "DisappearSpeed=30\nSkin=4\n[GameSettings]\nNumberOfColors=9\n[Skin]\nSkinFile=Scoarching red.skn\n"
+                           "[Display]\nZoom=2\n";
+    test::PutBytes(storage::SettingsPath(), ini);
+    {
+        App app;
+        ASSERT_TRUE(WaitUntil([&] { return app.session.Started(); }));
+        QStringList held{QString::number(app.audio.Music), QString::number(app.audio.Sound)};
+        for (int player = S1; player <= MusicPlayer; ++player) held << app.audio.File(player);
+        held << QString::number(app.Main.StepTimer().interval()) << QString::number(app.Main.SweepTimer().interval())
+             << QString::number(app.Main.Colours()) << QString::number(app.Main.ZoomSetting()) << app.session.SkinFile();
+        EXPECT_EQ(held.join(' '), "1 0 a.snd b.snd c.snd d.snd e.snd none.mid 70 30 9 2 Scoarching red.skn");
+        app.session.WriteIni();
+        EXPECT_EQ(test::GetBytes(storage::SettingsPath()), ini);
+
+        app.audio.Music = false;
+        app.audio.Sound = true;
+        app.audio.SetFile(S3, QStringLiteral("z.snd"));
+        app.audio.SetFile(MusicPlayer, QStringLiteral("y.mid"));
+        app.Main.SetSpeeds(90, 20);
+        app.Main.SetColours(6);
+        app.Main.SetZoomSetting(3);
+        app.session.WriteIni();
+        QByteArray changed = ini;
+        for (const auto& [was, is] : {std::pair{"Music=1", "Music=0"}, {"none.mid", "y.mid"}, {"Sounds=0", "Sounds=1"},
+                                      {"c.snd", "z.snd"}, {"GameSpeed=70", "GameSpeed=90"}, {"DisappearSpeed=30", "DisappearSpeed=20"},
+                                      {"NumberOfColors=9", "NumberOfColors=6"}, {"Zoom=2", "Zoom=3"}})
+            changed.replace(was, is);
+        EXPECT_EQ(test::GetBytes(storage::SettingsPath()), changed);
+        app.Main.SetZoomSetting(zoom::Automatic);
+    }
     QFile::remove(storage::SettingsPath());
 }
 

@@ -57,7 +57,8 @@ std::string ParseArguments(int argc, const char* const* argv, Options& options) 
         if (arg == "--colors") {
             int n = 0;
             if (!ParseNumber(value, n) || n < MinColors || n > MaxColors)
-                return "--colors must be a number from 5 to 10, not '" + value + "'";
+                return "--colors must be a number from " + std::to_string(MinColors) + " to " + std::to_string(MaxColors) +
+                       ", not '" + value + "'";
             options.colors = n;
         } else if (arg == "--seed") {
             uint64_t s = 0;

@@ -35,7 +35,7 @@ private:
 };
 
 struct Options {
-    int colors = 7;
+    int colors = DefaultColors;
     bool seedGiven = false;
     uint64_t seed = 0;
     std::string loadFile;  // empty: none

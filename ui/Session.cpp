@@ -1,5 +1,7 @@
 #include "ui/Session.h"
 
+#include "ui/MainSettings.h"
+#include "ui/SoundSettings.h"
 #include "ui/UMain.h"
 
 #include <QDir>
@@ -78,19 +80,11 @@ void Session::ReadIni() {
     settings_ = storage::LoadSettingsFile(path, BaseDir_, &read);
     keepSettingsFile_ = read != storage::IniFile::LoadResult::Loaded && read != storage::IniFile::LoadResult::Missing;
     settingsRead_ = true;
-    const storage::Settings& s = settings_;
-    if (audio_) {
-        audio_->Music = s.Music;
-        audio_->SetFile(MusicPlayer, s.MisicFile);
-        audio_->Sound = s.Sounds;
-        const QString* effects[] = {&s.SndShootFile, &s.SndExplodeFile, &s.SndClickFile, &s.SndApplauseFile, &s.SndOverFile};
-        for (int player = S1; player <= S5; ++player) audio_->SetFile(player, *effects[player - 1]);
-    }
-    main_->SetSpeeds(s.GameSpeed, s.DisappearSpeed);
-    SkinNumber = s.SkinNumber;
-    main_->SetColours(s.NumberOfColors);
-    main_->SetZoomSetting(s.Zoom);
-    SkinFile_ = s.SkinFile;
+    // Each part takes its own keys; the session keeps the skin's.
+    if (audio_) ApplySoundSettings(*audio_, settings_);
+    ApplyMainSettings(*main_, settings_);
+    SkinNumber = settings_.SkinNumber;
+    SkinFile_ = settings_.SkinFile;
     if (audio_) audio_->StartAudio();
     if (keepSettingsFile_) Message(QMessageBox::Warning, storage::UnreadableSettingsMessage(path, read));
 }
@@ -100,18 +94,9 @@ void Session::WriteIni() {
     // Before it was read, what is in play are defaults that would undo the player's choices.
     if (!settingsRead_ || keepSettingsFile_) return;
     storage::Settings s = settings_;  // without a sound service its values go back as read
-    if (audio_) {
-        s.Music = audio_->Music;
-        s.MisicFile = audio_->File(MusicPlayer);
-        s.Sounds = audio_->Sound;
-        QString* effects[] = {&s.SndShootFile, &s.SndExplodeFile, &s.SndClickFile, &s.SndApplauseFile, &s.SndOverFile};
-        for (int player = S1; player <= S5; ++player) *effects[player - 1] = audio_->File(player);
-    }
-    s.GameSpeed = main_->StepTimer().interval();
-    s.DisappearSpeed = main_->SweepTimer().interval();
+    if (audio_) CollectSoundSettings(*audio_, s);
+    CollectMainSettings(*main_, s);
     s.SkinNumber = SkinNumber;
-    s.NumberOfColors = main_->Colours();
-    s.Zoom = main_->ZoomSetting();
     s.SkinFile = SkinFile_;
     const QString path = storage::SettingsPath();
     // Without a home folder there is no path, and the message names the bare file.

@@ -23,12 +23,6 @@ namespace tesseron {
 
 using namespace layout;
 
-namespace {
-
-constexpr int DefaultSpeed = 50;  // GameSpeed and DisappearSpeed without a settings file
-
-}  // namespace
-
 // --- Creation ----------------------------------------------------------------
 
 TMain::TMain(const Skin& sharedSkin, const QString& baseDir, Audio* sounds, QWidget* parent)
@@ -71,11 +65,11 @@ TMain::TMain(const Skin& sharedSkin, const QString& baseDir, Audio* sounds, QWid
     Scor->setMouseTracking(true);
     Scor->installEventFilter(this);
 
-    tmrSTEP.setInterval(DefaultSpeed);
+    tmrSTEP.setInterval(DefaultInterval);  // until the settings are read
     connect(&tmrSTEP, &QTimer::timeout, this, &TMain::StepTick);
     tmrSTEP.start();
 
-    AntiMinus.setInterval(DefaultSpeed);
+    AntiMinus.setInterval(DefaultInterval);
     connect(&AntiMinus, &QTimer::timeout, this, &TMain::SweepTick);
 
     clockFormat_ = ClockFormat(QLocale::system());

@@ -192,7 +192,7 @@ private:
     const Skin& skin;
     const QString BaseDir;  // where the saved games lie
     Audio* audio;
-    int NumCol = 7;
+    int NumCol = DefaultColors;
     int FieldLeft = 0;
     int FieldTop = 0;
     QRect screen_;  // the screen the game plays on, in window units
