@@ -323,7 +323,7 @@ TEST_F(StepTest, StepTimerRunsStepThenScoreLabelAndClearsTheExitRing) {
     t.game.st.Score = 10;
     t.host.Clear();
     t.game.tmrSTEPTimer();
-    EXPECT_EQ(t.host.calls, (std::vector<std::string>{"sweep restart", "effect 2", "redraw", "score 13"}));
+    EXPECT_EQ(t.host.calls, (std::vector<std::string>{"sweeptimer restart", "effect S2", "redraw", "score 13"}));
     EXPECT_EQ(test::BricksInRing(t.game.st.board), 0);
     EXPECT_EQ(t.game.st.nexts.at(SideRight, 5, 0), 2);
 }
@@ -357,6 +357,42 @@ TEST_F(StepTest, HostileCellsNeitherMoveNorCrash) {
     EXPECT_EQ(b.at(0, 3).Color, 0);  // but goes back into the periphery like any brick in the ring
     t.game.AntiMinusTimer();
     EXPECT_EQ(b.at(2, 2).Color, 0);
+}
+
+// The window's timers rest on what a step reports, so "changed" must be true exactly
+// when the board, the queues, the score or the motion flag differ afterwards.
+TEST(StepResultTest, ReportsExactlyWhatTheStepChanged) {
+    struct Case {
+        const char* what;
+        const char* picture;
+        bool moving, exploding;
+    };
+    const Case cases[] = {
+        {"a brick on its way", "3: . 4> . . . . . . . 5=", true, false},
+        {"a brick that has just stopped", "3: . . . 4> 5= . . . . .", false, false},
+        {"bricks that all stand still", "3: . . . 4>= 5= . . . . .", false, false},
+        {"a group that explodes", "3: 2= 2= 2= . . . . . . 5=", false, true},
+        {"bricks waiting for the sweep", "3: *2 *2 *2 . . . . . . 5=", false, true},
+        {"a brick leaving the zone", "1: 3^ . . . . . . . . 5=", false, false},
+        {"an empty zone that is refilled", "", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestGame t;
+        t.FillNexts();
+        if (*c.picture) test::SetZone(t.game.st.board, c.picture);
+        const GameState before = t.game.st;
+        const StepResult r = t.game.tmrSTEPTimer();
+        const GameState& after = t.game.st;
+        const bool differs = std::memcmp(&before.board, &after.board, sizeof after.board) != 0 ||
+                             std::memcmp(&before.nexts, &after.nexts, sizeof after.nexts) != 0 || before.Score != after.Score ||
+                             before.SetCount != after.SetCount || before.InMotion != after.InMotion;
+        EXPECT_EQ(r.changed, differs);
+        EXPECT_EQ(r.moving, c.moving);
+        EXPECT_EQ(r.exploding, c.exploding);
+        EXPECT_EQ(t.game.Exploding(), c.exploding);
+        EXPECT_EQ(t.game.AntiMinusTimer(), c.exploding);  // a sweep says whether it swept
+    }
 }
 
 }  // namespace
