@@ -55,7 +55,7 @@ TEST_F(GroupTest, GroupsScoreThreeTimesSizeMinusTwo) {
         t.game.Check3();
         EXPECT_EQ(Exploding(), c.size) << c.name;
         EXPECT_EQ(t.game.st.Score, 100 + 3 * (c.size - 2)) << c.name;
-        EXPECT_EQ(t.host.calls, (std::vector<std::string>{"sweep restart", "effect 2"})) << c.name;
+        EXPECT_EQ(t.host.calls, (std::vector<std::string>{"sweeptimer restart", "effect S2"})) << c.name;
     }
 }
 
