@@ -19,16 +19,7 @@ bool SameState(const GameState& a, const GameState& b) {
 
 // One brick in the middle, so that every lane through (5, 5) has a stopper.
 const char* const Middle =
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . 2= . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n";
+    "5: . . . . 2= . . . . .\n";
 
 class LaunchTest : public ::testing::Test {
 protected:
