@@ -129,7 +129,7 @@ int Game::CountSameNeighbours(int x, int y, bool markedOnly) const {
     return same(x - 1, y) + same(x + 1, y) + same(x, y - 1) + same(x, y + 1);
 }
 
-void Game::Check3() {
+bool Game::Check3() {
     std::memset(st.GroupMark, 0, sizeof st.GroupMark);
     // The seed is the last qualifying cell in column order (x, then y), so the
     // search runs backwards and stops at the first one it meets.
@@ -146,7 +146,7 @@ void Game::Check3() {
                 break;
             }
         }
-    if (seedX == 0) return;
+    if (seedX == 0) return false;
 
     // A cell joins when it has the group's colour and touches a marked brick at rest.
     // Flooding out from the seed reaches the same cells as repeated passes over the
@@ -186,16 +186,30 @@ void Game::Check3() {
     st.Score = Saturated(st.Score, 3 * (size - 2));
     host_.RestartSweepTimer();
     host_.PlayEffect(Effect::Explode);
+    return true;
 }
 
-void Game::AntiMinusTimer() {
+bool Game::Exploding() const {
+    for (const auto& column : st.board.cells)
+        for (const Cell& c : column)
+            if (c.Color < 0) return true;
+    return false;
+}
+
+bool Game::AntiMinusTimer() {
+    bool swept = false;
     for (auto& column : st.board.cells)
         for (Cell& c : column)
-            if (c.Color < 0) c.Color = 0;
+            if (c.Color < 0) {
+                c.Color = 0;
+                swept = true;
+            }
+    return swept;
 }
 
-void Game::Step() {
-    Check3();
+StepResult Game::Step() {
+    StepResult result;
+    result.changed = Check3();
 
     // Every decision is taken on the positions at the start of the step; moves go
     // into a working copy. When two bricks head for the same cell, the first one
@@ -209,7 +223,10 @@ void Game::Step() {
             // flags are not read below, and a brick that moves in writes 0 as well.
             work.at(x, y).AtRest = 0;
             const Cell& c = st.board.at(x, y);
-            if (c.Color <= 0) continue;
+            if (c.Color <= 0) {
+                result.changed = result.changed || c.AtRest != 0;
+                continue;
+            }
             int fx, fy;
             Front(x, y, c.Dir, fx, fy);
             const bool hasArrow = c.Dir >= DirRight && c.Dir <= DirDown;
@@ -219,17 +236,20 @@ void Game::Step() {
                 work.at(x, y).Color = 0;
                 // A brick that entered a central cell is still moving; one in the ring is leaving.
                 moving = moving || InZone(fx, fy);
+                result.changed = true;
             } else {
                 work.at(x, y).AtRest = 1;
+                result.changed = result.changed || c.AtRest != 1;
             }
         }
     st.board = work;
 
-    const auto giveBack = [this](int x, int y, int side, int lane) {
+    const auto giveBack = [this, &result](int x, int y, int side, int lane) {
         Cell& c = st.board.at(x, y);
         if (c.Color > 0) {
             AddNexts(side, lane, static_cast<uint8_t>(c.Color));
             c.Color = 0;
+            result.changed = true;
         }
     };
     for (int i = 1; i <= ZoneSize; ++i) {
@@ -240,7 +260,11 @@ void Game::Step() {
     }
 
     host_.FieldUpDate(false);
+    result.changed = result.changed || st.InMotion != moving;
     st.InMotion = moving;
+    result.moving = moving;
+    result.exploding = Exploding();
+    return result;
 }
 
 bool Game::ZoneIsEmpty() const {
@@ -250,17 +274,19 @@ bool Game::ZoneIsEmpty() const {
     return true;
 }
 
-void Game::tmrSTEPTimer() {
-    Step();
+StepResult Game::tmrSTEPTimer() {
+    StepResult result = Step();
     if (ZoneIsEmpty()) {
         st.Score = Saturated(st.Score, 150);
         PutBricks();
+        result.changed = true;
     }
     host_.ScoreLabel(st.Score);
     if (Over()) {
         host_.StepTimer(false);
         host_.GameOver(st.Score);
     }
+    return result;
 }
 
 void Game::PutBricks() {
@@ -310,6 +336,13 @@ void Game::UndoClick() {
     st.board = st.UndoBoard;
     st.Score = st.UndoScore;
     host_.ScoreLabel(st.Score);
+}
+
+void Game::Resume(const GameState& saved) {
+    st.board = saved.board;
+    st.nexts = saved.nexts;
+    st.Score = saved.Score;
+    st.SetCount = saved.SetCount;
 }
 
 bool Game::Over() const {

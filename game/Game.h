@@ -10,6 +10,14 @@
 
 namespace tesseron {
 
+// What a step did, as far as the window needs to know: its timers rest while
+// steps change nothing.
+struct StepResult {
+    bool changed = false;    // the board, the queues, the score or the motion flag
+    bool moving = false;     // a brick is still on its way through the zone
+    bool exploding = false;  // bricks wait for the sweep
+};
+
 class Game {
 public:
     Game(GameHost& host, Random& random) : host_(host), random_(random) {}
@@ -20,14 +28,19 @@ public:
     void NewClick();
     void LaunchBrick(int side, int lane);
     void UndoClick();
+    // A saved game takes over the board, the queues, the score and the set count.
+    void Resume(const GameState& saved);
+    // Nothing to take back: the next undo says so.
+    void ForgetUndo() { st.UndoReady = false; }
 
     // Timer handlers.
-    void tmrSTEPTimer();   // one step of the game
-    void AntiMinusTimer(); // sweeps exploding bricks away
+    StepResult tmrSTEPTimer();  // one step of the game
+    bool AntiMinusTimer();      // sweeps exploding bricks away; false when there were none
+    bool Exploding() const;     // bricks wait for the sweep
 
     // The parts of a step, public so that they can be exercised one by one.
-    void Step();
-    void Check3();
+    StepResult Step();
+    bool Check3();  // true when a group exploded
     void PutBricks();
     bool Over() const;
     bool RowIsEmpty(int y) const;

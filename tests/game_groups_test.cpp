@@ -55,32 +55,16 @@ TEST_F(GroupTest, GroupsScoreThreeTimesSizeMinusTwo) {
         t.game.Check3();
         EXPECT_EQ(Exploding(), c.size) << c.name;
         EXPECT_EQ(t.game.st.Score, 100 + 3 * (c.size - 2)) << c.name;
-        EXPECT_EQ(t.host.calls, (std::vector<std::string>{"sweep restart", "effect 2"})) << c.name;
+        EXPECT_EQ(t.host.calls, (std::vector<std::string>{"sweeptimer restart", "effect S2"})) << c.name;
     }
 }
 
 TEST_F(GroupTest, ExplodingKeepsArrowAndRestFlagAndTheSweepClearsOnlyTheColour) {
-    Set(". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". 4>= 4^= 4= . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . 6=\n");
+    Set("3: . 4>= 4^= 4= . . . . . .\n"
+        "10: . . . . . . . . . 6=\n");
     t.game.Check3();
-    EXPECT_EQ(ZonePicture(t.game.st.board), Canonical(". . . . . . . . . .\n"
-                                                      ". . . . . . . . . .\n"
-                                                      ". *4>= *4^= *4= . . . . . .\n"
-                                                      ". . . . . . . . . .\n"
-                                                      ". . . . . . . . . .\n"
-                                                      ". . . . . . . . . .\n"
-                                                      ". . . . . . . . . .\n"
-                                                      ". . . . . . . . . .\n"
-                                                      ". . . . . . . . . .\n"
-                                                      ". . . . . . . . . 6=\n"));
+    EXPECT_EQ(ZonePicture(t.game.st.board), Canonical("3: . *4>= *4^= *4= . . . . . .\n"
+                                                      "10: . . . . . . . . . 6=\n"));
     t.game.st.board.at(0, 0).Color = -3;  // the sweep covers all 144 cells
     t.game.AntiMinusTimer();
     EXPECT_EQ(t.game.st.board.at(0, 0).Color, 0);
@@ -117,27 +101,11 @@ TEST_F(GroupTest, PairsDiagonalsMovingBricksAndExplodingBricksNeverQualify) {
 }
 
 TEST_F(GroupTest, MovingBrickTouchingTheGroupExplodesWithItButNothingJoinsThroughIt) {
-    Set(". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . 8= 8= 8= 8v 8= . . .\n"
-        ". . . . . . 8= . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n");
+    Set("3: . . 8= 8= 8= 8v 8= . . .\n"
+        "4: . . . . . . 8= . . .\n");
     t.game.Check3();
-    EXPECT_EQ(ZonePicture(t.game.st.board, false), Canonical(". . . . . . . . . .\n"
-                                                             ". . . . . . . . . .\n"
-                                                             ". . *8 *8 *8 *8v 8 . . .\n"
-                                                             ". . . . . . 8 . . .\n"
-                                                             ". . . . . . . . . .\n"
-                                                             ". . . . . . . . . .\n"
-                                                             ". . . . . . . . . .\n"
-                                                             ". . . . . . . . . .\n"
-                                                             ". . . . . . . . . .\n"
-                                                             ". . . . . . . . . .\n",
+    EXPECT_EQ(ZonePicture(t.game.st.board, false), Canonical("3: . . *8 *8 *8 *8v 8 . . .\n"
+                                                             "4: . . . . . . 8 . . .\n",
                                                              false));
     EXPECT_EQ(t.game.st.Score, 6);
 }
@@ -246,16 +214,9 @@ TEST_F(GroupTest, ExplodesExactlyTheGroupThatRepeatedPassesWouldFind) {
 }
 
 TEST_F(GroupTest, ArrivingBrickExplodesTwoStepsAfterItsLastMove) {
-    Set(". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . 3> . 3= . . . . .\n"
-        ". . . . 3= . . . . .\n"
-        ". . . . 4= . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n");
+    Set("5: . . 3> . 3= . . . . .\n"
+        "6: . . . . 3= . . . . .\n"
+        "7: . . . . 4= . . . . .\n");
     t.game.Step();  // step k: the brick arrives at (4,5)
     EXPECT_EQ(t.game.st.board.at(4, 5).Color, 3);
     t.game.Step();  // k + 1: it moved in k, so no group yet; now it is blocked

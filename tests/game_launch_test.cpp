@@ -19,16 +19,7 @@ bool SameState(const GameState& a, const GameState& b) {
 
 // One brick in the middle, so that every lane through (5, 5) has a stopper.
 const char* const Middle =
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . 2= . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n";
+    "5: . . . . 2= . . . . .\n";
 
 class LaunchTest : public ::testing::Test {
 protected:
@@ -68,7 +59,7 @@ TEST_F(LaunchTest, EachSidePutsItsFirstLayerBrickIntoItsEntryCellWithItsArrow) {
         EXPECT_EQ(q[2], reserve);
         EXPECT_GE(q[3], 1);
         EXPECT_LE(q[3], 7);
-        EXPECT_EQ(t.host.calls, std::vector<std::string>{"effect 1"});
+        EXPECT_EQ(t.host.calls, std::vector<std::string>{"effect S1"});
         // The snapshot holds the position before the launch.
         EXPECT_TRUE(t.game.st.UndoReady);
         EXPECT_EQ(0, std::memcmp(&t.game.st.UndoBoard, &before, sizeof before));
@@ -100,7 +91,7 @@ TEST_F(LaunchTest, LaneWithoutAStopperIsRefusedAndExplodingBricksStopNothing) {
     t.game.st.board.at(8, 5) = Cell{4, DirNone, 1};
     t.host.Clear();
     t.game.LaunchBrick(SideLeft, 5);
-    EXPECT_EQ(t.host.calls, std::vector<std::string>{"effect 1"});
+    EXPECT_EQ(t.host.calls, std::vector<std::string>{"effect S1"});
 }
 
 TEST_F(LaunchTest, BrickInTheExitRingIsNoStopper) {
@@ -121,7 +112,7 @@ TEST_F(LaunchTest, SameLaneTwiceBeforeAStepBeepsButOtherLanesStillLaunch) {
     const int8_t launchedLeft = t.game.st.board.at(1, 5).Color;
     t.host.Clear();
     t.game.LaunchBrick(SideRight, 5);
-    EXPECT_EQ(t.host.calls, std::vector<std::string>{"effect 1"});
+    EXPECT_EQ(t.host.calls, std::vector<std::string>{"effect S1"});
     // Each launch takes the snapshot anew: it now holds the first launch.
     EXPECT_EQ(t.game.st.UndoBoard.at(1, 5).Color, launchedLeft);
     EXPECT_EQ(t.game.st.UndoBoard.at(10, 5).Color, 0);
@@ -139,7 +130,7 @@ TEST_F(LaunchTest, TravellingBrickBlocksLaunchesUntilOneStepAfterItStops) {
     EXPECT_EQ(t.game.st.board.at(4, 5).Color, t.game.st.UndoNexts.at(SideLeft, 5, 0));
     t.host.Clear();
     t.game.LaunchBrick(SideTop, 5);
-    EXPECT_EQ(t.host.calls, std::vector<std::string>{"effect 1"});
+    EXPECT_EQ(t.host.calls, std::vector<std::string>{"effect S1"});
 }
 
 TEST_F(LaunchTest, FirstLayerThatIsNoBrickIsRefused) {
@@ -153,7 +144,7 @@ TEST_F(LaunchTest, FirstLayerThatIsNoBrickIsRefused) {
     t.game.st.nexts.at(SideLeft, 5, 0) = 10;  // colour 10 is a brick, whatever the colours in play
     t.host.Clear();
     t.game.LaunchBrick(SideLeft, 5);
-    EXPECT_EQ(t.host.calls, std::vector<std::string>{"effect 1"});
+    EXPECT_EQ(t.host.calls, std::vector<std::string>{"effect S1"});
 }
 
 TEST_F(LaunchTest, OutOfRangeSideOrLaneDoesNothing) {

@@ -15,16 +15,10 @@ using test::TestGame;
 using test::ZonePicture;
 
 const char* const Pattern10 =
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . 7 8 . . . .\n"
-    ". . . 1 . 10 6 . . .\n"
-    ". . . 2 9 . 5 . . .\n"
-    ". . . . 3 4 . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n"
-    ". . . . . . . . . .\n";
+    "4: . . . . 7 8 . . . .\n"
+    "5: . . . 1 . 10 6 . . .\n"
+    "6: . . . 2 9 . 5 . . .\n"
+    "7: . . . . 3 4 . . . .\n";
 
 // The fixed pattern for n colours: Pattern10 without the colours above n.
 std::string PatternFor(int n) {

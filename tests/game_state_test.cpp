@@ -160,16 +160,8 @@ TEST(LaneTest, EntryCellAndArrowOfEverySide) {
 
 TEST(PictureTest, PicturesRoundTripThroughTheBoard) {
     const std::string pic =
-        ". . . . . . . . . .\n"
-        ". 1 2> 3^= 4< 5v= *6 10 . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        "9= . . . . . . . . 8\n";
+        "2: . 1 2> 3^= 4< 5v= *6 10 . .\n"
+        "10: 9= . . . . . . . . 8\n";
     const Board b = test::BoardFrom(pic);
     EXPECT_EQ(b.at(2, 2).Color, 1);
     EXPECT_EQ(b.at(3, 2).Dir, DirRight);

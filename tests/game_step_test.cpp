@@ -24,16 +24,7 @@ protected:
 };
 
 TEST_F(StepTest, LaunchedBrickTravelsOneCellPerStepAndStopsInFrontOfItsObstacle) {
-    Set(". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . 4= . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n");
+    Set("3: . . . . . . . 4= . .\n");
     t.game.LaunchBrick(SideLeft, 3);
     const int8_t colour = t.game.st.board.at(1, 3).Color;
     for (int step = 1; step <= 6; ++step) {
@@ -53,51 +44,18 @@ TEST_F(StepTest, LaunchedBrickTravelsOneCellPerStepAndStopsInFrontOfItsObstacle)
 }
 
 TEST_F(StepTest, TrainOpensGapsBecauseOnlyTheFrontBrickMoves) {
-    Set(". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . 1> 2> . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n");
+    Set("5: . . 1> 2> . . . . . .\n");
     t.game.Step();
-    EXPECT_EQ(Zone(true), Canonical(". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . 1>= . 2> . . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"));
+    EXPECT_EQ(Zone(true), Canonical("5: . . 1>= . 2> . . . . .\n"));
     t.game.Step();
-    EXPECT_EQ(Zone(), Canonical(". . . . . . . . . .\n"
-                                ". . . . . . . . . .\n"
-                                ". . . . . . . . . .\n"
-                                ". . . . . . . . . .\n"
-                                ". . . 1> . 2> . . . .\n"
-                                ". . . . . . . . . .\n"
-                                ". . . . . . . . . .\n"
-                                ". . . . . . . . . .\n"
-                                ". . . . . . . . . .\n"
-                                ". . . . . . . . . .\n"));
+    EXPECT_EQ(Zone(), Canonical("5: . . . 1> . 2> . . . .\n"));
 }
 
 TEST_F(StepTest, BricksLeavingTheZoneBecomeFirstLayerOfTheLaneOnThatSide) {
-    Set(". . . . . . 5^ . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        "6< . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . 7>\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . 3v . . . . . . .\n");
+    Set("1: . . . . . . 5^ . . .\n"
+        "4: 6< . . . . . . . . .\n"
+        "7: . . . . . . . . . 7>\n"
+        "10: . . 3v . . . . . . .\n");
     struct Exit {
         int side, lane, colour;
     } exits[] = {{SideTop, 7, 5}, {SideLeft, 4, 6}, {SideRight, 7, 7}, {SideBottom, 3, 3}};
@@ -119,16 +77,7 @@ TEST_F(StepTest, BricksLeavingTheZoneBecomeFirstLayerOfTheLaneOnThatSide) {
 }
 
 TEST_F(StepTest, BrickWithAClearWayCrossesTheZoneAndComesBackOnTheFarSide) {
-    Set(". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        "1= . . . . . . . . .\n"
-        ". . . . . . . . . .\n");
+    Set("9: 1= . . . . . . . . .\n");
     t.game.LaunchBrick(SideTop, 1);
     const uint8_t colour = uint8_t(t.game.st.board.at(1, 1).Color);
     const uint8_t oldFirst = t.game.st.nexts.at(SideBottom, 1, 0);
@@ -142,27 +91,9 @@ TEST_F(StepTest, BrickWithAClearWayCrossesTheZoneAndComesBackOnTheFarSide) {
 }
 
 TEST_F(StepTest, BrickMovesIntoAnExplodingCellInTheStepThatSetsItExploding) {
-    Set(". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . 2= 2= 2= 4<= . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n");
+    Set("4: . . . 2= 2= 2= 4<= . . .\n");
     t.game.Step();
-    EXPECT_EQ(Zone(), Canonical(". . . . . . . . . .\n"
-                                ". . . . . . . . . .\n"
-                                ". . . . . . . . . .\n"
-                                ". . . *2 *2 4< . . . .\n"
-                                ". . . . . . . . . .\n"
-                                ". . . . . . . . . .\n"
-                                ". . . . . . . . . .\n"
-                                ". . . . . . . . . .\n"
-                                ". . . . . . . . . .\n"
-                                ". . . . . . . . . .\n"));
+    EXPECT_EQ(Zone(), Canonical("4: . . . *2 *2 4< . . . .\n"));
     EXPECT_TRUE(t.game.st.InMotion);
     t.game.Step();  // keeps replacing exploding bricks until swept or stopped
     EXPECT_EQ(t.game.st.board.at(5, 4).Color, 4);
@@ -171,16 +102,9 @@ TEST_F(StepTest, BrickMovesIntoAnExplodingCellInTheStepThatSetsItExploding) {
 }
 
 TEST_F(StepTest, BricksWithoutArrowsNeverMoveAndAreAtRestAfterEveryStep) {
-    Set("1 . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . 3 . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . 5\n");
+    Set("1: 1 . . . . . . . . .\n"
+        "3: . . . . 3 . . . . .\n"
+        "10: . . . . . . . . . 5\n");
     const std::string start = Zone();
     for (int i = 0; i < 5; ++i) t.game.Step();
     EXPECT_EQ(Zone(), start);
@@ -192,27 +116,15 @@ TEST_F(StepTest, BricksWithoutArrowsNeverMoveAndAreAtRestAfterEveryStep) {
 // Two bricks heading for one cell: the first in processing order (x, then y)
 // takes it, the other waits at rest, and no brick is lost.
 TEST_F(StepTest, TwoBricksIntoOneCellKeepBothBricks) {
-    Set(". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . 6v . . . . . .\n"
-        ". . 1> . 2< . . . . .\n"
-        ". . . 3^ . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . 5> . 7< .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n");
+    Set("3: . . . 6v . . . . . .\n"
+        "4: . . 1> . 2< . . . . .\n"
+        "5: . . . 3^ . . . . . .\n"
+        "7: . . . . . . 5> . 7< .\n");
     t.game.Step();
-    EXPECT_EQ(Zone(true), Canonical(". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . 6v= . . . . . .\n"
-                                    ". . . 1> 2<= . . . . .\n"
-                                    ". . . 3^= . . . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . . . . . 5> 7<= .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"));
+    EXPECT_EQ(Zone(true), Canonical("3: . . . 6v= . . . . . .\n"
+                                    "4: . . . 1> 2<= . . . . .\n"
+                                    "5: . . . 3^= . . . . . .\n"
+                                    "7: . . . . . . . 5> 7<= .\n"));
     EXPECT_TRUE(t.game.st.InMotion);
     t.game.Step();  // everybody is now blocked
     EXPECT_EQ(test::BricksInZone(t.game.st.board), 6);
@@ -220,27 +132,9 @@ TEST_F(StepTest, TwoBricksIntoOneCellKeepBothBricks) {
 }
 
 TEST_F(StepTest, TwoBricksIntoOneExplodingCellKeepBothBricks) {
-    Set(". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . 4> *2 5< . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n");
+    Set("5: . . . 4> *2 5< . . . .\n");
     t.game.Step();
-    EXPECT_EQ(Zone(true), Canonical(". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . . 4> 5<= . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"
-                                    ". . . . . . . . . .\n"));
+    EXPECT_EQ(Zone(true), Canonical("5: . . . . 4> 5<= . . . .\n"));
 }
 
 // The movement as the rules describe it, written plainly: reset the flags, move
@@ -310,20 +204,12 @@ TEST_F(StepTest, MovesExactlyAsThePlainRulesOnRandomBoards) {
 }
 
 TEST_F(StepTest, StepTimerRunsStepThenScoreLabelAndClearsTheExitRing) {
-    Set(". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . 1= 1= 1= . . 2>\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . .\n"
-        ". . . . . . . . . 3\n");
+    Set("5: . . . . 1= 1= 1= . . 2>\n"
+        "10: . . . . . . . . . 3\n");
     t.game.st.Score = 10;
     t.host.Clear();
     t.game.tmrSTEPTimer();
-    EXPECT_EQ(t.host.calls, (std::vector<std::string>{"sweep restart", "effect 2", "redraw", "score 13"}));
+    EXPECT_EQ(t.host.calls, (std::vector<std::string>{"sweeptimer restart", "effect S2", "redraw", "score 13"}));
     EXPECT_EQ(test::BricksInRing(t.game.st.board), 0);
     EXPECT_EQ(t.game.st.nexts.at(SideRight, 5, 0), 2);
 }
@@ -357,6 +243,42 @@ TEST_F(StepTest, HostileCellsNeitherMoveNorCrash) {
     EXPECT_EQ(b.at(0, 3).Color, 0);  // but goes back into the periphery like any brick in the ring
     t.game.AntiMinusTimer();
     EXPECT_EQ(b.at(2, 2).Color, 0);
+}
+
+// The window's timers rest on what a step reports, so "changed" must be true exactly
+// when the board, the queues, the score or the motion flag differ afterwards.
+TEST(StepResultTest, ReportsExactlyWhatTheStepChanged) {
+    struct Case {
+        const char* what;
+        const char* picture;
+        bool moving, exploding;
+    };
+    const Case cases[] = {
+        {"a brick on its way", "3: . 4> . . . . . . . 5=", true, false},
+        {"a brick that has just stopped", "3: . . . 4> 5= . . . . .", false, false},
+        {"bricks that all stand still", "3: . . . 4>= 5= . . . . .", false, false},
+        {"a group that explodes", "3: 2= 2= 2= . . . . . . 5=", false, true},
+        {"bricks waiting for the sweep", "3: *2 *2 *2 . . . . . . 5=", false, true},
+        {"a brick leaving the zone", "1: 3^ . . . . . . . . 5=", false, false},
+        {"an empty zone that is refilled", "", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestGame t;
+        t.FillNexts();
+        if (*c.picture) test::SetZone(t.game.st.board, c.picture);
+        const GameState before = t.game.st;
+        const StepResult r = t.game.tmrSTEPTimer();
+        const GameState& after = t.game.st;
+        const bool differs = std::memcmp(&before.board, &after.board, sizeof after.board) != 0 ||
+                             std::memcmp(&before.nexts, &after.nexts, sizeof after.nexts) != 0 || before.Score != after.Score ||
+                             before.SetCount != after.SetCount || before.InMotion != after.InMotion;
+        EXPECT_EQ(r.changed, differs);
+        EXPECT_EQ(r.moving, c.moving);
+        EXPECT_EQ(r.exploding, c.exploding);
+        EXPECT_EQ(t.game.Exploding(), c.exploding);
+        EXPECT_EQ(t.game.AntiMinusTimer(), c.exploding);  // a sweep says whether it swept
+    }
 }
 
 }  // namespace

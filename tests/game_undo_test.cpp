@@ -25,7 +25,7 @@ TEST(UndoTest, UndoBeforeAnyLaunchOrNewGameIsRefusedWithItsMessage) {
     const GameState before = t.game.st;
     t.game.UndoClick();
     EXPECT_EQ(t.host.calls, (std::vector<std::string>{
-                                "effect 3", "message You are unable to make undo since you have just started playing"}));
+                                "effect S3", "message You are unable to make undo since you have just started playing"}));
     EXPECT_TRUE(SameRecord(before, t.game.st));
     EXPECT_FALSE(t.game.st.UndoReady);
 }
@@ -39,7 +39,7 @@ TEST(UndoTest, UndoAfterNewGameRestoresItsStartWithScoreZero) {
     t.game.st.nexts.at(SideTop, 3, 0) = 9;
     t.host.Clear();
     t.game.UndoClick();
-    EXPECT_EQ(t.host.calls, (std::vector<std::string>{"effect 3", "score 0"}));
+    EXPECT_EQ(t.host.calls, (std::vector<std::string>{"effect S3", "score 0"}));
     EXPECT_TRUE(SameRecord(start, t.game.st));
 }
 
@@ -103,7 +103,7 @@ TEST(UndoTest, UndoRestoresNeitherMotionNorTimers) {
     t.host.Clear();
     t.game.UndoClick();
     EXPECT_TRUE(t.game.st.InMotion);
-    EXPECT_EQ(t.host.calls, (std::vector<std::string>{"effect 3", "score 0"}));
+    EXPECT_EQ(t.host.calls, (std::vector<std::string>{"effect S3", "score 0"}));
 }
 
 // A border of alternating colours holds no group; (5,1) is left free.
@@ -173,7 +173,7 @@ TEST_F(GameOverTest, AfterTheEndUndoWorksAndLaunchesFollowTheUsualRules) {
     EXPECT_FALSE(t.game.Over());
     t.host.Clear();
     t.game.LaunchBrick(SideTop, 5);
-    EXPECT_EQ(t.host.calls, std::vector<std::string>{"effect 1"});
+    EXPECT_EQ(t.host.calls, std::vector<std::string>{"effect S1"});
     EXPECT_FALSE(t.host.stepTimerOn);  // nothing restarts the clock but a new game
     t.game.NewClick();
     EXPECT_TRUE(t.host.stepTimerOn);

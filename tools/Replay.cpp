@@ -33,20 +33,7 @@ std::vector<std::string> Words(const std::string& line) {
 
 }  // namespace
 
-void ReplayHost::FieldUpDate(bool full) { out_ << (full ? "redraw full\n" : "redraw\n"); }
-void ReplayHost::ScoreLabel(int32_t score) { out_ << "score " << score << '\n'; }
-void ReplayHost::PlayEffect(Effect effect) { out_ << "effect S" << int(effect) << '\n'; }
-void ReplayHost::Beep() { out_ << "beep\n"; }
-void ReplayHost::ShowInformation(const std::string& text) { out_ << "message " << text << '\n'; }
-void ReplayHost::StepTimer(bool enabled) {
-    stepTimerOn = enabled;
-    out_ << (enabled ? "steptimer on\n" : "steptimer off\n");
-}
-void ReplayHost::RestartSweepTimer() {
-    sweepTimerOn = true;
-    out_ << "sweeptimer restart\n";
-}
-void ReplayHost::GameOver(int32_t score) { out_ << "gameover " << score << '\n'; }
+void ReplayHost::Record(const std::string& call) { out_ << call << '\n'; }
 
 std::string ParseArguments(int argc, const char* const* argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
@@ -91,7 +78,11 @@ std::string ReadRecordFile(const std::string& path, uint8_t record[RecordSize]) 
 Replay::Replay(int colours, uint64_t seed, std::ostream& out)
     : out_(out), host_(out, colours), random_(seed), game_(host_, random_) {}
 
-void Replay::Load(const uint8_t record[RecordSize]) { ReadRecord(game_.st, record); }
+void Replay::Load(const uint8_t record[RecordSize]) {
+    GameState saved;
+    ReadRecord(saved, record);
+    game_.Resume(saved);
+}
 
 std::string Replay::Execute(const std::string& line) {
     const std::vector<std::string> w = Words(line);

@@ -7,31 +7,20 @@
 #include <string>
 
 #include "game/Game.h"
+#include "tools/HostRecorder.h"
 
 namespace tesseron::replay {
 
 // Prints each host call as one line the moment it is made.
-class ReplayHost : public GameHost {
+class ReplayHost final : public HostRecorder {
 public:
-    ReplayHost(std::ostream& out, int colours) : out_(out), colours_(colours) {}
+    ReplayHost(std::ostream& out, int colours) : HostRecorder(colours), out_(out) {}
 
-    void FieldUpDate(bool full) override;
-    void ScoreLabel(int32_t score) override;
-    void PlayEffect(Effect effect) override;
-    void Beep() override;
-    void ShowInformation(const std::string& text) override;
-    void StepTimer(bool enabled) override;
-    void RestartSweepTimer() override;
-    void GameOver(int32_t score) override;
-    int NumberOfColors() const override { return colours_; }
-
-    // The step timer is enabled at creation; the sweep timer waits for the first explosion.
-    bool stepTimerOn = true;
-    bool sweepTimerOn = false;
+protected:
+    void Record(const std::string& call) override;
 
 private:
     std::ostream& out_;
-    int colours_;
 };
 
 struct Options {

@@ -14,8 +14,10 @@ void TMain::SaveClick() {
 
 void TMain::Loadgame1Click() {
     PlayEffect(Effect::Click);
-    switch (storage::LoadSlot(storage::SlotPath(BaseDir, NumCol), game.st, NumCol)) {
+    GameState saved;
+    switch (storage::LoadSlot(storage::SlotPath(BaseDir, NumCol), saved, NumCol)) {
     case storage::LoadSlotResult::Loaded:
+        game.Resume(saved);
         // A game loaded after the end of another must run, so the step timer goes on.
         EngineHost().StepTimer(true);
         FollowState();

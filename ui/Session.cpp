@@ -69,7 +69,7 @@ void Session::FormActivate() {
     // A skin that cannot be used gives way to the shipped one, so the player is never stuck.
     if (!Attempt("load the skin", [this] { LoadSkin(); }) && !FallBackToDefaultSkin()) return;
     if (!Attempt("bring the hall of fame up to date", [this] { UpDateScores(); })) return;
-    main_->Engine().st.UndoReady = false;
+    main_->Engine().ForgetUndo();
 }
 
 // --- Settings ----------------------------------------------------------------

@@ -83,11 +83,10 @@ TMain::~TMain() = default;
 void TMain::FormCreate() {
     hover.HoverButton = 1;
     random_.Seed(Random::ClockSeed());
-    game.st.Score = 0;
 
     Place();
     WatchScreen(display::Screen());
-    game.st.UndoReady = false;
+    game.ForgetUndo();
 }
 
 GameHost& TMain::EngineHost() { return host_; }

@@ -217,7 +217,6 @@ private:
 
     bool skinUsable_ = false;   // the last skin loaded whole
     bool stepResting_ = false;  // tmrSTEP stopped because its steps change nothing
-    GameState before_;          // the state before the running step
     QString clockFormat_;
     cursor::Lane cursor_ = cursor::Start;  // where the next arrow key shows the frame
     bool frameShown_ = false;

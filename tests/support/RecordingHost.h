@@ -1,6 +1,5 @@
-// A GameHost that writes down every call, in order, as short text lines:
-// "redraw", "redraw full", "score N", "effect N", "beep", "message TEXT",
-// "steptimer on", "steptimer off", "sweep restart", "gameover N".
+// The engine's host for tests: every call kept, in order, in the words of
+// tesseron-replay ("redraw", "effect S1", "sweeptimer restart", ...).
 #pragma once
 
 #include <algorithm>
@@ -8,31 +7,20 @@
 #include <vector>
 
 #include "game/Game.h"
-#include "game/GameHost.h"
+#include "tools/HostRecorder.h"
 
 namespace tesseron::test {
 
-class RecordingHost : public GameHost {
+class RecordingHost : public HostRecorder {
 public:
+    RecordingHost() : HostRecorder(7) {}
     std::vector<std::string> calls;
-    int colours = 7;
-    bool stepTimerOn = true;
-
-    void FieldUpDate(bool full) override { calls.push_back(full ? "redraw full" : "redraw"); }
-    void ScoreLabel(int32_t score) override { calls.push_back("score " + std::to_string(score)); }
-    void PlayEffect(Effect effect) override { calls.push_back("effect " + std::to_string(int(effect))); }
-    void Beep() override { calls.push_back("beep"); }
-    void ShowInformation(const std::string& text) override { calls.push_back("message " + text); }
-    void StepTimer(bool enabled) override {
-        stepTimerOn = enabled;
-        calls.push_back(enabled ? "steptimer on" : "steptimer off");
-    }
-    void RestartSweepTimer() override { calls.push_back("sweep restart"); }
-    void GameOver(int32_t score) override { calls.push_back("gameover " + std::to_string(score)); }
-    int NumberOfColors() const override { return colours; }
 
     int Count(const std::string& call) const { return int(std::count(calls.begin(), calls.end(), call)); }
     void Clear() { calls.clear(); }
+
+protected:
+    void Record(const std::string& call) override { calls.push_back(call); }
 };
 
 // A game on a recording host with a fixed seed.
