@@ -141,9 +141,11 @@ void TMain::FormPaint() {
 }
 
 void TMain::Uncover() {
-    RepaintFromBlank(*this, surface, [this] { FormPaint(); }, zoom_);
+    RepaintWhole();
     TakeFocus();
 }
+
+void TMain::RepaintWhole() { RepaintFromBlank(*this, surface, [this] { FormPaint(); }, zoom_); }
 
 void TMain::TakeFocus() {
     // A box or window still open over the game keeps the keys.
@@ -201,12 +203,21 @@ void TMain::showEvent(QShowEvent* event) {
         });
         screenWatched_ = true;
     }
-    Uncover();
+    // The window system's own show is a restore: drawn anew, focused as it is activated.
+    if (event->spontaneous())
+        RepaintWhole();
+    else
+        Uncover();
 }
 
 void TMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (IsRestore(event, windowState())) Uncover();
+    // A restore asks for no activation: Qt's minimise passes through a state that is
+    // not minimised, and activating the window then brings it straight back.
+    if (IsRestore(event, windowState())) RepaintWhole();
+    // Whoever restores or uncovers the window activates it; the keys come along.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !QApplication::activeModalWidget())
+        setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void TMain::ShowFullScreen() {

@@ -181,6 +181,8 @@ private:
     void Quit();
     // The keys go to the game without a click first, unless a window is open over it.
     void TakeFocus();
+    // The whole picture drawn anew from the state, as after being covered.
+    void RepaintWhole();
 
     std::function<void()> QuitHandler;
     std::function<void()> ScoresHandler;
