@@ -3,6 +3,7 @@
 #include "ui/Clock.h"
 #include "ui/ControlZoom.h"
 #include "ui/Display.h"
+#include "ui/Hint.h"
 #include "ui/WindowPaint.h"
 
 #include <QApplication>
@@ -45,6 +46,7 @@ TMain::TMain(const Skin& sharedSkin, const QString& baseDir, Audio* sounds, QWid
     lblTime->setObjectName(QStringLiteral("lblTime"));
     Scor = new QLabel(QStringLiteral("0"), this);
     Scor->setObjectName(QStringLiteral("Scor"));
+    hint_ = new Hint(this);
     loadsave = new QMenu(this);
     loadsave->addAction(QStringLiteral("Load game"), this, &TMain::Loadgame1Click);
     loadsave->addAction(QStringLiteral("Save game"), this, &TMain::SaveClick);
@@ -230,6 +232,7 @@ void TMain::ShowFullScreen() {
 // --- Pointer input -----------------------------------------------------------
 
 void TMain::mousePressEvent(QMouseEvent* event) {
+    hint_->hide();
     const QPoint p = zoom_.ToLayout(event->position());
     FormMouseDown(event->button(), event->modifiers(), p.x(), p.y());
 }
@@ -237,6 +240,7 @@ void TMain::mousePressEvent(QMouseEvent* event) {
 void TMain::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = zoom_.ToLayout(event->position());
     FormMouseMove(event->modifiers(), p.x(), p.y());
+    hint_->Follow(event->position().toPoint());
 }
 
 bool TMain::eventFilter(QObject* watched, QEvent* event) {
@@ -245,7 +249,14 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
         switch (event->type()) {
         case QEvent::MouseMove:
             if (watched == Scor) ScorMouseMove();
+            hint_->Follow(static_cast<QWidget*>(watched)->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint()));
             return true;
+        case QEvent::ToolTip:
+            if (watched == lblTime) {
+                hint_->ShowFor(lblTime->toolTip(), lblTime->geometry(), static_cast<QHelpEvent*>(event)->globalPos());
+                return true;
+            }
+            break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
