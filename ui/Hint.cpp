@@ -12,8 +12,8 @@ namespace tesseron {
 
 namespace {
 
-constexpr int Gap = 4;                // between the control and its hint
-constexpr int ShownFor = 10000;       // ms, as long as Qt shows a short tooltip
+constexpr int Gap = 4;           // between the control and its hint
+constexpr int ShownFor = 10000;  // ms, as long as Qt shows a short tooltip
 
 }  // namespace
 
