@@ -1,6 +1,7 @@
 // Program entry: one application object creates the windows in their order and
 // keeps them until the end.
 #include "ui/App.h"
+#include "ui/CommandLine.h"
 #include "ui/ControlZoom.h"
 #include "ui/Display.h"
 #include "ui/OneGame.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QLoggingCategory>
 #include <QMessageBox>
+#include <QStringList>
 
 namespace {
 // Quiet unless asked: QT_LOGGING_RULES="tesseron.info=true" makes the game say when its
@@ -17,6 +19,11 @@ Q_LOGGING_CATEGORY(lcTesseron, "tesseron", QtWarningMsg)
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before Qt opens the display, so that they work in any terminal.
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    if (const int status = tesseron::AnswerCommandLine(tesseron::ParseCommandLine(args)); status >= 0) return status;
+
     QApplication app(argc, argv);
     // No display name: Qt would append it to every window's title ("Open a SKIN — Tesseron").
     QApplication::setApplicationName(QStringLiteral("Tesseron"));

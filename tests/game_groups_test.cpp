@@ -74,6 +74,19 @@ TEST_F(GroupTest, ExplodingKeepsArrowAndRestFlagAndTheSweepClearsOnlyTheColour) 
     EXPECT_EQ(t.game.st.board.at(10, 10).Color, 6);
 }
 
+// Every colour's group goes, the lowest and the highest included; a brick at rest stays.
+TEST_F(GroupTest, TheSweepClearsAnExplodedGroupOfEveryColour) {
+    for (int colour = 1; colour <= 10; ++colour) {
+        const std::string c = std::to_string(colour), other = std::to_string(colour % 10 + 1);
+        Set("2: . " + c + "= " + c + "= " + c + "= . . . . . " + other + "=");
+        t.game.Check3();
+        ASSERT_EQ(Exploding(), 3) << "colour " << colour;
+        t.game.AntiMinusTimer();
+        EXPECT_EQ(Exploding(), 0) << "colour " << colour;
+        EXPECT_EQ(test::BricksInZone(t.game.st.board), 1) << "colour " << colour;
+    }
+}
+
 TEST_F(GroupTest, PairsDiagonalsMovingBricksAndExplodingBricksNeverQualify) {
     const char* pictures[] = {
         // a pair, and a diagonal line

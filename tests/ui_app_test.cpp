@@ -6,6 +6,7 @@
 #include "support/FileBytes.h"
 #include "support/ui_window_fixture.h"
 
+#include <QIcon>
 #include <QTest>
 #include <QTimer>
 
@@ -109,6 +110,21 @@ TEST(AppTest, TheHallOfFameShowsTheGroupOfTheColoursInPlay) {
     });
     app.Main.ScoresClick();
     EXPECT_EQ(shown, "EIGHT 500");
+}
+
+// Every window shows the shipped desktop icon, from 16 to 256 pixels, not Qt's blank one.
+TEST(AppTest, EveryWindowShowsTheShippedIcon) {
+    test::GameDir dir;
+    dir.Enter();
+    App app;
+    const QImage shipped(QStringLiteral(TESSERON_ICON_DIR "/48x48/apps/org.example.Tesseron.png"));
+    ASSERT_FALSE(shipped.isNull());
+    for (QWidget* w : std::initializer_list<QWidget*>{&app.Splash, &app.Main, &app.Scores, &app.Options, &app.EnterName,
+                                                      &app.Rules, &app.GameOver, &app.ureadme}) {
+        const QIcon icon = w->windowIcon();
+        EXPECT_EQ(icon.availableSizes().size(), 7) << w->metaObject()->className();
+        EXPECT_EQ(icon.pixmap(48).toImage().convertToFormat(shipped.format()), shipped) << w->metaObject()->className();
+    }
 }
 
 // A high score is in the file as soon as its name is confirmed, while the game goes on.

@@ -10,10 +10,12 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLabel>
 #include <QHelpEvent>
 #include <QToolTip>
 #include <QTest>
 #include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <gtest/gtest.h>
 
@@ -123,6 +125,13 @@ TEST_F(KeysTest, ZoomKeysStillStepTheFactor) {
     EXPECT_EQ(main->ZoomSetting(), 0);  // back to automatic
 }
 
+// The hint on screen, whichever window shows it; none when hidden.
+const QLabel* ShownHint() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->windowType() == Qt::ToolTip && w->isVisible()) return qobject_cast<QLabel*>(w);
+    return nullptr;
+}
+
 // Hints come from the hover rectangles: inside each, and at an edge that takes no hover.
 TEST_F(KeysTest, EachIconAndSideButtonHintsItsActionAndKey) {
     struct Case {
@@ -148,7 +157,55 @@ TEST_F(KeysTest, EachIconAndSideButtonHintsItsActionAndKey) {
     const QPoint at(L + 45, T + 45);
     QHelpEvent help(QEvent::ToolTip, at, main->mapToGlobal(at));
     QApplication::sendEvent(main, &help);
-    EXPECT_EQ(QToolTip::text(), "New game (Ctrl+N)");
+    ASSERT_TRUE(ShownHint());
+    EXPECT_EQ(ShownHint()->text(), "New game (Ctrl+N)");
+}
+
+// The pointer as the window system moves and presses it: each event goes to the
+// top-level window under its screen position, as a hint's window would take it.
+void PointerAt(QPoint global, Qt::MouseButtons buttons, QEvent::Type type) {
+    QWindowSystemInterface::handleMouseEvent(nullptr, QPointF(global), QPointF(global), buttons,
+                                             type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, type);
+    QWindowSystemInterface::flushWindowSystemEvents();
+}
+void ClickAt(QPoint global) {
+    PointerAt(global, Qt::NoButton, QEvent::MouseMove);
+    PointerAt(global, Qt::LeftButton, QEvent::MouseButtonPress);
+    PointerAt(global, Qt::NoButton, QEvent::MouseButtonRelease);
+}
+
+// A hint never costs a press: it shows off its control after the pointer rests there,
+// and a press where Qt's tooltip sat, or on the hint itself, runs as without it, with
+// the highlight following the pointer.
+TEST_F(KeysTest, APressNearOrOnAHintRunsAsWithoutIt) {
+    const auto rest = [&](QPoint at) {
+        PointerAt(main->mapToGlobal(at), Qt::NoButton, QEvent::MouseMove);
+        return WaitUntil([&] { return ShownHint() != nullptr; }, 5000);  // Qt's own wake-up timer
+    };
+    // Undo at rest, then pressed 12 px right and 23 px down: the box of a refused undo.
+    const QPoint onUndo(L + 500, T + 95);
+    ASSERT_TRUE(rest(onUndo));
+    const QRect undoControl(main->mapToGlobal(QPoint(L + 490, T + 90)), QSize(54, 42));
+    EXPECT_FALSE(ShownHint()->frameGeometry().intersects(undoControl)) << "the hint covers its button";
+    ClickAt(main->mapToGlobal(onUndo + QPoint(12, 23)));
+    ASSERT_EQ(watcher.messages.size(), 1u);
+    EXPECT_EQ(watcher.messages[0].text, "You are unable to make undo since you have just started playing");
+    EXPECT_FALSE(ShownHint());
+
+    // The hall of fame's hint lies over the right side's first lane: a press there launches.
+    GameState& st = main->Engine().st;
+    for (auto& column : st.board.cells)
+        for (Cell& c : column) c = Cell{0, 0, 0};
+    st.board.at(5, 1) = Cell{2, DirNone, 1};
+    ASSERT_TRUE(rest(QPoint(L + 435, T + 45)));
+    ASSERT_TRUE(main->Hover().IconHover);
+    const QRect lane1(main->mapToGlobal(QPoint(L + 391, T + 91)), QSize(88, 28));
+    const QRect onLane = ShownHint()->frameGeometry().intersected(lane1);
+    ASSERT_FALSE(onLane.isEmpty()) << "the hint is not over the lane";
+    ClickAt(onLane.center());
+    EXPECT_NE(st.board.at(10, 1).Color, 0) << "the launch was lost";
+    EXPECT_FALSE(main->Hover().IconHover) << "the icon's highlight stayed on";
+    EXPECT_FALSE(ShownHint());
 }
 
 // After a window over the game closes, keys reach the game without a click.

@@ -14,6 +14,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <gtest/gtest.h>
 
@@ -512,6 +514,30 @@ TEST_F(PointerTest, RestoringFromMinimisedRepaintsEverything) {
     main->Canvas().Fill(QRect(0, 0, 640, 480), qRgb(1, 2, 3));
     main->showFullScreen();
     EXPECT_EQ(test::Decode(main->Canvas().image().pixel(3, 470)).sheet, test::SheetTile);
+}
+
+// A window manager reports Qt's minimise in steps, the first of them not minimised
+// (full screen dropped, then hidden, then full screen again). The window must not take
+// itself back on the way, and comes back whole and with the keys once restored.
+TEST_F(PointerTest, MinimiseHoldsThroughTheWindowManagersStepsAndRestoresWhole) {
+    QWindow* window = main->windowHandle();
+    for (int round = 1; round <= 3; ++round) {
+        QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 551, T + 218));
+        ASSERT_TRUE(main->isMinimized());
+        QWindowSystemInterface::handleWindowActivated(nullptr);
+        QWindowSystemInterface::handleWindowStateChanged(window, Qt::WindowNoState);
+        QWindowSystemInterface::handleWindowStateChanged(window, Qt::WindowMinimized | Qt::WindowFullScreen);
+        QWindowSystemInterface::flushWindowSystemEvents();
+        QCoreApplication::processEvents();
+        EXPECT_NE(QGuiApplication::focusWindow(), window) << "round " << round << ": it activated itself";
+
+        main->Canvas().Fill(QRect(0, 0, 640, 480), qRgb(1, 2, 3));
+        QWindowSystemInterface::handleWindowStateChanged(window, Qt::WindowFullScreen);
+        QWindowSystemInterface::handleWindowActivated(window);
+        QWindowSystemInterface::flushWindowSystemEvents();
+        EXPECT_EQ(test::Decode(main->Canvas().image().pixel(3, 470)).sheet, test::SheetTile) << "round " << round;
+        EXPECT_EQ(QApplication::focusWidget(), main) << "round " << round;
+    }
 }
 
 // --- The engine's host as the window answers it ---------------------------------

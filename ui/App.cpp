@@ -5,6 +5,8 @@
 #include "ui/DataFiles.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -16,6 +18,14 @@ namespace tesseron {
 namespace {
 
 int signalPipe[2] = {-1, -1};
+
+// The desktop icon in every size the program carries (packaging/CMakeLists.txt).
+QIcon WindowIcon() {
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icon"), {QStringLiteral("*.png")}, QDir::Files, QDirIterator::Subdirectories);
+    while (sizes.hasNext()) icon.addFile(sizes.next());
+    return icon;
+}
 
 // Only writes a byte: the event loop does the rest.
 void OnSignal(int) {
@@ -34,6 +44,8 @@ App::App()
       EnterName(&audio),
       Rules(session.SkinInUse(), session.BaseDir(), &audio, [this](const QString& path) { ShowText(path); }),
       GameOver(&audio) {
+    // Every window, those made later included, shows the game's own icon.
+    QApplication::setWindowIcon(WindowIcon());
     session.SetFallbackSkin(ShippedFile(session.BaseDir(), QString::fromLatin1(storage::DefaultSkinName)));
     session.Start(Main);
     Splash.ShowMain = [this] { Main.ShowFullScreen(); };

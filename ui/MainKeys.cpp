@@ -2,8 +2,12 @@
 // runs the command its icon, button or lane runs when pressed.
 #include "ui/UMain.h"
 
+#include "ui/Hint.h"
+
+#include <QHelpEvent>
 #include <QKeyEvent>
-#include <QToolTip>
+
+#include <algorithm>
 
 namespace tesseron {
 
@@ -20,6 +24,7 @@ const char* const ButtonHints[ButtonCount] = {"Undo (Ctrl+Z)", "Minimise", "Load
 // --- Keys ----------------------------------------------------------------------
 
 void TMain::keyPressEvent(QKeyEvent* event) {
+    hint_->hide();
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     const int key = event->key();
     if (mods == Qt::ControlModifier) {
@@ -101,28 +106,45 @@ void TMain::DrawFrame() { cursor::DrawFrame(surface, FieldLeft, FieldTop, cursor
 
 // --- Hints -------------------------------------------------------------------
 
-QString TMain::HintAt(int X, int Y) const {
+QString TMain::HintAt(int X, int Y, Box* control) const {
     // The rectangles the hover highlights, so a hint shows exactly where a highlight does.
     for (int i = 0; i < ButtonCount; ++i)
-        if (Inside(Buttons[i].hover.shifted(FieldLeft, FieldTop), ButtonHoverBounds, X, Y))
+        if (Inside(Buttons[i].hover.shifted(FieldLeft, FieldTop), ButtonHoverBounds, X, Y)) {
+            // A button takes presses a little beyond its highlight: the hint keeps off both.
+            const Box &h = Buttons[i].hover, &p = Buttons[i].press;
+            if (control)
+                *control = Box{std::min(h.left, p.left), std::min(h.top, p.top), std::max(h.right, p.right),
+                               std::max(h.bottom, p.bottom)}
+                               .shifted(FieldLeft, FieldTop);
             return QString::fromLatin1(ButtonHints[i]);
+        }
     for (int i = 0; i < IconCount; ++i)
-        if (Inside(CornerIcon[i].shifted(FieldLeft, FieldTop), IconHoverBounds, X, Y))
+        if (Inside(CornerIcon[i].shifted(FieldLeft, FieldTop), IconHoverBounds, X, Y)) {
+            if (control) *control = CornerIcon[i].shifted(FieldLeft, FieldTop);
             return QString::fromLatin1(IconHints[i]);
+        }
     return {};
 }
 
+void TMain::ShowHint(const QHelpEvent& help) {
+    const QPoint p = zoom_.ToLayout(QPointF(help.pos()));
+    Box control{};
+    const QString hint = HintAt(p.x(), p.y(), &control);
+    if (hint.isEmpty()) return hint_->hide();
+    // Both edges of a control take the pointer.
+    hint_->ShowFor(hint, zoom_.ToWindow(QRect(control.left, control.top, control.width() + 1, control.height() + 1)),
+                   help.globalPos());
+}
+
 bool TMain::event(QEvent* event) {
-    // One painted widget: the hint comes from the rectangle under the pointer.
-    if (event->type() == QEvent::ToolTip) {
-        const auto* help = static_cast<QHelpEvent*>(event);
-        const QPoint p = zoom_.ToLayout(QPointF(help->pos()));
-        const QString hint = HintAt(p.x(), p.y());
-        if (hint.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), hint, this);
-        return true;
+    switch (event->type()) {
+    // One painted widget: the hint comes from the rectangle under the pointer. Qt's own
+    // tooltip would sit under the pointer and take the next press.
+    case QEvent::ToolTip: ShowHint(*static_cast<QHelpEvent*>(event)); return true;
+    case QEvent::Leave:
+    case QEvent::WindowDeactivate:
+    case QEvent::Hide: hint_->hide(); break;
+    default: break;
     }
     return QWidget::event(event);
 }

@@ -3,6 +3,7 @@
 #include "ui/Clock.h"
 #include "ui/ControlZoom.h"
 #include "ui/Display.h"
+#include "ui/Hint.h"
 #include "ui/WindowPaint.h"
 
 #include <QApplication>
@@ -39,6 +40,7 @@ TMain::TMain(const Skin& sharedSkin, const QString& baseDir, Audio* sounds, QWid
     lblTime->setObjectName(QStringLiteral("lblTime"));
     Scor = new QLabel(QStringLiteral("0"), this);
     Scor->setObjectName(QStringLiteral("Scor"));
+    hint_ = new Hint(this);
     loadsave = new QMenu(this);
     loadsave->addAction(QStringLiteral("Load game"), this, &TMain::Loadgame1Click);
     loadsave->addAction(QStringLiteral("Save game"), this, &TMain::SaveClick);
@@ -134,9 +136,11 @@ void TMain::FormPaint() {
 }
 
 void TMain::Uncover() {
-    RepaintFromBlank(*this, surface, [this] { FormPaint(); }, zoom_);
+    RepaintWhole();
     TakeFocus();
 }
+
+void TMain::RepaintWhole() { RepaintFromBlank(*this, surface, [this] { FormPaint(); }, zoom_); }
 
 void TMain::TakeFocus() {
     // A box or window still open over the game keeps the keys.
@@ -194,12 +198,21 @@ void TMain::showEvent(QShowEvent* event) {
         });
         screenWatched_ = true;
     }
-    Uncover();
+    // The window system's own show is a restore: drawn anew, focused as it is activated.
+    if (event->spontaneous())
+        RepaintWhole();
+    else
+        Uncover();
 }
 
 void TMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (IsRestore(event, windowState())) Uncover();
+    // A restore asks for no activation: Qt's minimise passes through a state that is
+    // not minimised, and activating the window then brings it straight back.
+    if (IsRestore(event, windowState())) RepaintWhole();
+    // Whoever restores or uncovers the window activates it; the keys come along.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !QApplication::activeModalWidget())
+        setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void TMain::ShowFullScreen() {
@@ -212,6 +225,7 @@ void TMain::ShowFullScreen() {
 // --- Pointer input -----------------------------------------------------------
 
 void TMain::mousePressEvent(QMouseEvent* event) {
+    hint_->hide();
     const QPoint p = zoom_.ToLayout(event->position());
     FormMouseDown(event->button(), event->modifiers(), p.x(), p.y());
 }
@@ -219,6 +233,7 @@ void TMain::mousePressEvent(QMouseEvent* event) {
 void TMain::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = zoom_.ToLayout(event->position());
     FormMouseMove(event->modifiers(), p.x(), p.y());
+    hint_->Follow(event->position().toPoint());
 }
 
 bool TMain::eventFilter(QObject* watched, QEvent* event) {
@@ -227,7 +242,14 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
         switch (event->type()) {
         case QEvent::MouseMove:
             if (watched == Scor) ScorMouseMove();
+            hint_->Follow(static_cast<QWidget*>(watched)->mapTo(this, static_cast<QMouseEvent*>(event)->position().toPoint()));
             return true;
+        case QEvent::ToolTip:
+            if (watched == lblTime) {
+                hint_->ShowFor(lblTime->toolTip(), lblTime->geometry(), static_cast<QHelpEvent*>(event)->globalPos());
+                return true;
+            }
+            break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:

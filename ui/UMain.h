@@ -28,6 +28,7 @@
 
 class QLabel;
 class QMenu;
+class QHelpEvent;
 class QScreen;
 
 namespace tesseron {
@@ -36,6 +37,8 @@ namespace tesseron {
 constexpr bool PointInRect(int left, int top, int right, int bottom, int X, int Y) {
     return layout::Inside({left, top, right, bottom}, layout::Bounds::Inclusive, X, Y);
 }
+
+class Hint;
 
 class TMain : public QWidget {
 public:
@@ -116,8 +119,9 @@ public:
     void FormMouseMove(Qt::KeyboardModifiers shift, int X, int Y);
     void ScorMouseMove();
     // The hint of the icon or side button at a window position in layout pixels;
-    // empty elsewhere.
-    QString HintAt(int X, int Y) const;
+    // empty elsewhere. `control` gets the control's rectangle: where it highlights and
+    // where it takes presses.
+    QString HintAt(int X, int Y, layout::Box* control = nullptr) const;
 
     // Commands.
     void MinimizeClick();
@@ -181,6 +185,10 @@ private:
     void Quit();
     // The keys go to the game without a click first, unless a window is open over it.
     void TakeFocus();
+    // The whole picture drawn anew from the state, as after being covered.
+    void RepaintWhole();
+    // Shows the hint of the control under a help event's position, or hides it.
+    void ShowHint(const QHelpEvent& help);
 
     std::function<void()> QuitHandler;
     std::function<void()> ScoresHandler;
@@ -208,6 +216,7 @@ private:
     QLabel* lblTime = nullptr;
     QLabel* Scor = nullptr;
     QMenu* loadsave = nullptr;
+    Hint* hint_ = nullptr;
     QFont timeFont_, scoreFont_, menuFont_;  // at 1x
 
     Random random_;

@@ -30,6 +30,12 @@ deb=$(tail -n 1 "$work/package.out")
 [ -f "$deb" ] && [[ $deb == */tesseron_*.deb ]] || { cat "$work/package.out"; fail "no package named in the output"; }
 ! grep -E '^[EW]: ' "$work/package.out" || fail "lintian reports errors or warnings"
 step "built $(basename "$deb"); lintian: $(grep -cE '^[IP]: ' "$work/package.out") informational tags"
+# The sound libraries are needed to start; the General MIDI bank only for the music,
+# which is off by default, so a package without it still plays.
+depends=$(dpkg-deb -f "$deb" Depends) recommends=$(dpkg-deb -f "$deb" Recommends)
+[[ $depends == *libsdl2-2.0-0* && $depends == *libfluidsynth3* ]] || fail "SDL or FluidSynth missing from Depends: $depends"
+[[ $depends != *soundfont* ]] || fail "the soundfont is a hard dependency: $depends"
+[[ $recommends == *timgm6mb-soundfont*sf2-soundfont-gm* ]] || fail "the soundfont is not recommended: $recommends"
 grep -E '^[IP]: ' "$work/package.out" || true
 
 # --- Install with apt: root only.

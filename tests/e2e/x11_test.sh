@@ -67,6 +67,12 @@ windows() { xdotool search --onlyvisible --pid "$game" 2>/dev/null | wc -l; }
 wait_for 10 newgame_icon_shown game \
     || fail "the new game icon is not at ($L, $T); $(windows) windows of the game are open (a message box?)"
 [ "$(windows)" = 1 ] || fail "$(windows) windows of the game are open at the first start, not just the game's"
+# The task bar and Alt+Tab find the window's own icon and the desktop entry by its class.
+wid=$(xdotool search --onlyvisible --pid "$game")
+[[ $(xprop -id "$wid" _NET_WM_ICON) == *'Icon (48 x 48)'* ]] || fail "the game window carries no 48-pixel icon"
+class=$(xprop -id "$wid" WM_CLASS | sed -n 's/.*= "[^"]*", "\([^"]*\)"$/\1/p')
+grep -qx "StartupWMClass=$class" "$work/prefix/share/applications/org.example.Tesseron.desktop" \
+    || fail "the desktop entry does not name the window class \"$class\""
 tile=$(convert "$skin/tile.bmp" -format '%[fx:int(255*p{23,67}.r)],%[fx:int(255*p{23,67}.g)],%[fx:int(255*p{23,67}.b)]' info:)
 [ "$(px game 1023 767)" = "$tile" ] || fail "the bottom-right corner does not show the background tile"
 step "game window: field at ($L, $T), background to the corner"
