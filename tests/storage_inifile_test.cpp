@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <malloc.h>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -210,6 +211,33 @@ TEST_F(SettingsFile, AFileThatCouldNotBeReadIsNeverReplaced) {
     struct stat st {};
     ASSERT_EQ(lstat(QFile::encodeName(path).constData(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+// Bytes the heap hands out at the moment, large blocks included.
+size_t HeapInUse() {
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+}
+
+// The largest file read costs a few times its size to hold, whatever its lines, and
+// its keys are still found in it.
+TEST(SettingsParse, CostsAFewTimesTheFileSize) {
+    const struct {
+        QByteArray line;
+        bool music;  // what the file says of [Sound] Music
+    } cases[] = {{"\n", false},      {"\r\n", false}, {"\r", false},       {"a=\n", false},
+                 {"[]\n", false},    {"; x=1\n", false}, {"[Sound]\nMusic=1\n", true}};
+    for (const auto& c : cases) {
+        QByteArray text;
+        while (text.size() + c.line.size() <= IniFile::MaxFileSize) text += c.line;
+        const size_t before = HeapInUse();
+        IniFile ini;
+        ini.Parse(text);
+        const size_t held = HeapInUse() - before;
+        EXPECT_LE(held, 3 * size_t(text.size())) << c.line.constData();
+        EXPECT_EQ(ini.ReadBool("sound", "music", false), c.music) << c.line.constData();
+        EXPECT_EQ(ini.Text(), text) << c.line.constData();
+    }
 }
 
 // Sets HOME and the XDG folders for one test and puts them back after it.
