@@ -78,6 +78,8 @@ IniFile::LoadResult IniFile::Load(const QString& path) {
 }
 
 IniFile::SaveResult IniFile::Save(const QString& path) const {
+    // A file the next start would refuse to read is no file to leave behind.
+    if (text_.size() > MaxFileSize) return SaveResult::Failed;
     return files::WriteFileSafely(path, text_, true) ? SaveResult::Ok : SaveResult::Failed;
 }
 

@@ -26,7 +26,8 @@ public:
     // Replaces the content with the file's. Missing or not read (not a regular file,
     // larger than MaxFileSize, no permission, a read error): the store is left empty.
     LoadResult Load(const QString& path);
-    // Writes the whole store through a temporary file, creating the folder.
+    // Writes the whole store through a temporary file, creating the folder. A text
+    // larger than MaxFileSize, which Load would refuse, is not written: Failed.
     SaveResult Save(const QString& path) const;
 
     // Lines end in CR LF, LF or CR. A line that is valid UTF-8 is read as UTF-8, any

@@ -213,6 +213,28 @@ TEST_F(SettingsFile, AFileThatCouldNotBeReadIsNeverReplaced) {
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
+TEST_F(SettingsFile, AFileTheReaderWouldRefuseIsNeverWritten) {
+    // Exactly the largest size read, the keys the game adds left out: written, it would grow.
+    const QByteArray head = "[Sound]\nMusic=0\n";
+    QByteArray file = head + QByteArray(IniFile::MaxFileSize - head.size(), '\n');
+    Put(file);
+    IniFile::LoadResult read = IniFile::LoadResult::Missing;
+    const Settings s = LoadSettingsFile(path, base, &read);
+    ASSERT_EQ(read, IniFile::LoadResult::Loaded);
+    EXPECT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::Failed);
+    EXPECT_EQ(Get(), file);
+
+    // Every key already there: a changed value keeps the size, and the file is written.
+    file = DefaultFile + (base + "Scoarching red.skn\n").toUtf8();
+    file += QByteArray(IniFile::MaxFileSize - file.size(), ';');
+    Put(file);
+    Settings changed = LoadSettingsFile(path, base, &read);
+    ASSERT_EQ(read, IniFile::LoadResult::Loaded);
+    changed.Music = true;
+    EXPECT_EQ(SaveSettingsFile(path, changed), IniFile::SaveResult::Ok);
+    EXPECT_EQ(Get(), QByteArray(file).replace("Music=0", "Music=1"));
+}
+
 // Bytes the heap hands out at the moment, large blocks included.
 size_t HeapInUse() {
     const struct mallinfo2 m = mallinfo2();
