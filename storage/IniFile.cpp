@@ -268,6 +268,11 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
 }
 
 void IniFile::WriteInteger(const QString& section, const QString& key, int32_t value) {
+    const qsizetype i = FindKey(section, key);
+    int32_t now = 0;
+    if (i >= 0 && ParseIniInteger(LookAt(LineAt(qsizetype(marks_[std::size_t(i)].start))).value.left(MaxStringLength), now) &&
+        now == value)
+        return;
     WriteString(section, key, QString::number(value));
 }
 

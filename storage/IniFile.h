@@ -48,6 +48,7 @@ public:
 
     // A value that reads back as it is stored leaves the stored bytes as they are.
     void WriteString(const QString& section, const QString& key, const QString& value);
+    // A stored number of the same value, however written (0x32, +50), stays as it is.
     void WriteInteger(const QString& section, const QString& key, int32_t value);
     void WriteBool(const QString& section, const QString& key, bool value);  // "1" or "0"
 

@@ -213,6 +213,17 @@ TEST_F(SettingsFile, AFileThatCouldNotBeReadIsNeverReplaced) {
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
 }
 
+TEST_F(SettingsFile, ANumberWrittenAnotherWayStaysWhileItsValueDoesNot) {
+    const QByteArray file = "[Graphics]\nGameSpeed=0x32\nDisappearSpeed=+50\nSkin= 0X0 \n[GameSettings]\nNumberOfColors=07\n";
+    Put(file);
+    Settings s = LoadSettingsFile(path, base);
+    ASSERT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::Ok);
+    EXPECT_TRUE(Get().startsWith(file)) << Get().left(200).constData();
+    s.GameSpeed = 60;
+    ASSERT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::Ok);
+    EXPECT_TRUE(Get().startsWith("[Graphics]\nGameSpeed=60\nDisappearSpeed=+50\n")) << Get().left(200).constData();
+}
+
 TEST_F(SettingsFile, AFileTheReaderWouldRefuseIsNeverWritten) {
     // Exactly the largest size read, the keys the game adds left out: written, it would grow.
     const QByteArray head = "[Sound]\nMusic=0\n";
