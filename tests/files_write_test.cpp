@@ -5,6 +5,7 @@
 #include "storage/HighScores.h"
 #include "storage/SavedGames.h"
 #include "storage/Settings.h"
+#include "storage/WriteHold.h"
 #include "support/FileBytes.h"
 
 #include <QDir>
@@ -126,6 +127,35 @@ TEST_F(WriteTest, ReadOnlyScoresAndSettingsAreKept) {
     EXPECT_EQ(storage::SaveSettingsFile(base + "kelm.ini", storage::Settings{}), storage::IniFile::SaveResult::Failed);
     EXPECT_EQ(GetBytes(storage::HighPath(base)), scores);
     EXPECT_EQ(GetBytes(base + "kelm.ini"), "[Sound]\nMusic=1\n");
+}
+
+// A game without its data folder's lock writes none of the player's files, and loads no
+// saved game, which it could not spend.
+TEST_F(WriteTest, HeldWritesLeaveEveryFileAsItIs) {
+    GameState st;
+    ASSERT_EQ(storage::SaveSlot(storage::SlotPath(base, 7), st), storage::SaveSlotResult::Saved);
+    storage::HighTable table;
+    ASSERT_EQ(table.SaveHigh(storage::HighPath(base)), storage::SaveHighResult::Ok);
+    const QByteArray slot = GetBytes(storage::SlotPath(base, 7));
+    const QByteArray scores = GetBytes(storage::HighPath(base));
+
+    storage::HoldWrites(true);
+    table.Enter(7, 999, "New");
+    st.Score = 5;
+    const auto high = table.SaveHigh(storage::HighPath(base));
+    const auto saved = storage::SaveSlot(storage::SlotPath(base, 7), st);
+    const auto loaded = storage::LoadSlot(storage::SlotPath(base, 7), st, 7);
+    const auto settings = storage::SaveSettingsFile(base + "kelm.ini", storage::Settings{});
+    storage::HoldWrites(false);
+
+    EXPECT_EQ(high, storage::SaveHighResult::Failed);
+    EXPECT_EQ(saved, storage::SaveSlotResult::Failed);
+    EXPECT_EQ(loaded, storage::LoadSlotResult::Failed);
+    EXPECT_EQ(st.Score, 5);
+    EXPECT_EQ(settings, storage::IniFile::SaveResult::Failed);
+    EXPECT_EQ(GetBytes(storage::SlotPath(base, 7)), slot);
+    EXPECT_EQ(GetBytes(storage::HighPath(base)), scores);
+    EXPECT_EQ(Names(), "Vexil.hig kelm.sg3");
 }
 
 TEST_F(WriteTest, ATemporaryFileInUseByAnotherWriteIsLeftAlone) {
