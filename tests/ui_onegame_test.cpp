@@ -14,6 +14,7 @@
 #include <csignal>
 #include <cstddef>
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -185,6 +186,24 @@ TEST_F(OneGameTest, AHolderThatDoesNotAnswerIsGivenUpOnAtTheLimit) {
     EXPECT_EQ(second.Claim(300), OneGame::Outcome::NoAnswer);
     EXPECT_TRUE(second.Trouble().contains(QStringLiteral("does not answer"))) << second.Trouble().toStdString();
     ::kill(pid_t(game.processId()), SIGCONT);
+}
+
+// Callers that connect and say nothing are hung up on after a short while, and never
+// keep a later start from reaching the game.
+TEST_F(OneGameTest, CallersThatSayNothingDoNotKeepALaterStartOut) {
+    StartGame();
+    OneGame second(data());
+    std::vector<int> silent;
+    for (int i = 0; i < 8; ++i) silent.push_back(ConnectTo(second.SocketName()));
+    EXPECT_EQ(second.Claim(), OneGame::Outcome::Raised);
+    for (const int fd : silent) {
+        ASSERT_GE(fd, 0);
+        pollfd hungUp{fd, POLLIN, 0};
+        char byte;
+        EXPECT_EQ(::poll(&hungUp, 1, 30000), 1);
+        EXPECT_EQ(::recv(fd, &byte, 1, MSG_DONTWAIT), 0);
+        ::close(fd);
+    }
 }
 
 // A file's bytes and inode: replaced or rewritten, it is no longer the same.

@@ -78,9 +78,12 @@ OneGame::OneGame(const QString& dataFolder)
     struct stat st {};
     if (::stat(QFile::encodeName(folder_).constData(), &st) == 0)
         name_ = "tesseron/" + QByteArray::number(quint64(st.st_dev), 16) + '/' + QByteArray::number(quint64(st.st_ino), 16);
+    patience_.setSingleShot(true);
+    QObject::connect(&patience_, &QTimer::timeout, [this] { HangUpOnLate(); });
 }
 
 OneGame::~OneGame() {
+    patience_.stop();
     for (Caller& caller : callers_) {
         caller.notifier.reset();
         ::close(caller.fd);
@@ -175,14 +178,18 @@ void OneGame::Accept() {
             ::close(fd);
             continue;
         }
-        if (callers_.size() >= MaxCallers) {
-            ::close(fd);
-            continue;
-        }
+        // The caller waiting longest makes room; a real one asks again.
+        if (callers_.size() >= MaxCallers) HangUp(callers_.front().fd);
         auto notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
         QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(), [this, fd] { Hear(fd); });
-        callers_.push_back({fd, std::move(notifier), {}});
+        callers_.push_back({fd, std::move(notifier), {}, QDeadlineTimer(CallerPatienceMs)});
+        if (!patience_.isActive()) patience_.start(CallerPatienceMs);
     }
+}
+
+void OneGame::HangUpOnLate() {
+    while (!callers_.empty() && callers_.front().deadline.hasExpired()) HangUp(callers_.front().fd);
+    if (!callers_.empty()) patience_.start(Remaining(callers_.front().deadline));
 }
 
 void OneGame::Hear(int fd) {

@@ -7,6 +7,7 @@
 #include <QDeadlineTimer>
 #include <QSocketNotifier>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -24,6 +25,8 @@ public:
     OneGame& operator=(const OneGame&) = delete;
 
     static constexpr const char* LockName = ".tesseron.lock";
+    // How long a later start may take to say what it wants once connected.
+    static constexpr int CallerPatienceMs = 1000;
 
     enum class Outcome {
         First,     // this start holds the lock: play
@@ -52,10 +55,12 @@ private:
         int fd;
         std::unique_ptr<QSocketNotifier> notifier;
         QByteArray heard;
+        QDeadlineTimer deadline;
     };
     void Accept();
     void Hear(int fd);
     void HangUp(int fd);
+    void HangUpOnLate();
 
     QString folder_;
     QString lockPath_;
@@ -64,7 +69,8 @@ private:
     bool locked_ = false;
     int listener_ = -1;
     std::unique_ptr<QSocketNotifier> listening_;
-    std::vector<Caller> callers_;
+    std::vector<Caller> callers_;  // in the order they came, so the first is the first due
+    QTimer patience_;
     std::function<void()> raise_;
     qint64 holder_ = 0;
     QString trouble_;
