@@ -34,31 +34,18 @@ int main(int argc, char** argv) {
 
     // A second game on the same folder would overwrite the first one's scores and
     // settings: it brings the first to the front instead, before reading anything.
-    const QString dataFolder = QDir::currentPath();
-    tesseron::OneGame one(dataFolder, tesseron::RuntimeFolderFor(dataFolder));
-    switch (one.Claim()) {
-    case tesseron::OneGame::Outcome::Raised:
+    tesseron::OneGame one(QDir::currentPath());
+    const tesseron::OneGame::Outcome claimed = one.Claim();
+    if (claimed == tesseron::OneGame::Outcome::Raised) {
         qCInfo(lcTesseron, "raised the running game");
         return 0;
-    case tesseron::OneGame::Outcome::NoAnswer: {
-        const QString text = QStringLiteral("Tesseron is already running in %1 (process %2) but does not answer. "
-                                            "End that game before starting another one.")
-                                 .arg(QDir::toNativeSeparators(dataFolder))
-                                 .arg(one.HolderPid());
-        qCWarning(lcTesseron, "%s", qUtf8Printable(text));
-        tesseron::ZoomedMessageBox(QMessageBox::Warning, QStringLiteral("Tesseron"), text, QMessageBox::Ok, nullptr,
-                                   tesseron::display::Current())
-            .exec();
-        return 1;
-    }
-    case tesseron::OneGame::Outcome::First:
-    case tesseron::OneGame::Outcome::NoLock:
-        break;
     }
 
     tesseron::App program;
     program.QuitOnSignals();
     one.Listen([&program] { program.BringToFront(); });
+    // Without the lock another game may be keeping the files here: this one plays, writing none.
+    if (claimed != tesseron::OneGame::Outcome::First) program.session.SetUnguarded(one.Trouble());
     program.session.SetStartedHandler([] { qCInfo(lcTesseron, "ready"); });
     program.Start();
     return app.exec();

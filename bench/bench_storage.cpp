@@ -1,11 +1,15 @@
 // The storage round trips: the high-score file and a saved-game slot, through
-// real files in a temporary folder.
+// real files in a temporary folder; and what reading the largest settings file costs.
 #include "storage/HighScores.h"
+#include "storage/IniFile.h"
 #include "storage/SavedGames.h"
 
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <malloc.h>
 
 using namespace tesseron;
 using namespace tesseron::storage;
@@ -40,5 +44,30 @@ static void BM_SlotSaveLoad(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SlotSaveLoad);
+
+// Bytes the heap hands out at the moment, large blocks included.
+static double HeapInUse() {
+    const struct mallinfo2 m = mallinfo2();
+    return double(m.uordblks + m.hblkhd);
+}
+
+// A settings file of the largest size read, in blank lines or in shortest keys: the time
+// to parse it, and the heap the store holds afterwards (heap_bytes) against the file's size.
+static void BM_SettingsParse(benchmark::State& state, const QByteArray& line) {
+    QByteArray text;
+    while (text.size() + line.size() <= IniFile::MaxFileSize) text += line;
+    double held = 0;
+    for (auto _ : state) {
+        const double before = HeapInUse();
+        IniFile ini;
+        ini.Parse(text);
+        held = std::max(held, HeapInUse() - before);
+        benchmark::DoNotOptimize(ini);
+    }
+    state.counters["file_bytes"] = double(text.size());
+    state.counters["heap_bytes"] = held;
+}
+BENCHMARK_CAPTURE(BM_SettingsParse, BlankLines, QByteArray("\n"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_SettingsParse, ShortKeys, QByteArray("a=\n"))->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

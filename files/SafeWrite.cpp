@@ -113,8 +113,12 @@ bool WriteFileSafely(const QString& path, const QByteArray& data, bool createFol
     struct stat old {};
     const bool exists = ::fstatat(dir.fd, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
     if (!exists && errno != ENOENT) return false;
-    // A folder, FIFO or device is never replaced, and neither is a file made read-only.
-    if (exists && (!S_ISREG(old.st_mode) || ::faccessat(dir.fd, name.constData(), W_OK, 0) != 0)) return false;
+    // A folder, FIFO or device is never replaced, and neither is a file made read-only: its
+    // mode tells, also for root, whom access() lets write anything; access() adds a file
+    // of someone else's that we could not write.
+    if (exists && (!S_ISREG(old.st_mode) || !(old.st_mode & S_IWUSR) ||
+                   ::faccessat(dir.fd, name.constData(), W_OK, 0) != 0))
+        return false;
 
     RemoveLeftovers(dir.fd, prefix);
     // Only we can read the new content of an existing file until it has that file's mode.

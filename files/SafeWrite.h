@@ -10,7 +10,8 @@ namespace tesseron::files {
 // Replaces the file's content with data; on any failure the old file stays whole and
 // the result is false. A new file gets the permissions the umask gives, an existing
 // one keeps its own; a symbolic link stays and the file it points to is replaced.
-// Anything but a regular file, or a file the player made read-only, is refused.
+// Anything but a regular file, or a file the player made read-only (its owner may not
+// write it, whoever we are, root included), is refused.
 // createFolder makes missing parent folders.
 bool WriteFileSafely(const QString& path, const QByteArray& data, bool createFolder = false);
 

@@ -1,6 +1,7 @@
 #include "HighScores.h"
 
 #include "StrToIntOrZero.h"
+#include "WriteHold.h"
 
 #include "files/SafeWrite.h"
 #include "files/UntrustedFile.h"
@@ -81,6 +82,7 @@ QByteArray HighTable::FileBytes() const {
 }
 
 SaveHighResult HighTable::SaveHigh(const QString& path) const {
+    if (WritesHeld()) return SaveHighResult::Failed;
     return files::WriteFileSafely(path, FileBytes()) ? SaveHighResult::Ok : SaveHighResult::Failed;
 }
 

@@ -47,7 +47,8 @@ public:
     // after the thirtieth entry are ignored.
     LoadHighResult LoadHigh(const QString& path);
     // Writes the 3348-byte file: header with score -1, then the 30 entries,
-    // names cut to 100 characters. Failed: the old file is left as it was.
+    // names cut to 100 characters. Failed: the old file is left as it was (also
+    // while writes are held, storage/WriteHold.h).
     SaveHighResult SaveHigh(const QString& path) const;
 
     // Best first by the exchange sort of the original table; not stable.

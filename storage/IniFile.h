@@ -4,7 +4,9 @@
 // the program does not know, and values it writes back unchanged, stay byte for byte.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 #include <cstdint>
 #include <vector>
@@ -24,11 +26,13 @@ public:
     // Replaces the content with the file's. Missing or not read (not a regular file,
     // larger than MaxFileSize, no permission, a read error): the store is left empty.
     LoadResult Load(const QString& path);
-    // Writes the whole store through a temporary file, creating the folder.
+    // Writes the whole store through a temporary file, creating the folder. A text
+    // larger than MaxFileSize, which Load would refuse, is not written: Failed.
     SaveResult Save(const QString& path) const;
 
     // Lines end in CR LF, LF or CR. A line that is valid UTF-8 is read as UTF-8, any
-    // other as Latin-1, which gives every byte a character of its own.
+    // other as Latin-1, which gives every byte a character of its own. The store holds
+    // the text and eight bytes for each section header and key.
     void Parse(const QByteArray& text);
     // The lines as read, a UTF-8 BOM if there was one; changed values in UTF-8, and new
     // lines with the line end most of the file's lines have (LF when it has none).
@@ -44,32 +48,39 @@ public:
 
     // A value that reads back as it is stored leaves the stored bytes as they are.
     void WriteString(const QString& section, const QString& key, const QString& value);
+    // A stored number of the same value, however written (0x32, +50), stays as it is.
     void WriteInteger(const QString& section, const QString& key, int32_t value);
     void WriteBool(const QString& section, const QString& key, bool value);  // "1" or "0"
 
 private:
-    struct Line {
-        QByteArray raw;  // the line's bytes without its line end
-        QByteArray end;  // CR LF, LF, CR, or nothing on a last line without one
-        bool isKey = false;
-        QString key;     // decoded and trimmed, as written in the file
-        QString value;   // decoded and trimmed
+    // A line the store looks things up by: a section header or a key. Every other line
+    // lives only as bytes in text_, so a file costs little more than its own size.
+    struct Mark {
+        quint64 start : 40;  // where the line begins in text_
+        quint64 tag : 24;    // a hash of the case-folded name; lowest bit set for a header
     };
-    struct Section {
-        QString name;        // empty for the lines before the first section
-        bool header = true;  // false only for those leading lines
-        Line head;           // the "[name]" line
-        std::vector<Line> lines;
+    // What one line says.
+    struct Look {
+        enum Kind { Other, Header, Key } kind = Other;
+        QString name;           // the section name or the key, trimmed
+        QString value;          // trimmed
+        qsizetype valueAt = 0;  // in the line's bytes: past the equals sign and the blanks after it
     };
 
-    const Line* Find(const QString& section, const QString& key) const;
-    Section& SectionFor(const QString& section);
+    static Look LookAt(QByteArrayView line);
+    static quint64 Tag(QStringView name, bool header);
+    QByteArrayView LineAt(qsizetype start) const;  // without its line end
+    qsizetype NextLine(qsizetype start) const;     // past the line end
+    bool EndsOpen() const;                         // the last line has no line end
+    bool IsSection(const Mark& m, const QString& section) const;
+    // The index in marks_ of the key's line; -1 when it is not there.
+    qsizetype FindKey(const QString& section, const QString& key) const;
+    // Replaces `length` bytes at `at`; the lines of marks from `firstMoved` on move with them.
+    void Splice(qsizetype at, qsizetype length, const QByteArray& bytes, std::size_t firstMoved);
 
-    Line NewLine(const QByteArray& raw) const { return Line{raw, lineEnd_, false, {}, {}}; }
-
-    std::vector<Section> sections_;
-    QByteArray bom_;                // the UTF-8 BOM the file began with, if any
-    QByteArray lineEnd_ = "\n";     // for lines the program adds
+    QByteArray text_;            // the file as it is now: BOM, lines and line ends
+    std::vector<Mark> marks_;    // in the order of their lines
+    QByteArray lineEnd_ = "\n";  // for lines the program adds
 };
 
 // Integer text by the rules of IniFile::ReadInteger; false when it is not a number.

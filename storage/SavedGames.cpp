@@ -1,5 +1,7 @@
 #include "SavedGames.h"
 
+#include "WriteHold.h"
+
 #include "files/SafeWrite.h"
 #include "files/UntrustedFile.h"
 
@@ -23,6 +25,7 @@ QString SlotPath(const QString& baseDir, int colours) {
 }
 
 SaveSlotResult SaveSlot(const QString& path, const GameState& st) {
+    if (WritesHeld()) return SaveSlotResult::Failed;
     QByteArray r(RecordSize, '\0');
     WriteRecord(st, reinterpret_cast<uint8_t*>(r.data()));
     return files::WriteFileSafely(path, r) ? SaveSlotResult::Saved : SaveSlotResult::Failed;
@@ -47,6 +50,7 @@ bool IsSoundRecord(const uint8_t record[RecordSize], int colours) {
 }
 
 LoadSlotResult LoadSlot(const QString& path, GameState& st, int colours) {
+    if (WritesHeld()) return LoadSlotResult::Failed;
     QByteArray data;
     // A longer file is read from its first record.
     const auto read = files::ReadUntrustedFile(path, RecordSize, data, files::Oversized::KeepStart);

@@ -20,7 +20,8 @@ enum class SaveSlotResult { Saved, Failed };
 enum class LoadSlotResult {
     Loaded,  // the game is in the state; the slot is now spent
     Spent,   // the slot was already spent; state unchanged, slot rewritten as spent
-    Failed   // missing, short, unreadable, not a sound record or not rewritable; state and slot unchanged
+    Failed   // missing, short, unreadable, not a sound record, not rewritable or writes held
+             // (storage/WriteHold.h); state and slot unchanged
 };
 
 // baseDir + "kelm.sg" + digit (colours - 4), colours taken within 5..10.

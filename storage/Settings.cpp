@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "Folders.h"
+#include "WriteHold.h"
 
 #include <algorithm>
 #include <variant>
@@ -97,7 +98,7 @@ Settings LoadSettingsFile(const QString& path, const QString& baseDir, IniFile::
 }
 
 IniFile::SaveResult SaveSettingsFile(const QString& path, const Settings& s) {
-    if (path.isEmpty()) return IniFile::SaveResult::Failed;
+    if (path.isEmpty() || WritesHeld()) return IniFile::SaveResult::Failed;
     IniFile ini;
     const IniFile::LoadResult read = ini.Load(path);
     if (read != IniFile::LoadResult::Loaded && read != IniFile::LoadResult::Missing) return IniFile::SaveResult::NotReplaced;

@@ -43,7 +43,8 @@ QString SettingsPath();
 // read; result, when given, says which.
 Settings LoadSettingsFile(const QString& path, const QString& baseDir, IniFile::LoadResult* result = nullptr);
 // Shutdown: rereads the file so that other sections and keys survive, writes
-// every key and replaces the file. Failed: the old file is left as it was.
+// every key and replaces the file. Failed: the old file is left as it was (also
+// when the text would be too large to read back, or while writes are held).
 // NotReplaced: the file is there but could not be read, so it is left alone.
 IniFile::SaveResult SaveSettingsFile(const QString& path, const Settings& s);
 

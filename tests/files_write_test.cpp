@@ -5,6 +5,7 @@
 #include "storage/HighScores.h"
 #include "storage/SavedGames.h"
 #include "storage/Settings.h"
+#include "storage/WriteHold.h"
 #include "support/FileBytes.h"
 
 #include <QDir>
@@ -13,6 +14,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <ios>
 
 #include <fcntl.h>
 #include <sched.h>
@@ -97,16 +100,62 @@ TEST_F(WriteTest, FolderFifoReadOnlyFileAndMissingFolderAreRefused) {
     EXPECT_FALSE(WriteFileSafely(base + "fifo", "x"));
     struct stat st {};
     EXPECT_TRUE(::lstat(QFile::encodeName(base + "fifo").constData(), &st) == 0 && S_ISFIFO(st.st_mode));
-    if (geteuid() != 0) {  // root may write anything
+    // Made read-only by its owner: refused also to root, whom the system lets write it.
+    for (const mode_t mode : {0444, 0400, 0464, 0555}) {
         PutBytes(base + "readonly", "old");
-        ASSERT_EQ(chmod(QFile::encodeName(base + "readonly").constData(), 0444), 0);
-        EXPECT_FALSE(WriteFileSafely(base + "readonly", "new"));
-        EXPECT_EQ(GetBytes(base + "readonly"), "old");
+        ASSERT_EQ(chmod(QFile::encodeName(base + "readonly").constData(), mode), 0);
+        EXPECT_FALSE(WriteFileSafely(base + "readonly", "new")) << std::oct << mode;
+        EXPECT_EQ(GetBytes(base + "readonly"), "old") << std::oct << mode;
+        ASSERT_EQ(unlink(QFile::encodeName(base + "readonly").constData()), 0);
     }
 
     EXPECT_FALSE(WriteFileSafely(base + "a/b/file", "x"));
     EXPECT_TRUE(WriteFileSafely(base + "a/b/file", "x", true));
     EXPECT_EQ(GetBytes(base + "a/b/file"), "x");
+}
+
+// The player's scores and settings made read-only stay as they are, whoever plays.
+TEST_F(WriteTest, ReadOnlyScoresAndSettingsAreKept) {
+    storage::HighTable table;
+    ASSERT_EQ(table.SaveHigh(storage::HighPath(base)), storage::SaveHighResult::Ok);
+    PutBytes(base + "kelm.ini", "[Sound]\nMusic=1\n");
+    const QByteArray scores = GetBytes(storage::HighPath(base));
+    for (const char* name : {"Vexil.hig", "kelm.ini"})
+        ASSERT_EQ(chmod(QFile::encodeName(base + name).constData(), 0444), 0);
+    table.Enter(7, 999, "New");
+    EXPECT_EQ(table.SaveHigh(storage::HighPath(base)), storage::SaveHighResult::Failed);
+    EXPECT_EQ(storage::SaveSettingsFile(base + "kelm.ini", storage::Settings{}), storage::IniFile::SaveResult::Failed);
+    EXPECT_EQ(GetBytes(storage::HighPath(base)), scores);
+    EXPECT_EQ(GetBytes(base + "kelm.ini"), "[Sound]\nMusic=1\n");
+}
+
+// A game without its data folder's lock writes none of the player's files, and loads no
+// saved game, which it could not spend.
+TEST_F(WriteTest, HeldWritesLeaveEveryFileAsItIs) {
+    GameState st;
+    ASSERT_EQ(storage::SaveSlot(storage::SlotPath(base, 7), st), storage::SaveSlotResult::Saved);
+    storage::HighTable table;
+    ASSERT_EQ(table.SaveHigh(storage::HighPath(base)), storage::SaveHighResult::Ok);
+    const QByteArray slot = GetBytes(storage::SlotPath(base, 7));
+    const QByteArray scores = GetBytes(storage::HighPath(base));
+
+    storage::HoldWrites(true);
+    table.Enter(7, 999, "New");
+    st.Score = 5;
+    const auto high = table.SaveHigh(storage::HighPath(base));
+    const auto saved = storage::SaveSlot(storage::SlotPath(base, 7), st);
+    const auto loaded = storage::LoadSlot(storage::SlotPath(base, 7), st, 7);
+    const auto settings = storage::SaveSettingsFile(base + "kelm.ini", storage::Settings{});
+    storage::HoldWrites(false);
+
+    EXPECT_EQ(high, storage::SaveHighResult::Failed);
+    EXPECT_EQ(saved, storage::SaveSlotResult::Failed);
+    EXPECT_EQ(loaded, storage::LoadSlotResult::Failed);
+    EXPECT_EQ(st.Score, 5);
+    EXPECT_EQ(settings, storage::IniFile::SaveResult::Failed);
+    EXPECT_EQ(GetBytes(storage::SlotPath(base, 7)), slot);
+    EXPECT_EQ(GetBytes(storage::HighPath(base)), scores);
+    EXPECT_EQ(Names(), "Vexil.hig kelm.sg3");
 }
 
 TEST_F(WriteTest, ATemporaryFileInUseByAnotherWriteIsLeftAlone) {

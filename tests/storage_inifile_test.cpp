@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <malloc.h>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -210,6 +211,66 @@ TEST_F(SettingsFile, AFileThatCouldNotBeReadIsNeverReplaced) {
     struct stat st {};
     ASSERT_EQ(lstat(QFile::encodeName(path).constData(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+TEST_F(SettingsFile, ANumberWrittenAnotherWayStaysWhileItsValueDoesNot) {
+    const QByteArray file = "[Graphics]\nGameSpeed=0x32\nDisappearSpeed=+50\nSkin= 0X0 \n[GameSettings]\nNumberOfColors=07\n";
+    Put(file);
+    Settings s = LoadSettingsFile(path, base);
+    ASSERT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::Ok);
+    EXPECT_TRUE(Get().startsWith(file)) << Get().left(200).constData();
+    s.GameSpeed = 60;
+    ASSERT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::Ok);
+    EXPECT_TRUE(Get().startsWith("[Graphics]\nGameSpeed=60\nDisappearSpeed=+50\n")) << Get().left(200).constData();
+}
+
+TEST_F(SettingsFile, AFileTheReaderWouldRefuseIsNeverWritten) {
+    // Exactly the largest size read, the keys the game adds left out: written, it would grow.
+    const QByteArray head = "[Sound]\nMusic=0\n";
+    QByteArray file = head + QByteArray(IniFile::MaxFileSize - head.size(), '\n');
+    Put(file);
+    IniFile::LoadResult read = IniFile::LoadResult::Missing;
+    const Settings s = LoadSettingsFile(path, base, &read);
+    ASSERT_EQ(read, IniFile::LoadResult::Loaded);
+    EXPECT_EQ(SaveSettingsFile(path, s), IniFile::SaveResult::Failed);
+    EXPECT_EQ(Get(), file);
+
+    // Every key already there: a changed value keeps the size, and the file is written.
+    file = DefaultFile + (base + "Scoarching red.skn\n").toUtf8();
+    file += QByteArray(IniFile::MaxFileSize - file.size(), ';');
+    Put(file);
+    Settings changed = LoadSettingsFile(path, base, &read);
+    ASSERT_EQ(read, IniFile::LoadResult::Loaded);
+    changed.Music = true;
+    EXPECT_EQ(SaveSettingsFile(path, changed), IniFile::SaveResult::Ok);
+    EXPECT_EQ(Get(), QByteArray(file).replace("Music=0", "Music=1"));
+}
+
+// Bytes the heap hands out at the moment, large blocks included.
+size_t HeapInUse() {
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;
+}
+
+// The largest file read costs a few times its size to hold, whatever its lines, and
+// its keys are still found in it.
+TEST(SettingsParse, CostsAFewTimesTheFileSize) {
+    const struct {
+        QByteArray line;
+        bool music;  // what the file says of [Sound] Music
+    } cases[] = {{"\n", false},      {"\r\n", false}, {"\r", false},       {"a=\n", false},
+                 {"[]\n", false},    {"; x=1\n", false}, {"[Sound]\nMusic=1\n", true}};
+    for (const auto& c : cases) {
+        QByteArray text;
+        while (text.size() + c.line.size() <= IniFile::MaxFileSize) text += c.line;
+        const size_t before = HeapInUse();
+        IniFile ini;
+        ini.Parse(text);
+        const size_t held = HeapInUse() - before;
+        EXPECT_LE(held, 3 * size_t(text.size())) << c.line.constData();
+        EXPECT_EQ(ini.ReadBool("sound", "music", false), c.music) << c.line.constData();
+        EXPECT_EQ(ini.Text(), text) << c.line.constData();
+    }
 }
 
 // Sets HOME and the XDG folders for one test and puts them back after it.

@@ -4,9 +4,12 @@
 #include "ui/SoundSettings.h"
 #include "ui/UMain.h"
 
+#include "storage/WriteHold.h"
+
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdio>
 #include <exception>
 
 namespace tesseron {
@@ -54,7 +57,18 @@ void Session::tTimer() {
     if (StartedHandler) StartedHandler();
 }
 
+void Session::SetUnguarded(const QString& why) {
+    unguarded_ = why;
+    storage::HoldWrites(!why.isEmpty());
+    if (!why.isEmpty()) std::fprintf(stderr, "tesseron: %s\n", qUtf8Printable(why));
+}
+
 void Session::FormActivate() {
+    // Before anything is read: it explains why nothing will be kept.
+    if (!unguarded_.isEmpty()) {
+        Message(QMessageBox::Warning, unguarded_);
+        if (closing_) return;
+    }
     if (!Attempt("load the high scores", [this] { LoadHigh(); })) return;
     if (!Attempt("read the settings", [this] { ReadIni(); })) return;
     if (!Attempt("start a new game", [this] { main_->Engine().NewClick(); })) return;
@@ -92,7 +106,8 @@ void Session::ReadIni() {
 void Session::WriteIni() {
     // A settings file that could not be read at start is the player's: never replaced.
     // Before it was read, what is in play are defaults that would undo the player's choices.
-    if (!settingsRead_ || keepSettingsFile_) return;
+    // Without the data folder's lock another game may be keeping the settings: they are its.
+    if (!settingsRead_ || keepSettingsFile_ || storage::WritesHeld()) return;
     storage::Settings s = settings_;  // without a sound service its values go back as read
     if (audio_) CollectSoundSettings(*audio_, s);
     CollectMainSettings(*main_, s);
@@ -127,8 +142,9 @@ void Session::LoadHigh() {
 }
 
 void Session::SaveHigh() {
-    // Before the file was read, the table holds only the defaults.
-    if (!highRead_) return;
+    // Before the file was read, the table holds only the defaults; without the data
+    // folder's lock the file may be another game's.
+    if (!highRead_ || storage::WritesHeld()) return;
     if (high.SaveHigh(storage::HighPath(BaseDir_)) != storage::SaveHighResult::Ok)
         Message(QMessageBox::Warning, QString::fromLatin1(storage::MsgHighNotCreated));
 }

@@ -56,6 +56,9 @@ public:
     void SetGameOverHandler(std::function<void()> f) { GameOverHandler = std::move(f); }     // the game-over notice
     // Told once the start-up sequence has run, to its end or to the step that failed.
     void SetStartedHandler(std::function<void()> f) { StartedHandler = std::move(f); }
+    // This start could not take its data folder's lock, for the reason given: said at
+    // once on standard error and to the player first thing, and no file is written.
+    void SetUnguarded(const QString& why);
 
     // Start-up and shutdown.
     void tTimer();
@@ -95,6 +98,7 @@ private:
     QString BaseDir_;
     QString SkinFile_;
     QString FallbackSkin;
+    QString unguarded_;  // why this game writes nothing; empty when it holds the lock
     int32_t SkinNumber = 0;    // kept for the settings file only
     Skin skin;
     storage::HighTable high;   // the high-score table, High

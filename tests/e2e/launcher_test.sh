@@ -31,6 +31,12 @@ done
 # Relative XDG paths are ignored: the default folder below the home is used.
 XDG_DATA_HOME=relative "$launcher" >"$work/third"
 [ "$(cat "$work/third")" = "$HOME/.local/share/tesseron" ] || fail "a relative XDG_DATA_HOME was used"
+# So is the root folder however it is written, as in the game: nothing lands in "/".
+for root in / // /. /tmp/..; do
+    XDG_DATA_HOME=$root "$launcher" >"$work/root" || fail "no start with XDG_DATA_HOME=$root"
+    [ "$(cat "$work/root")" = "$HOME/.local/share/tesseron" ] \
+        || fail "XDG_DATA_HOME=$root was taken as a folder: started in $(cat "$work/root")"
+done
 
 # A first start, into a folder that does not exist yet, gets the shipped high scores;
 # later starts neither replace the player's nor bring them back once gone.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# One game per player on X11: a second start through the launcher brings the running
-# game to the front and ends without touching the player's files; a game killed with
+# One game per player on X11: a second start through the launcher, with the desktop's
+# runtime folder, without one or with another, brings the running game to the front
+# and ends without touching the player's files; a game killed with
 # SIGKILL does not block the next start. Prints how long the second start took.
 #   one_game_test.sh BUILD-DIR        (exit 77: skipped, Xvfb cannot start here)
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -35,8 +36,14 @@ before=$(snapshot)
 for run in 1 2 3; do
     xdotool windowminimize "$wid"
     wait_for 5 bash -c "! xdotool search --onlyvisible --pid $first | grep -qx $wid" || fail "the window did not minimise"
+    # The same player from a shell without the desktop's runtime folder, or with another one.
+    case $run in
+        1) runtime=(env) ;;
+        2) runtime=(env -u XDG_RUNTIME_DIR) ;;
+        *) mkdir -p -m 700 "$work/other-run" && runtime=(env XDG_RUNTIME_DIR="$work/other-run") ;;
+    esac
     t0=$(now_ms)
-    "$work/prefix/bin/tesseron" >"$work/second.log" 2>&1 & second=$!
+    "${runtime[@]}" "$work/prefix/bin/tesseron" >"$work/second.log" 2>&1 & second=$!
     raised=""
     end=$((t0 + 10000))
     while [ "$(now_ms)" -lt $end ]; do
