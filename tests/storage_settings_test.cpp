@@ -20,7 +20,8 @@ constexpr const char* Absent = "<absent>";
 constexpr const char* DefaultSkin = "<base>Scoarching red.skn";
 
 // A key, what a quit writes when the file lacks it (Absent: nothing), and pairs of a
-// value in the file and what the quit after it writes back.
+// value in the file and what the quit after it writes back (a number written another
+// way stays as it is while its value does not change).
 struct KeyCase {
     const char* section;
     const char* key;
@@ -39,7 +40,7 @@ const KeyCase Keys[] = {
     {"Sound", "SndApplauseFile", "4.snd", {{"d.snd", "d.snd"}}},
     {"Sound", "SndOverFile", "5.snd", {{"e.snd", "e.snd"}}},
     {"Graphics", "GameSpeed", "50",
-     {{"1", "1"}, {"0x3C", "60"}, {"2147483647", "2147483647"}, {"0", "50"}, {"-20", "50"}, {"fast", "50"}}},
+     {{"1", "1"}, {"0x3C", "0x3C"}, {"+60", "+60"}, {"2147483647", "2147483647"}, {"0", "50"}, {"-20", "50"}, {"fast", "50"}}},
     {"Graphics", "DisappearSpeed", "50", {{"1", "1"}, {"80", "80"}, {"0", "50"}, {"-2147483648", "50"}}},
     {"Graphics", "Skin", "0", {{"-3", "-3"}, {"-2147483648", "-2147483648"}, {"2147483647", "2147483647"}, {"x", "0"}}},
     {"GameSettings", "NumberOfColors", "7",
