@@ -42,7 +42,7 @@ App::App()
       Scores(session.SkinInUse(), &audio),
       Options(session.SkinInUse(), session.BaseDir(), &audio),
       EnterName(&audio),
-      Rules(session.SkinInUse(), session.BaseDir(), &audio, [this](const QString& path) { ShowText(path); }),
+      Rules(session.SkinInUse(), session.BaseDir(), &audio),
       GameOver(&audio) {
     // Every window, those made later included, shows the game's own icon.
     QApplication::setWindowIcon(WindowIcon());
@@ -51,40 +51,42 @@ App::App()
     Splash.ShowMain = [this] { Main.ShowFullScreen(); };
     Splash.MainClose = [this] { session.FormClose(); };
     Splash.Ended = [this] { Main.hide(); };
-    Main.SetQuitHandler([this] { Splash.close(); });
+    Main.QuitHandler = [this] { Splash.close(); };
+    Main.GameOverHandler = [this](int32_t score) { session.AddHighScore(score); };
     // The settings are read while the splash is up: it takes the player's factor too.
-    Main.SetZoomedHandler([this] {
+    Main.ZoomedHandler = [this] {
         if (Splash.isVisible()) Splash.Rezoom();
-    });
-    Main.SetRulesHandler([this] { Rules.ShowModal([this] { Main.Uncover(); }); });
+    };
+    Main.RulesHandler = [this] { Rules.ShowModal(); };
+    Rules.UncoverHandler = [this] { Main.Uncover(); };
+    Rules.TextHandler = [this](const QString& path) { ShowText(path); };
+    Main.OptionsHandler = [this] { Options.ShowModal(); };
     // The player's choices are kept as the window closes, not only when the game ends.
-    Main.SetOptionsHandler([this] {
-        Options.ShowModal([this] {
-            Main.Uncover();
-            if (!session.Closing()) session.WriteIni();
-        });
-    });
+    Options.UncoverHandler = [this] {
+        Main.Uncover();
+        if (!session.Closing()) session.WriteIni();
+    };
     Options.GetColours = [this] { return Main.Colours(); };
     Options.SetColours = [this](int n) { Main.SetColours(n); };
     Options.NewGame = [this] { Main.Engine().NewClick(); };
     Options.ChangeSkin = [this](const QString& path) { return session.ChangeSkin(path); };
-    const auto showScores = [this] { Scores.ShowModal([this] { Main.Uncover(); }); };
-    Main.SetScoresHandler([this, showScores] {
+    Scores.UncoverHandler = [this] { Main.Uncover(); };
+    Main.ScoresHandler = [this] {
         session.UpDateScores();
-        showScores();
-    });
-    session.SetScoresHandler(showScores);
-    session.SetFameHandler([this](const QStringList& names, const QStringList& scores) { Scores.SetEntries(names, scores); });
-    session.SetEnterNameHandler([this] {
+        Scores.ShowModal();
+    };
+    session.ScoresHandler = [this] { Scores.ShowModal(); };
+    session.FameHandler = [this](const QStringList& names, const QStringList& scores) { Scores.SetEntries(names, scores); };
+    session.EnterNameHandler = [this] {
         const QString name = EnterName.Ask();
         Main.Uncover();
         return name;
-    });
-    session.SetNameSoFarHandler([this] { return UpperCaseName(EnterName.PlayerName.text()); });
-    session.SetGameOverHandler([this] {
+    };
+    session.NameSoFarHandler = [this] { return UpperCaseName(EnterName.PlayerName.text()); };
+    session.GameOverHandler = [this] {
         GameOver.Show();
         Main.Uncover();
-    });
+    };
 }
 
 App::~App() = default;

@@ -20,10 +20,12 @@ class TRules : public SkinnedWindow {
 public:
     using OpenFunction = std::function<void(const QUrl&)>;
 
-    // `sounds` may be null (silent). `showText` shows a text file in the viewer;
-    // `open` hands an address to the desktop (default QDesktopServices::openUrl).
-    TRules(const Skin& skin, const QString& baseDir, Sounds* sounds,
-           std::function<void(const QString& path)> showText, OpenFunction open = {});
+    // `sounds` may be null (silent). `open` hands an address to the desktop (default
+    // QDesktopServices::openUrl).
+    TRules(const Skin& skin, const QString& baseDir, Sounds* sounds, OpenFunction open = {});
+
+    // Shows a text file in the viewer: the rules and the readme.
+    std::function<void(const QString& path)> TextHandler;
 
     // In creation order; stacked ones are placed by LayOut from the window's size.
     QLabel Label1, Label2, Label7, Label13;
@@ -61,7 +63,6 @@ private:
 
     QString baseDir_;
     Sounds* sounds_;
-    std::function<void(const QString&)> showText_;
     OpenFunction open_;
 };
 
