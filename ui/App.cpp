@@ -48,9 +48,9 @@ App::App()
     QApplication::setWindowIcon(WindowIcon());
     session.SetFallbackSkin(ShippedFile(session.BaseDir(), QString::fromLatin1(storage::DefaultSkinName)));
     session.Start(Main);
-    Splash.ShowMain = [this] { Main.ShowFullScreen(); };
-    Splash.MainClose = [this] { session.FormClose(); };
-    Splash.Ended = [this] { Main.hide(); };
+    Splash.ShowMainHandler = [this] { Main.ShowFullScreen(); };
+    Splash.CloseHandler = [this] { session.FormClose(); };
+    Splash.EndedHandler = [this] { Main.hide(); };
     Main.QuitHandler = [this] { Splash.close(); };
     Main.GameOverHandler = [this](int32_t score) { session.AddHighScore(score); };
     // The settings are read while the splash is up: it takes the player's factor too.
@@ -66,10 +66,10 @@ App::App()
         Main.Uncover();
         if (!session.Closing()) session.WriteIni();
     };
-    Options.GetColours = [this] { return Main.Colours(); };
-    Options.SetColours = [this](int n) { Main.SetColours(n); };
-    Options.NewGame = [this] { Main.Engine().NewClick(); };
-    Options.ChangeSkin = [this](const QString& path) { return session.ChangeSkin(path); };
+    Options.ColoursHandler = [this] { return Main.Colours(); };
+    Options.ColoursChosenHandler = [this](int n) { Main.SetColours(n); };
+    Options.NewGameHandler = [this] { Main.Engine().NewClick(); };
+    Options.ChangeSkinHandler = [this](const QString& path) { return session.ChangeSkin(path); };
     Scores.UncoverHandler = [this] { Main.Uncover(); };
     Main.ScoresHandler = [this] {
         session.UpDateScores();
