@@ -39,24 +39,24 @@ public:
     int32_t OptionsLeft = 0;
     int32_t OptionsTop = 0;
 
-    void FormCreate();
-    void FormPaint();
     void DrawColorStrip();
-    void DrawSoundSwitch();
-    void DrawMusicSwitch();
-    void FormMouseMove(Qt::KeyboardModifiers shift, Qt::MouseButtons buttons, int x, int y);
     void Moving(int x, int y);
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-
-    // The dialogs the default choosers show.
-    std::optional<QString> SkinOpen();
-    std::optional<QString> MusOpen();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void FormCreate();
+    void FormPaint();
+    void DrawSoundSwitch();
+    void DrawMusicSwitch();
+    void FormMouseMove(Qt::KeyboardModifiers shift, Qt::MouseButtons buttons, int x, int y);
+    // The dialogs the default choosers show.
+    std::optional<QString> SkinOpen();
+    std::optional<QString> MusOpen();
+
     int Colours() const;
     // L and T on the zoomed screen the surface now stands for.
     void PlaceLayout();

@@ -40,15 +40,6 @@ public:
     ClickLabel Label14;
     QLabel ovlabel2;
 
-    void FormCreate();
-    void FormPaint();
-    void FormMouseMove(Qt::KeyboardModifiers shift, int x, int y);
-    void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void Label8Click();
-    void Label14Click();
-    void Label9Click();
-    void ovlogoClick();
-
     // Where the title starts on a screen of this width.
     static int TitleLeft(int screenWidth);
 
@@ -59,6 +50,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void FormCreate();
+    void FormPaint();
+    void FormMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void Label8Click();
+    void Label14Click();
+    void Label9Click();
+    void ovlogoClick();
+
     void LayOut();
 
     QString baseDir_;

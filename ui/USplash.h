@@ -29,11 +29,6 @@ public:
     QLabel* Image1 = nullptr;
     QTimer Ti;
 
-    void TiTimer();
-    void Panel1MouseDown();
-    void FormKeyDown();
-    void FormClose();
-
     // The title picture: title.bmp in the working directory, else the shipped one.
     static QString TitlePicturePath();
 
@@ -48,6 +43,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void TiTimer();
+    void Panel1MouseDown();
+    void FormKeyDown();
+    void FormClose();
+
     bool ended_ = false;
     zoom::Zoom zoom_;
     ControlZoom controls_;
