@@ -166,7 +166,7 @@ QString EndDuringTheNameEntry(const char* typed) {
     ClearTheQuit();
     EXPECT_TRUE(app.session.Closing());
     EXPECT_EQ(hallShown, 0);
-    EXPECT_EQ(app.session.High().Scores(7).count("700"), 1) << "entered once";
+    EXPECT_EQ(Probe(app.session).High().Scores(7).count("700"), 1) << "entered once";
     return BestInFile(dir.Path("Vexil.hig"), 7);
 }
 
@@ -237,7 +237,7 @@ TEST(AppTest, EveryPartTakesItsOwnSettingsAndGivesThemBack) {
         QStringList held{QString::number(app.audio.Music), QString::number(app.audio.Sound)};
         for (int player = S1; player <= MusicPlayer; ++player) held << app.audio.File(player);
         held << QString::number(Probe(app.Main).StepTimer().interval()) << QString::number(Probe(app.Main).SweepTimer().interval())
-             << QString::number(app.Main.Colours()) << QString::number(app.Main.ZoomSetting()) << app.session.SkinFile();
+             << QString::number(app.Main.Colours()) << QString::number(app.Main.ZoomSetting()) << Probe(app.session).SkinFile();
         EXPECT_EQ(held.join(' '), "1 0 a.snd b.snd c.snd d.snd e.snd none.mid 70 30 9 2 Scoarching red.skn");
         app.session.WriteIni();
         EXPECT_EQ(test::GetBytes(storage::SettingsPath()), ini);

@@ -75,7 +75,7 @@ TEST_F(StartupTest, CompleteFolderStartsSilentlyWithDefaults) {
     Start();
     EXPECT_TRUE(watcher.messages.empty());
     EXPECT_EQ(session->BaseDir(), dir.Base());
-    EXPECT_EQ(session->SkinFile(), dir.Base() + "Scoarching red.skn");
+    EXPECT_EQ(Probe(*session).SkinFile(), dir.Base() + "Scoarching red.skn");
     EXPECT_TRUE(session->SkinInUse().Present());
     EXPECT_TRUE(HasFirstSet(main->Engine().st));
     EXPECT_FALSE(main->Engine().st.UndoReady);  // cleared again after the first game's snapshot
@@ -216,10 +216,10 @@ TEST_F(StartupTest, ABrokenSkinGivesWayToTheShippedOneAndAChangeKeepsTheLastGood
     main->ShowFullScreen();
     EXPECT_EQ(test::Decode(Probe(*main).Canvas().image().pixel(5, 5)).sheet, test::SheetTile);
 
-    const QString before = session->SkinFile();
+    const QString before = Probe(*session).SkinFile();
     test::WriteFile(dir.Path("Other.skn"), "only a title\n");
     EXPECT_TRUE(session->ChangeSkin(dir.Path("Other.skn")));  // the shipped skin again: repaint
-    EXPECT_EQ(session->SkinFile(), before);
+    EXPECT_EQ(Probe(*session).SkinFile(), before);
     EXPECT_TRUE(session->SkinInUse().Present());
 }
 
@@ -555,8 +555,8 @@ TEST_F(PointerTest, HostShowsTheScoreItIsGivenAndHandsOnTheFinalScore) {
     session->EnterNameHandler = [&] { ++asked; return QStringLiteral("ADA"); };
     Probe(*main).EngineHost().GameOver(321);
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(session->High().Names(7)[0], "ADA");
-    EXPECT_EQ(session->High().Scores(7)[0], "321");
+    EXPECT_EQ(Probe(*session).High().Names(7)[0], "ADA");
+    EXPECT_EQ(Probe(*session).High().Scores(7)[0], "321");
 }
 
 TEST_F(PointerTest, HostLeavesARunningStepTimerAloneAndRestartsTheSweep) {

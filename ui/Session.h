@@ -21,6 +21,10 @@ namespace tesseron {
 
 class TMain;
 
+namespace test {
+struct SessionProbe;
+}
+
 class Session {
 public:
     // Takes the working directory as the start-up folder; plays through `audio`, silent when there is none.
@@ -37,9 +41,6 @@ public:
     // The working directory at creation, with a trailing '/'.
     const QString& BaseDir() const { return BaseDir_; }
     const Skin& SkinInUse() const { return skin; }
-    // The skin description the next start reads.
-    const QString& SkinFile() const { return SkinFile_; }
-    const storage::HighTable& High() const { return high; }
     // The shipped default skin's description, which takes the place of a skin that
     // cannot be used; none when empty.
     void SetFallbackSkin(const QString& path) { FallbackSkin = path; }
@@ -71,6 +72,8 @@ public:
     bool ChangeSkin(const QString& path);
 
 private:
+    friend struct test::SessionProbe;
+
     // The start-up sequence, its steps, and the shipped skin's fallback.
     void tTimer();
     void FormActivate();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "support/MainProbe.h"
+#include "support/SessionProbe.h"
 #include "support/ui_skin_fixture.h"
 #include "ui/Session.h"
 #include "ui/UMain.h"
