@@ -236,8 +236,8 @@ TEST(AppTest, EveryPartTakesItsOwnSettingsAndGivesThemBack) {
         ASSERT_TRUE(WaitUntil([&] { return app.session.Started(); }));
         QStringList held{QString::number(app.audio.Music), QString::number(app.audio.Sound)};
         for (int player = S1; player <= MusicPlayer; ++player) held << app.audio.File(player);
-        held << QString::number(Probe(app.Main).StepTimer().interval()) << QString::number(Probe(app.Main).SweepTimer().interval())
-             << QString::number(app.Main.Colours()) << QString::number(app.Main.ZoomSetting()) << Probe(app.session).SkinFile();
+        held << QString::number(Probe(app.Main).StepTimer().interval())
+             << QString::number(Probe(app.Main).SweepTimer().interval()) << QString::number(app.Main.Colours()) << QString::number(app.Main.ZoomSetting()) << Probe(app.session).SkinFile();
         EXPECT_EQ(held.join(' '), "1 0 a.snd b.snd c.snd d.snd e.snd none.mid 70 30 9 2 Scoarching red.skn");
         app.session.WriteIni();
         EXPECT_EQ(test::GetBytes(storage::SettingsPath()), ini);

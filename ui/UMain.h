@@ -39,11 +39,12 @@ namespace test {
 struct MainProbe;
 }
 
-// Where the members live: UMain.cpp creation, settings, drawing, pointer and the
-// commands; MainKeys.cpp the keys, the lane cursor and the hints; MainTimers.cpp the
-// step and sweep timers; MainZoom.cpp the zoom and the screen followed; MainFiles.cpp
-// the saved games; MainHost.cpp the engine's requests; MainSettings.h the window's keys
-// of the settings file.
+// Where the members live: UMain.cpp creation, settings, shutdown, drawing, pointer,
+// the commands and the message box; MainKeys.cpp the keys, the lane cursor and the
+// hints; MainTimers.cpp the step and sweep timers; MainZoom.cpp the zoom and the screen
+// followed; MainFiles.cpp the saved games; MainHost.cpp the engine's requests;
+// MainSettings.h the window's keys of the settings file. Tests reach what else they
+// need through tests/support/MainProbe.h.
 class TMain : public QWidget {
 public:
     // Draws with `skin`, which stays the application's; keeps the saved games in
