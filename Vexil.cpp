@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     one.Listen([&program] { program.BringToFront(); });
     // Without the lock another game may be keeping the files here: this one plays, writing none.
     if (claimed != tesseron::OneGame::Outcome::First) program.session.SetUnguarded(one.Trouble());
-    program.session.SetStartedHandler([] { qCInfo(lcTesseron, "ready"); });
+    program.session.StartedHandler = [] { qCInfo(lcTesseron, "ready"); };
     program.Start();
     return app.exec();
 }

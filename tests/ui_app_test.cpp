@@ -20,6 +20,7 @@
 namespace tesseron {
 namespace {
 
+using test::Probe;
 using test::WaitUntil;
 
 // Runs `act` once, when the first window of type W is shown (a dialog in its own loop).
@@ -82,13 +83,13 @@ TEST(AppTest, AFailedSkinFromTheOptionsIsReportedOverThemAndTheyRepaintInTheShip
         tileAfter = test::Decode(app.Options.surface.image().pixel(95, 5)).sheet;
         app.Options.accept();
     });
-    app.Main.OptionsClick();
+    Probe(app.Main).OptionsClick();
     ASSERT_EQ(watcher.messages.size(), 1u);
     EXPECT_TRUE(watcher.messages[0].text.startsWith("Tesseron could not load the skin: "));
     EXPECT_EQ(watcher.messages[0].parent, &app.Options);
     EXPECT_EQ(tileBefore, test::SheetTile);
     EXPECT_EQ(tileAfter, test::SheetPictograms);
-    EXPECT_EQ(test::Decode(app.Main.Canvas().image().pixel(5, 5)).sheet, test::SheetPictograms);
+    EXPECT_EQ(test::Decode(Probe(app.Main).Canvas().image().pixel(5, 5)).sheet, test::SheetPictograms);
 }
 
 // The hall of fame's icon shows the group of the colours now in play: the session
@@ -108,7 +109,7 @@ TEST(AppTest, TheHallOfFameShowsTheGroupOfTheColoursInPlay) {
         shown = app.Scores.FameNames[0] + ' ' + app.Scores.FameScores[0];
         app.Scores.accept();
     });
-    app.Main.ScoresClick();
+    Probe(app.Main).ScoresClick();
     EXPECT_EQ(shown, "EIGHT 500");
 }
 
@@ -142,7 +143,7 @@ TEST(AppTest, AHighScoreIsInTheFileTheMomentItsNameIsConfirmed) {
         inFile = BestInFile(dir.Path("Vexil.hig"), 7);
         scores->accept();
     });
-    app.Main.EngineHost().GameOver(500);  // as the step finding the game over hands it on
+    Probe(app.Main).EngineHost().GameOver(500);  // as the step finding the game over hands it on
     EXPECT_EQ(inFile, "ADA 500");
 }
 
@@ -161,11 +162,11 @@ QString EndDuringTheNameEntry(const char* typed) {
     });
     int hallShown = 0;
     OnShow<TScores> hall([&](TScores*) { ++hallShown; });
-    app.Main.EngineHost().GameOver(700);
+    Probe(app.Main).EngineHost().GameOver(700);
     ClearTheQuit();
     EXPECT_TRUE(app.session.Closing());
     EXPECT_EQ(hallShown, 0);
-    EXPECT_EQ(app.session.High().Scores(7).count("700"), 1) << "entered once";
+    EXPECT_EQ(Probe(app.session).High().Scores(7).count("700"), 1) << "entered once";
     return BestInFile(dir.Path("Vexil.hig"), 7);
 }
 
@@ -196,7 +197,7 @@ TEST(AppTest, ATerminationSignalBeforeTheSettingsAreReadLeavesThemAlone) {
     ClearTheQuit();
     EXPECT_EQ(shown, QStringList{QString::fromLatin1(storage::MsgHighNotFound)});
     EXPECT_EQ(test::GetBytes(storage::SettingsPath()), ini);
-    EXPECT_EQ(app.Main.StepTimer().interval(), 50) << "the settings were read after the close";
+    EXPECT_EQ(Probe(app.Main).StepTimer().interval(), 50) << "the settings were read after the close";
     QFile::remove(storage::SettingsPath());
 }
 
@@ -215,7 +216,7 @@ TEST(AppTest, ClosingTheOptionsWindowWritesTheSettings) {
         QTest::mouseClick(&app.Options, Qt::LeftButton, {}, QPoint(x, y));
         QTest::mouseClick(&app.Options, Qt::LeftButton, {}, QPoint(10, 10));  // the close icon
     });
-    app.Main.OptionsClick();
+    Probe(app.Main).OptionsClick();
     EXPECT_TRUE(test::GetBytes(storage::SettingsPath()).contains("Sounds=0"));
     QFile::remove(storage::SettingsPath());
 }
@@ -235,8 +236,8 @@ TEST(AppTest, EveryPartTakesItsOwnSettingsAndGivesThemBack) {
         ASSERT_TRUE(WaitUntil([&] { return app.session.Started(); }));
         QStringList held{QString::number(app.audio.Music), QString::number(app.audio.Sound)};
         for (int player = S1; player <= MusicPlayer; ++player) held << app.audio.File(player);
-        held << QString::number(app.Main.StepTimer().interval()) << QString::number(app.Main.SweepTimer().interval())
-             << QString::number(app.Main.Colours()) << QString::number(app.Main.ZoomSetting()) << app.session.SkinFile();
+        held << QString::number(Probe(app.Main).StepTimer().interval())
+             << QString::number(Probe(app.Main).SweepTimer().interval()) << QString::number(app.Main.Colours()) << QString::number(app.Main.ZoomSetting()) << Probe(app.session).SkinFile();
         EXPECT_EQ(held.join(' '), "1 0 a.snd b.snd c.snd d.snd e.snd none.mid 70 30 9 2 Scoarching red.skn");
         app.session.WriteIni();
         EXPECT_EQ(test::GetBytes(storage::SettingsPath()), ini);

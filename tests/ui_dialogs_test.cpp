@@ -108,7 +108,8 @@ TEST_F(ScoresTest, PressInsideTheCloseIconClosesAndClicksOnce) {
 
     TScores silent(skin, nullptr);
     bool closed = false;
-    During(silent, [&] { silent.ShowModal([&] { closed = true; }); }, [&] {
+    silent.UncoverHandler = [&] { closed = true; };
+    During(silent, [&] { silent.ShowModal(); }, [&] {
         QTest::mousePress(&silent, Qt::LeftButton, {}, QPoint(1, 1));  // (0, 0) would mean the centre
     });
     EXPECT_TRUE(closed);

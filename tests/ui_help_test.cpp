@@ -170,9 +170,10 @@ protected:
     std::vector<QString> shown;
     std::vector<QUrl> opened;
     std::unique_ptr<TRules> Make() {
-        return std::make_unique<TRules>(
-            skin, dir.Base(), &sounds, [this](const QString& p) { shown.push_back(p); },
-            [this](const QUrl& u) { opened.push_back(u); });
+        auto rules = std::make_unique<TRules>(skin, dir.Base(), &sounds,
+                                              [this](const QUrl& u) { opened.push_back(u); });
+        rules->TextHandler = [this](const QString& p) { shown.push_back(p); };
+        return rules;
     }
 };
 

@@ -28,12 +28,16 @@ namespace {
 
 using test::GameDir;
 using test::ModalWatcher;
+using test::Probe;
 using test::WaitUntil;
 
 // The game window and the session that starts it, wired as the application wires
 // them, with a recording sound service.
 struct GameWindow {
-    GameWindow() { session.Start(main); }
+    GameWindow() {
+        main.GameOverHandler = [this](int32_t score) { session.AddHighScore(score); };
+        session.Start(main);
+    }
     Session session;
     test::FakeMedia* media = new test::FakeMedia;
     Audio audio{std::unique_ptr<MediaBackend>(media)};
@@ -48,14 +52,14 @@ protected:
         window = std::make_unique<GameWindow>();
         main = &window->main;
         ASSERT_TRUE(WaitUntil([&] { return window->session.Started(); }));
-        main->SetQuitHandler([this] { ++quits; });
-        main->SetScoresHandler([this] { ++scores; });
-        main->SetRulesHandler([this] { ++rules; });
-        main->SetOptionsHandler([this] { ++options; });
+        main->QuitHandler = [this] { ++quits; };
+        main->ScoresHandler = [this] { ++scores; };
+        main->RulesHandler = [this] { ++rules; };
+        main->OptionsHandler = [this] { ++options; };
         main->ShowFullScreen();
-        main->EngineHost().StepTimer(false);
-        L = main->FieldOrigin().x();
-        T = main->FieldOrigin().y();
+        Probe(*main).EngineHost().StepTimer(false);
+        L = Probe(*main).FieldOrigin().x();
+        T = Probe(*main).FieldOrigin().y();
     }
 
     void Key(int key, Qt::KeyboardModifiers mods = Qt::ControlModifier) { QTest::keyClick(main, Qt::Key(key), mods); }
@@ -84,7 +88,7 @@ TEST_F(KeysTest, CtrlZUndoesALaunchAndCtrlNStartsANewGame) {
     EXPECT_EQ(st.Score, 99);
     Key(Qt::Key_N);
     EXPECT_EQ(st.Score, 0);
-    EXPECT_TRUE(main->StepTimer().isActive());  // the press's follow-up ran too
+    EXPECT_TRUE(Probe(*main).StepTimer().isActive());  // the press's follow-up ran too
 }
 
 TEST_F(KeysTest, CtrlSWritesTheSlotAndCtrlOLoadsIt) {
@@ -94,7 +98,7 @@ TEST_F(KeysTest, CtrlSWritesTheSlotAndCtrlOLoadsIt) {
     main->Engine().st.Score = 0;
     Key(Qt::Key_O);
     EXPECT_EQ(main->Engine().st.Score, 42);
-    EXPECT_TRUE(main->StepTimer().isActive());
+    EXPECT_TRUE(Probe(*main).StepTimer().isActive());
     EXPECT_TRUE(watcher.menus.empty());  // straight to the entry, without the menu
 }
 
@@ -151,7 +155,7 @@ TEST_F(KeysTest, EachIconAndSideButtonHintsItsActionAndKey) {
         {540, 200, ""},  // presses minimise, but is outside its hover rectangle
         {45, 200, ""},   // a lane
     };
-    for (const Case& c : cases) EXPECT_EQ(main->HintAt(L + c.x, T + c.y), QString::fromLatin1(c.hint)) << c.x << "," << c.y;
+    for (const Case& c : cases) EXPECT_EQ(Probe(*main).HintAt(L + c.x, T + c.y), QString::fromLatin1(c.hint)) << c.x << "," << c.y;
 
     // The real event shows it.
     const QPoint at(L + 45, T + 45);
@@ -198,13 +202,13 @@ TEST_F(KeysTest, APressNearOrOnAHintRunsAsWithoutIt) {
         for (Cell& c : column) c = Cell{0, 0, 0};
     st.board.at(5, 1) = Cell{2, DirNone, 1};
     ASSERT_TRUE(rest(QPoint(L + 435, T + 45)));
-    ASSERT_TRUE(main->Hover().IconHover);
+    ASSERT_TRUE(Probe(*main).Hover().IconHover);
     const QRect lane1(main->mapToGlobal(QPoint(L + 391, T + 91)), QSize(88, 28));
     const QRect onLane = ShownHint()->frameGeometry().intersected(lane1);
     ASSERT_FALSE(onLane.isEmpty()) << "the hint is not over the lane";
     ClickAt(onLane.center());
     EXPECT_NE(st.board.at(10, 1).Color, 0) << "the launch was lost";
-    EXPECT_FALSE(main->Hover().IconHover) << "the icon's highlight stayed on";
+    EXPECT_FALSE(Probe(*main).Hover().IconHover) << "the icon's highlight stayed on";
     EXPECT_FALSE(ShownHint());
 }
 
@@ -212,14 +216,15 @@ TEST_F(KeysTest, APressNearOrOnAHintRunsAsWithoutIt) {
 TEST_F(KeysTest, AfterTheHallOfFameClosesTheGameHasTheKeys) {
     TScores scores(window->session.SkinInUse(), nullptr);
     bool closedByEscape = false;
-    main->SetScoresHandler([&] {
+    scores.UncoverHandler = [&] { main->Uncover(); };
+    main->ScoresHandler = [&] {
         QTimer::singleShot(0, &scores, [&] {
             QTest::keyClick(&scores, Qt::Key_Escape);
             closedByEscape = !scores.isVisible();
         });
         QTimer::singleShot(3000, &scores, [&] { scores.reject(); });
-        scores.ShowModal([&] { main->Uncover(); });
-    });
+        scores.ShowModal();
+    };
     QTest::keyClick(main->windowHandle(), Qt::Key_H, Qt::ControlModifier);
     EXPECT_TRUE(closedByEscape);
     ASSERT_TRUE(WaitUntil([&] { return QApplication::focusWidget() == main; }));
@@ -261,21 +266,21 @@ int QtKey(Arrow a) {
 }
 
 TEST_F(KeysTest, FirstArrowShowsTheLeftTopLaneAndFortyStepsEachWayComeBack) {
-    EXPECT_FALSE(main->FramedLane());
+    EXPECT_FALSE(Probe(*main).FramedLane());
     Key(Qt::Key_Up, Qt::NoModifier);  // shows, does not move
-    ASSERT_EQ(main->FramedLane(), Lane(cursor::Start));
+    ASSERT_EQ(Probe(*main).FramedLane(), Lane(cursor::Start));
     for (auto step : {Onward, Back}) {
         std::set<std::pair<int, int>> seen;
         for (int i = 0; i < cursor::RingSize; ++i) {
-            const Lane at = *main->FramedLane();
+            const Lane at = *Probe(*main).FramedLane();
             seen.insert({at.side, at.lane});
             Key(QtKey(step(at.side)), Qt::NoModifier);
         }
         EXPECT_EQ(seen.size(), 40u);
-        EXPECT_EQ(main->FramedLane(), Lane(cursor::Start));
+        EXPECT_EQ(Probe(*main).FramedLane(), Lane(cursor::Start));
     }
     Key(Qt::Key_Down, Qt::ShiftModifier);  // with a modifier an arrow is no cursor key
-    EXPECT_EQ(main->FramedLane(), Lane(cursor::Start));
+    EXPECT_EQ(Probe(*main).FramedLane(), Lane(cursor::Start));
 }
 
 TEST_F(KeysTest, ReturnLaunchesFromTheFramedLaneAndARefusalBeepsAndChangesNothing) {
@@ -286,14 +291,14 @@ TEST_F(KeysTest, ReturnLaunchesFromTheFramedLaneAndARefusalBeepsAndChangesNothin
     const int colour = st.nexts.at(SideLeft, 1, 0);
     Key(Qt::Key_Return, Qt::NoModifier);  // nothing framed: only shows the cursor
     EXPECT_EQ(st.board.at(1, 1).Color, 0);
-    ASSERT_EQ(main->FramedLane(), Lane(cursor::Start));
+    ASSERT_EQ(Probe(*main).FramedLane(), Lane(cursor::Start));
     const QRect cell(L + layout::CellLeft(1), T + layout::CellTop(1), layout::Brick, layout::Brick);
-    const QImage empty = main->Canvas().image().copy(cell);
+    const QImage empty = Probe(*main).Canvas().image().copy(cell);
     Key(Qt::Key_Return, Qt::NoModifier);
     EXPECT_EQ(st.board.at(1, 1).Color, colour);
     EXPECT_TRUE(st.UndoReady);
-    EXPECT_NE(main->Canvas().image().copy(cell), empty);  // the press's redraw ran too
-    EXPECT_EQ(main->Canvas().image().pixel(L, T + 90), qRgb(255, 255, 255));  // and the frame is back on top
+    EXPECT_NE(Probe(*main).Canvas().image().copy(cell), empty);  // the press's redraw ran too
+    EXPECT_EQ(Probe(*main).Canvas().image().pixel(L, T + 90), qRgb(255, 255, 255));  // and the frame is back on top
 
     // Lane 2's row is empty: refused with the beep, as a click is.
     Key(Qt::Key_Down, Qt::NoModifier);
@@ -313,17 +318,17 @@ TEST_F(KeysTest, TheFrameIsRedrawnOnlyWhereItMovesAndThePointerTakesIt) {
     };
     const QRect lane1 = onSurface({3, 1}), lane2 = onSurface({3, 2});
     ASSERT_EQ(lane1.size(), QSize(90, 30));
-    const QImage bare = main->Canvas().image().copy(lane1.united(lane2));
+    const QImage bare = Probe(*main).Canvas().image().copy(lane1.united(lane2));
     QTest::mouseMove(main, QPoint(L + 250, T + 250));  // the side buttons' first hover redraw, out of the way
-    ASSERT_TRUE(WaitUntil([&] { return main->Hover().HoverButton == 0; }));
+    ASSERT_TRUE(WaitUntil([&] { return Probe(*main).Hover().HoverButton == 0; }));
 
     Key(Qt::Key_Down, Qt::NoModifier);
-    const QImage& img = main->Canvas().image();
+    const QImage& img = Probe(*main).Canvas().image();
     EXPECT_EQ(img.pixel(lane1.topLeft()), qRgb(255, 255, 255));
     EXPECT_EQ(img.pixel(lane1.bottomRight() - QPoint(2, 2)), qRgb(0, 0, 0));
 
     std::vector<QRect> log;
-    main->Canvas().SetRecorder(&log);
+    Probe(*main).Canvas().SetRecorder(&log);
     Key(Qt::Key_Down, Qt::NoModifier);
     QRegion drawn;
     for (const QRect& r : log) {
@@ -335,17 +340,17 @@ TEST_F(KeysTest, TheFrameIsRedrawnOnlyWhereItMovesAndThePointerTakesIt) {
     // Off the lanes the pointer hides it, leaving the bricks as they were.
     log.clear();
     QTest::mouseMove(main, QPoint(L + 240, T + 240));  // in the zone
-    ASSERT_TRUE(WaitUntil([&] { return !main->FramedLane(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !Probe(*main).FramedLane(); }));
     for (const QRect& r : log) EXPECT_TRUE(lane2.contains(r));
-    EXPECT_EQ(main->Canvas().image().copy(lane1.united(lane2)), bare);
+    EXPECT_EQ(Probe(*main).Canvas().image().copy(lane1.united(lane2)), bare);
 
     // Over a lane it frames that lane; the next arrow goes on from there.
     QTest::mouseMove(main, QPoint(L + 200, T + 470));
-    ASSERT_TRUE(WaitUntil([&] { return main->FramedLane() == Lane{4, 4}; }));
-    EXPECT_EQ(main->Canvas().image().pixel(onSurface({4, 4}).topLeft()), qRgb(255, 255, 255));
-    main->Canvas().SetRecorder(nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return Probe(*main).FramedLane() == Lane{4, 4}; }));
+    EXPECT_EQ(Probe(*main).Canvas().image().pixel(onSurface({4, 4}).topLeft()), qRgb(255, 255, 255));
+    Probe(*main).Canvas().SetRecorder(nullptr);
     Key(Qt::Key_Right, Qt::NoModifier);
-    EXPECT_EQ(main->FramedLane(), (Lane{4, 5}));
+    EXPECT_EQ(Probe(*main).FramedLane(), (Lane{4, 5}));
 }
 
 }  // namespace

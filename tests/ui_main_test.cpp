@@ -30,6 +30,7 @@ using test::GameDir;
 using test::ModalWatcher;
 using test::ShowsRegion;
 
+using test::Probe;
 using test::WaitUntil;
 
 // The first game's fixed pattern: colours 1..7 at these cells.
@@ -44,6 +45,7 @@ bool HasFirstSet(const GameState& st) {
 struct GameWindow {
     explicit GameWindow(const QString& fallbackSkin = {}) {
         session.SetFallbackSkin(fallbackSkin);
+        main.GameOverHandler = [this](int32_t score) { session.AddHighScore(score); };
         session.Start(main);
     }
     Session session;
@@ -73,17 +75,17 @@ TEST_F(StartupTest, CompleteFolderStartsSilentlyWithDefaults) {
     Start();
     EXPECT_TRUE(watcher.messages.empty());
     EXPECT_EQ(session->BaseDir(), dir.Base());
-    EXPECT_EQ(session->SkinFile(), dir.Base() + "Scoarching red.skn");
+    EXPECT_EQ(Probe(*session).SkinFile(), dir.Base() + "Scoarching red.skn");
     EXPECT_TRUE(session->SkinInUse().Present());
     EXPECT_TRUE(HasFirstSet(main->Engine().st));
     EXPECT_FALSE(main->Engine().st.UndoReady);  // cleared again after the first game's snapshot
     EXPECT_EQ(main->Colours(), 7);
-    EXPECT_TRUE(main->StepTimer().isActive());
-    EXPECT_EQ(main->StepTimer().interval(), 50);
-    EXPECT_FALSE(main->SweepTimer().isActive());
-    EXPECT_EQ(main->SweepTimer().interval(), 50);
-    EXPECT_TRUE(main->ClockTimer().isActive());
-    EXPECT_EQ(main->ClockTimer().interval(), 1000);
+    EXPECT_TRUE(Probe(*main).StepTimer().isActive());
+    EXPECT_EQ(Probe(*main).StepTimer().interval(), 50);
+    EXPECT_FALSE(Probe(*main).SweepTimer().isActive());
+    EXPECT_EQ(Probe(*main).SweepTimer().interval(), 50);
+    EXPECT_TRUE(Probe(*main).ClockTimer().isActive());
+    EXPECT_EQ(Probe(*main).ClockTimer().interval(), 1000);
 }
 
 TEST_F(StartupTest, MissingFilesShowTheirMessagesAndTheSequenceGoesOn) {
@@ -127,8 +129,8 @@ TEST_F(StartupTest, SequenceRunsOnceOnly) {
     main->Engine().st.Score = 77;
     // A step comes 50 ms after the sequence's 1 ms timer: once it has found nothing to
     // move, a sequence that ran again would have started a new game by then.
-    main->EngineHost().StepTimer(true);
-    ASSERT_TRUE(WaitUntil([&] { return main->StepResting(); }));
+    Probe(*main).EngineHost().StepTimer(true);
+    ASSERT_TRUE(WaitUntil([&] { return Probe(*main).StepResting(); }));
     EXPECT_EQ(main->Engine().st.Score, 77);  // no second new game
 }
 
@@ -141,10 +143,10 @@ TEST_F(StartupTest, TheEndOfTheSequenceIsToldOnceAfterItsLastStep) {
         window = std::make_unique<GameWindow>();
         int told = 0;
         bool undoReady = true;
-        window->session.SetStartedHandler([&] {
+        window->session.StartedHandler = [&] {
             ++told;
             undoReady = window->main.Engine().st.UndoReady;
-        });
+        };
         ASSERT_TRUE(WaitUntil([&] { return window->session.Started(); }));
         EXPECT_EQ(told, 1);
         // Cleared by the last step only; a sequence that ended at the skin leaves it set.
@@ -181,21 +183,21 @@ TEST_F(StartupTest, ClosingWritesAllSettingsAndTheScoresEvenWhenTheSettingsFail)
 TEST_F(StartupTest, SavedGameLoadsOnceAndAMissingSlotStartsANewGame) {
     Start();
     main->Engine().st.Score = 42;
-    main->SaveClick();
+    Probe(*main).SaveClick();
     EXPECT_EQ(QFileInfo(dir.Path("kelm.sg3")).size(), 600);
     main->Engine().st.Score = 0;
-    main->EngineHost().StepTimer(false);  // as after the end of a game
-    main->Loadgame1Click();
+    Probe(*main).EngineHost().StepTimer(false);  // as after the end of a game
+    Probe(*main).Loadgame1Click();
     EXPECT_EQ(main->Engine().st.Score, 42);
-    EXPECT_TRUE(main->StepTimer().isActive());  // the loaded game runs
-    main->Loadgame1Click();
+    EXPECT_TRUE(Probe(*main).StepTimer().isActive());  // the loaded game runs
+    Probe(*main).Loadgame1Click();
     ASSERT_TRUE(WaitUntil([&] { return !watcher.messages.empty(); }));
     EXPECT_EQ(watcher.messages.back().text, "You can not open the same game twice");
     EXPECT_EQ(main->Engine().st.Score, 42);
 
     main->SetColours(8);  // another slot, never saved
     main->Engine().st.Score = 9;
-    main->Loadgame1Click();
+    Probe(*main).Loadgame1Click();
     EXPECT_EQ(watcher.messages.back().text, "Could not open the saved game. A new game started.");
     EXPECT_EQ(main->Engine().st.Score, 0);
     EXPECT_FALSE(QFile::exists(dir.Path("kelm.sg4")));
@@ -212,12 +214,12 @@ TEST_F(StartupTest, ABrokenSkinGivesWayToTheShippedOneAndAChangeKeepsTheLastGood
     EXPECT_TRUE(session->SkinInUse().Present());
     EXPECT_FALSE(main->Engine().st.UndoReady);  // and the sequence went on to its end
     main->ShowFullScreen();
-    EXPECT_EQ(test::Decode(main->Canvas().image().pixel(5, 5)).sheet, test::SheetTile);
+    EXPECT_EQ(test::Decode(Probe(*main).Canvas().image().pixel(5, 5)).sheet, test::SheetTile);
 
-    const QString before = session->SkinFile();
+    const QString before = Probe(*session).SkinFile();
     test::WriteFile(dir.Path("Other.skn"), "only a title\n");
     EXPECT_TRUE(session->ChangeSkin(dir.Path("Other.skn")));  // the shipped skin again: repaint
-    EXPECT_EQ(session->SkinFile(), before);
+    EXPECT_EQ(Probe(*session).SkinFile(), before);
     EXPECT_TRUE(session->SkinInUse().Present());
 }
 
@@ -225,7 +227,7 @@ TEST_F(StartupTest, WithNoSkinAtAllEscapeStillQuits) {
     dir.Remove("Scoarching red.skn");
     Start(dir.Path("missing.skn"));
     int quits = 0;
-    main->SetQuitHandler([&] { ++quits; });
+    main->QuitHandler = [&] { ++quits; };
     EXPECT_FALSE(session->SkinInUse().Present());
     main->ShowFullScreen();
     QTest::keyClick(main, Qt::Key_Space);
@@ -249,11 +251,11 @@ TEST(LayoutTest, WindowOn640x480PlacesFieldAndLabels) {
     dir.Enter();
     Session session;
     TMain main(session.SkinInUse(), session.BaseDir());
-    EXPECT_EQ(main.FieldOrigin(), QPoint(80, 0));
+    EXPECT_EQ(Probe(main).FieldOrigin(), QPoint(80, 0));
     EXPECT_EQ(Label(main, "Scor")->pos(), QPoint(80 + 495, 35));
     EXPECT_EQ(Label(main, "lblTime")->pos(), QPoint(8, 8));
-    EXPECT_EQ(main.Canvas().width(), 640);
-    EXPECT_EQ(main.Canvas().height(), 480);
+    EXPECT_EQ(Probe(main).Canvas().width(), 640);
+    EXPECT_EQ(Probe(main).Canvas().height(), 480);
 }
 
 // A started, shown window with the step timer stopped, so the board only changes by the tests.
@@ -266,9 +268,9 @@ protected:
         session = &window->session;
         ASSERT_TRUE(WaitUntil([&] { return session->Started(); }));
         main->ShowFullScreen();
-        main->EngineHost().StepTimer(false);
-        L = main->FieldOrigin().x();
-        T = main->FieldOrigin().y();
+        Probe(*main).EngineHost().StepTimer(false);
+        L = Probe(*main).FieldOrigin().x();
+        T = Probe(*main).FieldOrigin().y();
         Cross();
     }
 
@@ -283,7 +285,7 @@ protected:
             st.board.at(5, i) = Cell{int8_t(1 + i % 5), DirNone, 1};
         }
         st.InMotion = false;
-        main->FieldUpDate(false);
+        Probe(*main).FieldUpDate(false);
     }
 
     // Which entry cells hold a launched brick: "side:lane" for each.
@@ -367,9 +369,9 @@ TEST_F(PointerTest, LaunchIsDrawnAtOnce) {
     Cross();
     const Nexts queue = main->Engine().st.nexts;
     std::vector<QRect> drawn;
-    main->Canvas().SetRecorder(&drawn);
+    Probe(*main).Canvas().SetRecorder(&drawn);
     QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 45, T + 100));
-    main->Canvas().SetRecorder(nullptr);
+    Probe(*main).Canvas().SetRecorder(nullptr);
     // The entry cell (1, 1), and those bricks of the left side's lane 1 whose colour changed.
     std::vector<QRect> want = {Field(90, 90, 30, 30)};
     for (int layer = 1; layer <= 3; ++layer)
@@ -377,21 +379,21 @@ TEST_F(PointerTest, LaunchIsDrawnAtOnce) {
             want.push_back(Field(90 - 30 * layer, 90, 30, 30));
     std::sort(drawn.begin(), drawn.end(), [](const QRect& a, const QRect& b) { return a.x() > b.x(); });
     EXPECT_EQ(drawn, want);
-    EXPECT_TRUE(ShowsRegion(main->Canvas().image(), Field(90, 90, 30, 30), test::SheetBricks,
+    EXPECT_TRUE(ShowsRegion(Probe(*main).Canvas().image(), Field(90, 90, 30, 30), test::SheetBricks,
                             QRect(30 * DirRight, 30 * (main->Engine().st.board.at(1, 1).Color - 1), 30, 30)));
 }
 
 TEST_F(PointerTest, PressAndHoverRectanglesOfUndoDiffer) {
     // Inside the hover rectangle but left of the press rectangle: highlighted, no undo.
     MoveTo(main, L + 495, T + 100);
-    EXPECT_EQ(main->Hover().HoverButton, 1);
+    EXPECT_EQ(Probe(*main).Hover().HoverButton, 1);
     QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 495, T + 100));
     EXPECT_TRUE(watcher.messages.empty());  // a refusal's box would have been shown and closed by now
     // Inside the press rectangle but right of the hover rectangle: not highlighted, undo runs
     // (and is refused right after start-up).
     MoveTo(main, L + 540, T + 100);
-    EXPECT_EQ(main->Hover().HoverButton, 0);
-    EXPECT_TRUE(ShowsRegion(main->Canvas().image(), Field(490, 90, 42, 41), test::SheetPictograms, QRect(6, 65, 42, 41)));
+    EXPECT_EQ(Probe(*main).Hover().HoverButton, 0);
+    EXPECT_TRUE(ShowsRegion(Probe(*main).Canvas().image(), Field(490, 90, 42, 41), test::SheetPictograms, QRect(6, 65, 42, 41)));
     QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 540, T + 100));
     ASSERT_TRUE(WaitUntil([&] { return !watcher.messages.empty(); }));
     EXPECT_EQ(watcher.messages[0].icon, QMessageBox::Information);
@@ -407,8 +409,8 @@ TEST_F(PointerTest, UndoButtonTakesBackTheLastLaunch) {
     EXPECT_EQ(main->Engine().st.board.at(1, 1).Color, 0);
     EXPECT_EQ(std::memcmp(&before, &main->Engine().st.board, sizeof before), 0);
     // The press's own redraw puts the empty cell back on screen.
-    EXPECT_EQ(main->Canvas().image().pixel(L + 100, T + 100), qRgb(0, 0, 0));
-    EXPECT_EQ(main->Canvas().image().pixel(L + 90, T + 100), qRgb(109, 109, 109));
+    EXPECT_EQ(Probe(*main).Canvas().image().pixel(L + 100, T + 100), qRgb(0, 0, 0));
+    EXPECT_EQ(Probe(*main).Canvas().image().pixel(L + 90, T + 100), qRgb(109, 109, 109));
 }
 
 TEST_F(PointerTest, HoverRectanglesOfTheSideButtons) {
@@ -422,55 +424,55 @@ TEST_F(PointerTest, HoverRectanglesOfTheSideButtons) {
     };
     for (const Case& c : cases) {
         MoveTo(main, L + c.x, T + c.y);
-        EXPECT_EQ(main->Hover().HoverButton, c.button) << c.x << "," << c.y;
+        EXPECT_EQ(Probe(*main).Hover().HoverButton, c.button) << c.x << "," << c.y;
     }
     // The hovered button is drawn from the highlighted row, the others from the normal one.
     MoveTo(main, L + 500, T + 270);
-    const QImage& s = main->Canvas().image();
+    const QImage& s = Probe(*main).Canvas().image();
     EXPECT_TRUE(ShowsRegion(s, Field(490, 256, 41, 41), test::SheetPictograms, QRect(122, 9, 41, 41)));
     EXPECT_TRUE(ShowsRegion(s, Field(490, 90, 42, 41), test::SheetPictograms, QRect(6, 65, 42, 41)));
     EXPECT_TRUE(ShowsRegion(s, Field(490, 173, 62, 41), test::SheetPictograms, QRect(54, 65, 62, 41)));
 }
 
 TEST_F(PointerTest, UndoButtonIsHighlightedUntilThePointerFirstMoves) {
-    const QImage& s = main->Canvas().image();
-    EXPECT_EQ(main->Hover().HoverButton, 1);
+    const QImage& s = Probe(*main).Canvas().image();
+    EXPECT_EQ(Probe(*main).Hover().HoverButton, 1);
     EXPECT_TRUE(ShowsRegion(s, Field(490, 90, 42, 41), test::SheetPictograms, QRect(6, 9, 42, 41)));
     MoveTo(main, 5, 200);
-    EXPECT_EQ(main->Hover().HoverButton, 0);
+    EXPECT_EQ(Probe(*main).Hover().HoverButton, 0);
     EXPECT_TRUE(ShowsRegion(s, Field(490, 90, 42, 41), test::SheetPictograms, QRect(6, 65, 42, 41)));
 }
 
 TEST_F(PointerTest, CornerIconsHighlightUnderThePointer) {
-    const QImage& s = main->Canvas().image();
+    const QImage& s = Probe(*main).Canvas().image();
     MoveTo(main, L + 400, T + 10);  // hall of fame
-    EXPECT_TRUE(main->Hover().IconHover);
-    EXPECT_EQ(main->Hover().IconOffset[1], 0);
-    EXPECT_EQ(main->Hover().IconOffset[0], 180);
+    EXPECT_TRUE(Probe(*main).Hover().IconHover);
+    EXPECT_EQ(Probe(*main).Hover().IconOffset[1], 0);
+    EXPECT_EQ(Probe(*main).Hover().IconOffset[0], 180);
     EXPECT_TRUE(ShowsRegion(s, Field(390, 0, 90, 90), test::SheetIcons, QRect(90, 0, 90, 90)));
     EXPECT_TRUE(ShowsRegion(s, Field(0, 0, 90, 90), test::SheetIcons, QRect(0, 180, 90, 90)));
     MoveTo(main, L + 390, T + 10);  // the icon's edge belongs to no region
-    EXPECT_FALSE(main->Hover().IconHover);
+    EXPECT_FALSE(Probe(*main).Hover().IconHover);
     EXPECT_TRUE(ShowsRegion(s, Field(390, 0, 90, 90), test::SheetIcons, QRect(90, 180, 90, 90)));
     MoveTo(main, L + 89, T + 479);  // help
-    EXPECT_EQ(main->Hover().IconOffset[2], 0);
+    EXPECT_EQ(Probe(*main).Hover().IconOffset[2], 0);
     EXPECT_TRUE(ShowsRegion(s, Field(0, 390, 90, 90), test::SheetIcons, QRect(0, 90, 90, 90)));
     MoveTo(main, L + 479, T + 479);  // options
-    EXPECT_EQ(main->Hover().IconOffset[3], 0);
-    EXPECT_EQ(main->Hover().IconOffset[2], 180);
+    EXPECT_EQ(Probe(*main).Hover().IconOffset[3], 0);
+    EXPECT_EQ(Probe(*main).Hover().IconOffset[2], 180);
 }
 
 TEST_F(PointerTest, PointerOverTheScoreLabelClearsIconsButKeepsTheButton) {
     QLabel* score = Label(*main, "Scor");
     MoveTo(score, 2, 2);  // right after start-up: undo highlighted
-    EXPECT_EQ(main->Hover().HoverButton, 1);
-    EXPECT_FALSE(main->Hover().IconHover);
+    EXPECT_EQ(Probe(*main).Hover().HoverButton, 1);
+    EXPECT_FALSE(Probe(*main).Hover().IconHover);
     MoveTo(main, L + 45, T + 45);
-    ASSERT_TRUE(main->Hover().IconHover);
+    ASSERT_TRUE(Probe(*main).Hover().IconHover);
     MoveTo(score, 2, 2);
-    EXPECT_FALSE(main->Hover().IconHover);
-    for (int offset : main->Hover().IconOffset) EXPECT_EQ(offset, 180);
-    EXPECT_TRUE(ShowsRegion(main->Canvas().image(), Field(0, 0, 90, 90), test::SheetIcons, QRect(0, 180, 90, 90)));
+    EXPECT_FALSE(Probe(*main).Hover().IconHover);
+    for (int offset : Probe(*main).Hover().IconOffset) EXPECT_EQ(offset, 180);
+    EXPECT_TRUE(ShowsRegion(Probe(*main).Canvas().image(), Field(0, 0, 90, 90), test::SheetIcons, QRect(0, 180, 90, 90)));
     EXPECT_TRUE(score->hasMouseTracking());
 }
 
@@ -481,7 +483,7 @@ TEST_F(PointerTest, NewGameIconStartsAFreshGame) {
     QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 1, T + 89));
     EXPECT_EQ(main->Engine().st.Score, 0);
     EXPECT_TRUE(HasFirstSet(main->Engine().st));
-    EXPECT_TRUE(main->StepTimer().isActive());  // a new game switches the step timer on
+    EXPECT_TRUE(Probe(*main).StepTimer().isActive());  // a new game switches the step timer on
 }
 
 TEST_F(PointerTest, LoadSaveButtonOpensItsMenuAtThePointer) {
@@ -501,7 +503,7 @@ TEST_F(PointerTest, CommandIconsAndMinimiseNeverCrash) {
 }
 
 TEST_F(PointerTest, FullPaintOnShowAndPaintEventCopiesTheSurface) {
-    const QImage& s = main->Canvas().image();
+    const QImage& s = Probe(*main).Canvas().image();
     EXPECT_EQ(test::Decode(s.pixel(3, 470)).sheet, test::SheetTile);  // background left of the field
     EXPECT_EQ(test::Decode(s.pixel(3, 470)), (test::Decoded{test::SheetTile, 3, 70}));
     const QImage shown = main->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -511,9 +513,9 @@ TEST_F(PointerTest, FullPaintOnShowAndPaintEventCopiesTheSurface) {
 
 TEST_F(PointerTest, RestoringFromMinimisedRepaintsEverything) {
     main->showMinimized();
-    main->Canvas().Fill(QRect(0, 0, 640, 480), qRgb(1, 2, 3));
+    Probe(*main).Canvas().Fill(QRect(0, 0, 640, 480), qRgb(1, 2, 3));
     main->showFullScreen();
-    EXPECT_EQ(test::Decode(main->Canvas().image().pixel(3, 470)).sheet, test::SheetTile);
+    EXPECT_EQ(test::Decode(Probe(*main).Canvas().image().pixel(3, 470)).sheet, test::SheetTile);
 }
 
 // A window manager reports Qt's minimise in steps, the first of them not minimised
@@ -531,11 +533,11 @@ TEST_F(PointerTest, MinimiseHoldsThroughTheWindowManagersStepsAndRestoresWhole) 
         QCoreApplication::processEvents();
         EXPECT_NE(QGuiApplication::focusWindow(), window) << "round " << round << ": it activated itself";
 
-        main->Canvas().Fill(QRect(0, 0, 640, 480), qRgb(1, 2, 3));
+        Probe(*main).Canvas().Fill(QRect(0, 0, 640, 480), qRgb(1, 2, 3));
         QWindowSystemInterface::handleWindowStateChanged(window, Qt::WindowFullScreen);
         QWindowSystemInterface::handleWindowActivated(window);
         QWindowSystemInterface::flushWindowSystemEvents();
-        EXPECT_EQ(test::Decode(main->Canvas().image().pixel(3, 470)).sheet, test::SheetTile) << "round " << round;
+        EXPECT_EQ(test::Decode(Probe(*main).Canvas().image().pixel(3, 470)).sheet, test::SheetTile) << "round " << round;
         EXPECT_EQ(QApplication::focusWidget(), main) << "round " << round;
     }
 }
@@ -544,39 +546,39 @@ TEST_F(PointerTest, MinimiseHoldsThroughTheWindowManagersStepsAndRestoresWhole) 
 
 TEST_F(PointerTest, HostShowsTheScoreItIsGivenAndHandsOnTheFinalScore) {
     main->Engine().st.Score = 5;
-    main->EngineHost().ScoreLabel(1234);
+    Probe(*main).EngineHost().ScoreLabel(1234);
     EXPECT_EQ(Label(*main, "Scor")->text(), "1234");
     main->Engine().st.Score = 77;
     main->Engine().tmrSTEPTimer();  // a step refreshes the label from the engine
     EXPECT_EQ(Label(*main, "Scor")->text(), "77");
     int asked = 0;
-    session->SetEnterNameHandler([&] { ++asked; return QStringLiteral("ADA"); });
-    main->EngineHost().GameOver(321);
+    session->EnterNameHandler = [&] { ++asked; return QStringLiteral("ADA"); };
+    Probe(*main).EngineHost().GameOver(321);
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(session->High().Names(7)[0], "ADA");
-    EXPECT_EQ(session->High().Scores(7)[0], "321");
+    EXPECT_EQ(Probe(*session).High().Names(7)[0], "ADA");
+    EXPECT_EQ(Probe(*session).High().Scores(7)[0], "321");
 }
 
 TEST_F(PointerTest, HostLeavesARunningStepTimerAloneAndRestartsTheSweep) {
     main->SetSpeeds(1000, 1000);
-    main->EngineHost().StepTimer(true);
-    main->EngineHost().RestartSweepTimer();
-    ASSERT_TRUE(WaitUntil([&] { return main->StepTimer().isActive() && main->StepTimer().remainingTime() < 900; }));
-    main->EngineHost().StepTimer(true);
-    EXPECT_LT(main->StepTimer().remainingTime(), 900);  // still counting from its start
-    main->EngineHost().RestartSweepTimer();
-    EXPECT_GT(main->SweepTimer().remainingTime(), 900);  // a full interval from now
-    main->EngineHost().StepTimer(false);
-    EXPECT_FALSE(main->StepTimer().isActive());
-    main->SweepTick();  // nothing exploding: the sweep rests
-    ASSERT_FALSE(main->SweepTimer().isActive());
-    main->EngineHost().RestartSweepTimer();
-    EXPECT_TRUE(main->SweepTimer().isActive());
+    Probe(*main).EngineHost().StepTimer(true);
+    Probe(*main).EngineHost().RestartSweepTimer();
+    ASSERT_TRUE(WaitUntil([&] { return Probe(*main).StepTimer().isActive() && Probe(*main).StepTimer().remainingTime() < 900; }));
+    Probe(*main).EngineHost().StepTimer(true);
+    EXPECT_LT(Probe(*main).StepTimer().remainingTime(), 900);  // still counting from its start
+    Probe(*main).EngineHost().RestartSweepTimer();
+    EXPECT_GT(Probe(*main).SweepTimer().remainingTime(), 900);  // a full interval from now
+    Probe(*main).EngineHost().StepTimer(false);
+    EXPECT_FALSE(Probe(*main).StepTimer().isActive());
+    Probe(*main).SweepTick();  // nothing exploding: the sweep rests
+    ASSERT_FALSE(Probe(*main).SweepTimer().isActive());
+    Probe(*main).EngineHost().RestartSweepTimer();
+    EXPECT_TRUE(Probe(*main).SweepTimer().isActive());
 }
 
 TEST_F(PointerTest, IconsAndButtonsAreRedrawnOnlyWhenTheHoverChanges) {
     std::vector<QRect> drawn;
-    main->Canvas().SetRecorder(&drawn);
+    Probe(*main).Canvas().SetRecorder(&drawn);
     MoveTo(main, L + 45, T + 45);  // onto the new-game icon: the four icons
     EXPECT_EQ(drawn.size(), 4u + 4u);    // and the buttons, since undo lost its highlight
     drawn.clear();
@@ -587,7 +589,7 @@ TEST_F(PointerTest, IconsAndButtonsAreRedrawnOnlyWhenTheHoverChanges) {
     MoveTo(main, L + 210, T + 220);
     MoveTo(main, L + 495, T + 100);  // onto undo: the buttons once
     MoveTo(main, L + 500, T + 110);
-    main->Canvas().SetRecorder(nullptr);
+    Probe(*main).Canvas().SetRecorder(nullptr);
     EXPECT_EQ(drawn.size(), 4u);
 }
 
@@ -595,23 +597,24 @@ TEST_F(PointerTest, IconsAndButtonsAreRedrawnOnlyWhenTheHoverChanges) {
 
 TEST_F(PointerTest, ClosingAWindowOnTopRedrawsTheArrowsAChangeOfDirectionLeftStale) {
     main->Engine().st.board.at(3, 3) = Cell{2, DirRight, 1};
-    main->FieldUpDate(false);
+    Probe(*main).FieldUpDate(false);
     main->Engine().st.board.at(3, 3).Dir = DirDown;  // the same colour: no incremental redraw
-    main->FieldUpDate(false);
+    Probe(*main).FieldUpDate(false);
     const QRect cell = Field(150, 150, 30, 30);
-    ASSERT_TRUE(ShowsRegion(main->Canvas().image(), cell, test::SheetBricks, QRect(30 * DirRight, 30, 30, 30)));
+    ASSERT_TRUE(ShowsRegion(Probe(*main).Canvas().image(), cell, test::SheetBricks, QRect(30 * DirRight, 30, 30, 30)));
     SkinnedWindow cover(session->SkinInUse(), QStringLiteral("cover"));
     QTimer::singleShot(50, &cover, &QDialog::accept);
-    cover.ShowModal([&] { main->Uncover(); });
-    EXPECT_TRUE(ShowsRegion(main->Canvas().image(), cell, test::SheetBricks, QRect(30 * DirDown, 30, 30, 30)));
+    cover.UncoverHandler = [&] { main->Uncover(); };
+    cover.ShowModal();
+    EXPECT_TRUE(ShowsRegion(Probe(*main).Canvas().image(), cell, test::SheetBricks, QRect(30 * DirDown, 30, 30, 30)));
 }
 
 TEST_F(StartupTest, WithoutASkinTheShownWindowStaysBlack) {
     dir.Remove("Scoarching red.skn");
     Start();
     main->ShowFullScreen();
-    const QImage& s = main->Canvas().image();
-    const int L = main->FieldOrigin().x(), T = main->FieldOrigin().y();
+    const QImage& s = Probe(*main).Canvas().image();
+    const int L = Probe(*main).FieldOrigin().x(), T = Probe(*main).FieldOrigin().y();
     // The first game's full redraw happened while the window was hidden: no grid, no icons.
     for (QPoint p : {QPoint(L + 90, T + 90), QPoint(L + 100, T + 100), QPoint(L + 45, T + 45), QPoint(5, 5)})
         EXPECT_EQ(s.pixel(p), qRgb(0, 0, 0)) << p.x() << "," << p.y();
@@ -644,7 +647,7 @@ TEST(ModalTest, TimersKeepRunningWhileAMessageBoxIsOpen) {
     ASSERT_TRUE(WaitUntil([&] { return window.session.Started(); }));
     // A brick with a long way to go keeps the steps coming.
     test::SetZone(main.Engine().st.board, "1: 2> . . . . . . . . 3\n");
-    main.EngineHost().StepTimer(true);
+    Probe(main).EngineHost().StepTimer(true);
     const auto column = [&] {
         for (int x = 1; x <= 10; ++x)
             if (main.Engine().st.board.at(x, 1).Color == 2) return x;
@@ -669,24 +672,24 @@ TEST(ModalTest, TimersKeepRunningWhileAMessageBoxIsOpen) {
 }
 
 TEST_F(PointerTest, TimersRestWhileNothingCanChangeAndWakeOnThePlayersMove) {
-    main->EngineHost().StepTimer(true);
-    ASSERT_TRUE(WaitUntil([&] { return main->StepResting(); }));
-    EXPECT_FALSE(main->StepTimer().isActive());
+    Probe(*main).EngineHost().StepTimer(true);
+    ASSERT_TRUE(WaitUntil([&] { return Probe(*main).StepResting(); }));
+    EXPECT_FALSE(Probe(*main).StepTimer().isActive());
     const Board still = main->Engine().st.board;
-    main->StepTick();  // what a step would do now: nothing
+    Probe(*main).StepTick();  // what a step would do now: nothing
     EXPECT_EQ(std::memcmp(&still, &main->Engine().st.board, sizeof still), 0);
     // A launch wakes the steps, which carry the brick to its stop.
     QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 45, T + 100));
-    EXPECT_TRUE(main->StepTimer().isActive());
-    ASSERT_TRUE(WaitUntil([&] { return main->StepResting(); }));
+    EXPECT_TRUE(Probe(*main).StepTimer().isActive());
+    ASSERT_TRUE(WaitUntil([&] { return Probe(*main).StepResting(); }));
     EXPECT_EQ(main->Engine().st.board.at(1, 1).Color, 0);  // it travelled on from the entry cell
     // A sweep with nothing exploding rests; one that empties cells wakes the steps.
-    main->EngineHost().RestartSweepTimer();
-    ASSERT_TRUE(WaitUntil([&] { return !main->SweepTimer().isActive(); }));
-    EXPECT_TRUE(main->StepResting());
+    Probe(*main).EngineHost().RestartSweepTimer();
+    ASSERT_TRUE(WaitUntil([&] { return !Probe(*main).SweepTimer().isActive(); }));
+    EXPECT_TRUE(Probe(*main).StepResting());
     main->Engine().st.board.at(2, 2).Color = -3;
-    main->EngineHost().RestartSweepTimer();
-    ASSERT_TRUE(WaitUntil([&] { return !main->StepResting(); }));
+    Probe(*main).EngineHost().RestartSweepTimer();
+    ASSERT_TRUE(WaitUntil([&] { return !Probe(*main).StepResting(); }));
     EXPECT_EQ(main->Engine().st.board.at(2, 2).Color, 0);
 }
 
@@ -698,10 +701,10 @@ TEST_F(PointerTest, ExplodingBricksFromALoadOrAnUndoAreSweptAndTheRefillFollows)
     saved.Score = 30;
     const int32_t sets = saved.SetCount;
     ASSERT_EQ(storage::SaveSlot(storage::SlotPath(session->BaseDir(), main->Colours()), saved), storage::SaveSlotResult::Saved);
-    main->SweepTick();  // resting, as when nothing has exploded for a while
-    ASSERT_FALSE(main->SweepTimer().isActive());
-    main->Loadgame1Click();
-    EXPECT_TRUE(main->SweepTimer().isActive());
+    Probe(*main).SweepTick();  // resting, as when nothing has exploded for a while
+    ASSERT_FALSE(Probe(*main).SweepTimer().isActive());
+    Probe(*main).Loadgame1Click();
+    EXPECT_TRUE(Probe(*main).SweepTimer().isActive());
     // The emptied zone brings the bonus and one set more.
     ASSERT_TRUE(WaitUntil([&] { return main->Engine().st.Score == 180; }));
     EXPECT_EQ(main->Engine().st.SetCount, sets + 1);
@@ -709,14 +712,14 @@ TEST_F(PointerTest, ExplodingBricksFromALoadOrAnUndoAreSweptAndTheRefillFollows)
 
     // An explosion, a launch while it shows, its sweep and a rest; then the undo.
     Cross();
-    main->EngineHost().StepTimer(true);
+    Probe(*main).EngineHost().StepTimer(true);
     main->Engine().st.board.at(8, 8).Color = -2;
-    main->EngineHost().RestartSweepTimer();
+    Probe(*main).EngineHost().RestartSweepTimer();
     QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 45, T + 100));
-    ASSERT_TRUE(WaitUntil([&] { return !main->SweepTimer().isActive() && main->StepResting(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !Probe(*main).SweepTimer().isActive() && Probe(*main).StepResting(); }));
     QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 543, T + 130));
     EXPECT_EQ(main->Engine().st.board.at(8, 8).Color, -2);
-    EXPECT_TRUE(main->SweepTimer().isActive());
+    EXPECT_TRUE(Probe(*main).SweepTimer().isActive());
     ASSERT_TRUE(WaitUntil([&] { return main->Engine().st.board.at(8, 8).Color == 0; }));
 }
 
@@ -738,7 +741,7 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeReadIsToldOnceAndLeftAsItWas) {
     EXPECT_EQ(watcher.messages[0].text, "The settings file " + path +
                                             " could not be read (it is larger than 1 MiB). Tesseron plays with the "
                                             "default settings and leaves the file as it is.");
-    EXPECT_EQ(main->StepTimer().interval(), 50);
+    EXPECT_EQ(Probe(*main).StepTimer().interval(), 50);
     EXPECT_TRUE(after == big) << after.size();
 }
 

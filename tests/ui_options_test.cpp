@@ -43,12 +43,12 @@ protected:
         dir.LoadInto(skin);
         audio.Sound = true;
         audio.StartAudio();
-        options.GetColours = [this] { return colours; };
-        options.SetColours = [this](int n) {
+        options.ColoursHandler = [this] { return colours; };
+        options.ColoursChosenHandler = [this](int n) {
             colours = n;
             set.push_back(n);
         };
-        options.NewGame = [this] { ++newGames; };
+        options.NewGameHandler = [this] { ++newGames; };
         options.ChooseMusic = [] { return std::optional<QString>(); };
         options.ChooseSkin = [] { return std::optional<QString>(); };
         media->calls.clear();
@@ -169,7 +169,7 @@ TEST_F(OptionsTest, SkinIconCancelledChangesNothing) {
         clickedFirst = Has(media->calls, "S3 play");
         return std::optional<QString>();
     };
-    options.ChangeSkin = [&](const QString&) { return ++changes, true; };
+    options.ChangeSkinHandler = [&](const QString&) { return ++changes, true; };
     options.surface.SetRecorder(&drawn);
     Press(L + 405, T + 192);
     EXPECT_TRUE(clickedFirst);
@@ -181,7 +181,7 @@ TEST_F(OptionsTest, ChosenSkinIsHandedOverAndTheWindowRepaints) {
     std::vector<QString> paths;
     bool ok = true;
     options.ChooseSkin = [&] { return std::optional<QString>(dir.Path("other.skn")); };
-    options.ChangeSkin = [&](const QString& p) {
+    options.ChangeSkinHandler = [&](const QString& p) {
         paths.push_back(p);
         return ok;
     };

@@ -23,6 +23,7 @@
 namespace tesseron {
 namespace {
 
+using test::Probe;
 using test::WaitUntil;
 
 QJsonObject Screen(const char* name, int x, int width, int height) {
@@ -60,7 +61,7 @@ protected:
         display::SetSetting(zoom::Automatic);
         StartFullScreen();
         ASSERT_FALSE(HasFatalFailure());
-        ASSERT_EQ(main->Zoom().k, 2);
+        ASSERT_EQ(Probe(*main).Zoom().k, 2);
     }
 
     // The new game icon reaches the screen as its skin picture in k x k blocks at `at`.
@@ -82,40 +83,40 @@ protected:
 
 TEST_F(ScreenChange, AScreenSetToAnotherSizeLaysTheGameOutAnew) {
     SetScreens({Screen("a", 0, 2560, 1440), Screen("b", 2560, 3840, 2160)});
-    ASSERT_TRUE(WaitUntil([&] { return main->Zoom().k == 3; }));
+    ASSERT_TRUE(WaitUntil([&] { return Probe(*main).Zoom().k == 3; }));
     // 853 x 480 skin pixels: the field touches the top, centred across.
-    EXPECT_EQ(main->FieldOrigin(), QPoint(186, 0));
-    EXPECT_EQ(main->Canvas().width(), 853);
+    EXPECT_EQ(Probe(*main).FieldOrigin(), QPoint(186, 0));
+    EXPECT_EQ(Probe(*main).Canvas().width(), 853);
     EXPECT_TRUE(WaitUntil([&] { return Fills(QRect(0, 0, 2560, 1440)); }));
     ExpectNewGameIcon(3, {3 * 186, 0});
 
     SetScreens(TwoScreens);
-    ASSERT_TRUE(WaitUntil([&] { return main->Zoom().k == 2; }));
-    EXPECT_EQ(main->FieldOrigin(), QPoint(240, 30));
+    ASSERT_TRUE(WaitUntil([&] { return Probe(*main).Zoom().k == 2; }));
+    EXPECT_EQ(Probe(*main).FieldOrigin(), QPoint(240, 30));
     ExpectNewGameIcon(2, {480, 60});
 }
 
 TEST_F(ScreenChange, MovedToAnotherScreenItTakesThatScreensFactorAndLosingItGoesBack) {
     main->windowHandle()->setScreen(Named(QStringLiteral("b")));
-    ASSERT_TRUE(WaitUntil([&] { return On("b") && main->Zoom().k == 4; }));
-    EXPECT_EQ(main->FieldOrigin(), QPoint(240, 30));
+    ASSERT_TRUE(WaitUntil([&] { return On("b") && Probe(*main).Zoom().k == 4; }));
+    EXPECT_EQ(Probe(*main).FieldOrigin(), QPoint(240, 30));
     EXPECT_TRUE(WaitUntil([&] { return Fills(QRect(1920, 0, 3840, 2160)); }));
     ExpectNewGameIcon(4, {960, 120});
     // The pointer is mapped at the new factor: the icon's strict edge is four pixels wide,
     // and the options icon far beyond the old screen's size answers.
     QTest::mouseMove(main.get(), QPoint(963, 200));
-    EXPECT_FALSE(main->Hover().IconHover);
+    EXPECT_FALSE(Probe(*main).Hover().IconHover);
     QTest::mouseMove(main.get(), QPoint(964, 200));
-    EXPECT_TRUE(main->Hover().IconHover);
+    EXPECT_TRUE(Probe(*main).Hover().IconHover);
     QTest::mouseMove(main.get(), QPoint(5, 5));
-    EXPECT_FALSE(main->Hover().IconHover);
+    EXPECT_FALSE(Probe(*main).Hover().IconHover);
     QTest::mouseMove(main.get(), QPoint(4 * (240 + 435), 4 * (30 + 435)));
-    EXPECT_TRUE(main->Hover().IconHover);
+    EXPECT_TRUE(Probe(*main).Hover().IconHover);
     QTest::mouseMove(main.get(), QPoint(5, 5));
 
     // Unplugged: the game goes on on the screen that is left, at its factor.
     SetScreens({Screen("a", 0, 1920, 1080)});
-    ASSERT_TRUE(WaitUntil([&] { return On("a") && main->Zoom().k == 2; }));
+    ASSERT_TRUE(WaitUntil([&] { return On("a") && Probe(*main).Zoom().k == 2; }));
     EXPECT_TRUE(WaitUntil([&] { return Fills(QRect(0, 0, 1920, 1080)); }));
     ExpectNewGameIcon(2, {480, 60});
 }

@@ -18,6 +18,7 @@ namespace {
 
 using test::GameDir;
 
+using test::Probe;
 using test::WaitUntil;
 
 class SplashTest : public ::testing::Test {
@@ -81,10 +82,10 @@ TEST_F(SplashTest, HandsOverAfterFourSecondsWithTheWindowPaintedInFull) {
     EXPECT_TRUE(HandedOver());
     EXPECT_TRUE(main->isFullScreen());
     EXPECT_EQ(main->geometry(), QRect(0, 0, 1024, 768));
-    EXPECT_EQ(main->FieldOrigin(), QPoint(272, 144));
+    EXPECT_EQ(Probe(*main).FieldOrigin(), QPoint(272, 144));
     EXPECT_EQ(main->findChild<QLabel*>("Scor")->pos(), QPoint(272 + 495, 144 + 35));
     // Background tiles at 100-pixel steps up to the bottom-right corner.
-    EXPECT_EQ(test::Decode(main->Canvas().image().pixel(1023, 767)), (test::Decoded{test::SheetTile, 23, 67}));
+    EXPECT_EQ(test::Decode(Probe(*main).Canvas().image().pixel(1023, 767)), (test::Decoded{test::SheetTile, 23, 67}));
 }
 
 TEST_F(SplashTest, KeyPressHandsOverAtOnceAndTheStartUpStillRuns) {
@@ -92,7 +93,7 @@ TEST_F(SplashTest, KeyPressHandsOverAtOnceAndTheStartUpStillRuns) {
     EXPECT_TRUE(HandedOver());
     // The sequence had not run yet; its first tick loads the skin and paints.
     ASSERT_TRUE(WaitUntil([&] { return app->session.SkinInUse().Present(); }));
-    EXPECT_EQ(test::Decode(main->Canvas().image().pixel(5, 5)).sheet, test::SheetTile);
+    EXPECT_EQ(test::Decode(Probe(*main).Canvas().image().pixel(5, 5)).sheet, test::SheetTile);
     QTest::keyClick(splash, Qt::Key_A);  // a second key changes nothing
     EXPECT_TRUE(HandedOver());
 }
@@ -110,7 +111,7 @@ TEST_F(SplashTest, PressOnThePanelFrameHandsOver) {
 TEST_F(SplashTest, QuitButtonEndsTheProgram) {
     QTest::keyClick(splash, Qt::Key_Space);
     ASSERT_TRUE(WaitUntil([&] { return app->session.SkinInUse().Present(); }));
-    const int L = main->FieldOrigin().x(), T = main->FieldOrigin().y();
+    const int L = Probe(*main).FieldOrigin().x(), T = Probe(*main).FieldOrigin().y();
     EXPECT_TRUE(RunsToTheEnd([&] { QTest::mouseClick(main, Qt::LeftButton, {}, QPoint(L + 499, T + 389)); }));
     EXPECT_FALSE(main->isVisible());
     EXPECT_FALSE(splash->isVisible());
@@ -131,7 +132,7 @@ TEST_F(SplashTest, ClosingTheSplashBeforeTheHandOverEndsTheProgram) {
 TEST_F(SplashTest, CornerIconsOpenTheirWindowsAndTheirCloseIconsLeadBack) {
     QTest::keyClick(splash, Qt::Key_Space);
     ASSERT_TRUE(WaitUntil([&] { return app->session.SkinInUse().Present(); }));
-    const int L = main->FieldOrigin().x(), T = main->FieldOrigin().y();
+    const int L = Probe(*main).FieldOrigin().x(), T = Probe(*main).FieldOrigin().y();
     struct Corner {
         QPoint icon;
         SkinnedWindow* window;
@@ -142,13 +143,13 @@ TEST_F(SplashTest, CornerIconsOpenTheirWindowsAndTheirCloseIconsLeadBack) {
         bool opened = false;
         QTimer::singleShot(0, [&] {  // runs in the window's own loop
             opened = c.window->isVisible() && c.window->geometry() == QRect(0, 0, 1024, 768);
-            main->Canvas().Fill(QRect(0, 0, 1024, 768), qRgb(1, 2, 3));  // what the window covers goes stale
+            Probe(*main).Canvas().Fill(QRect(0, 0, 1024, 768), qRgb(1, 2, 3));  // what the window covers goes stale
             QTest::mouseClick(c.window, Qt::LeftButton, {}, QPoint(45, 45));
         });
         QTest::mouseClick(main, Qt::LeftButton, {}, c.icon);
         EXPECT_TRUE(opened) << c.window->windowTitle().toStdString();
         EXPECT_FALSE(c.window->isVisible());
-        EXPECT_EQ(test::Decode(main->Canvas().image().pixel(5, 5)).sheet, test::SheetTile);  // redrawn on closing
+        EXPECT_EQ(test::Decode(Probe(*main).Canvas().image().pixel(5, 5)).sheet, test::SheetTile);  // redrawn on closing
     }
 }
 

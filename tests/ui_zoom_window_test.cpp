@@ -21,6 +21,7 @@
 namespace tesseron {
 namespace {
 
+using test::Probe;
 using test::WaitUntil;
 
 class ZoomedGame : public ::testing::Test, protected test::FullScreenGame {
@@ -41,16 +42,16 @@ protected:
             for (Cell& c : column) c = Cell{0, 0, 0};
         st.board.at(10, 1) = Cell{1, DirNone, 1};
         st.InMotion = false;
-        main->FieldUpDate(true);
+        Probe(*main).FieldUpDate(true);
     }
     bool LaunchedLeftLane1() const { return main->Engine().st.board.at(1, 1).Dir == DirRight; }
 
 };
 
 TEST_F(ZoomedGame, EverySkinPixelReachesTheScreenAsATwoByTwoBlockAtTheDescribedPlace) {
-    ASSERT_EQ(main->Zoom().k, 2);
-    EXPECT_EQ(main->FieldOrigin(), QPoint(240, 30));  // (480, 60) in device pixels
-    EXPECT_EQ(main->Canvas().width(), 960);
+    ASSERT_EQ(Probe(*main).Zoom().k, 2);
+    EXPECT_EQ(Probe(*main).FieldOrigin(), QPoint(240, 30));  // (480, 60) in device pixels
+    EXPECT_EQ(Probe(*main).Canvas().width(), 960);
     const QImage shown = Shown();
     ASSERT_EQ(shown.size(), QSize(1920, 1080));
     // The new game icon: its normal picture, each pixel doubled.
@@ -60,7 +61,7 @@ TEST_F(ZoomedGame, EverySkinPixelReachesTheScreenAsATwoByTwoBlockAtTheDescribedP
             ASSERT_EQ(got, (test::Decoded{test::SheetIcons, x / 2, 180 + y / 2})) << x << ", " << y;
         }
     // The whole field is the surface doubled.
-    const QImage& canvas = main->Canvas().image();
+    const QImage& canvas = Probe(*main).Canvas().image();
     for (int y = 60; y < 1020; ++y)
         for (int x = 480; x < 1440; ++x) ASSERT_EQ(shown.pixel(x, y), canvas.pixel(x / 2, y / 2)) << x << ", " << y;
     // The score label sits at its doubled place in a font twice as large.
@@ -78,18 +79,18 @@ TEST_F(ZoomedGame, PointerRegionsKeepTheirEdgesInDevicePixels) {
     }
     // The hover of the new game icon (strict) and of the undo button (inclusive).
     QTest::mouseMove(main.get(), QPoint(481, 100));
-    EXPECT_FALSE(main->Hover().IconHover);
+    EXPECT_FALSE(Probe(*main).Hover().IconHover);
     QTest::mouseMove(main.get(), QPoint(482, 100));
-    EXPECT_TRUE(main->Hover().IconHover);
+    EXPECT_TRUE(Probe(*main).Hover().IconHover);
     QTest::mouseMove(main.get(), QPoint(2 * (240 + 532) + 1, 2 * (30 + 131) + 1));
-    EXPECT_EQ(main->Hover().HoverButton, 1);
+    EXPECT_EQ(Probe(*main).Hover().HoverButton, 1);
     QTest::mouseMove(main.get(), QPoint(2 * (240 + 533), 2 * (30 + 131)));
-    EXPECT_EQ(main->Hover().HoverButton, 0);
+    EXPECT_EQ(Probe(*main).Hover().HoverButton, 0);
 }
 
 TEST_F(ZoomedGame, ALaunchAtAZoomedLaneTravels) {
     OneStopper();
-    main->EngineHost().StepTimer(true);
+    Probe(*main).EngineHost().StepTimer(true);
     QTest::mouseClick(main.get(), Qt::LeftButton, {}, QPoint(2 * (240 + 45), 2 * (30 + 100)));
     ASSERT_TRUE(LaunchedLeftLane1());
     ASSERT_TRUE(WaitUntil([&] { return main->Engine().st.board.at(9, 1).Color > 0; }));
@@ -100,24 +101,24 @@ TEST_F(ZoomedGame, ALaunchAtAZoomedLaneTravels) {
 
 TEST_F(ZoomedGame, KeysStepTheFactorWithinWhatFitsAndGoBackToAutomatic) {
     QTest::keyClick(main.get(), Qt::Key_Minus, Qt::ControlModifier);
-    EXPECT_EQ(main->Zoom().k, 1);
+    EXPECT_EQ(Probe(*main).Zoom().k, 1);
     EXPECT_EQ(main->ZoomSetting(), 1);
-    EXPECT_EQ(main->FieldOrigin(), QPoint(720, 300));
+    EXPECT_EQ(Probe(*main).FieldOrigin(), QPoint(720, 300));
     EXPECT_EQ(main->findChild<QLabel*>(QStringLiteral("Scor"))->font().pixelSize(), 19);
     // Drawn anew at once: the icon is at its 1x place, one screen pixel per skin pixel.
     EXPECT_EQ(test::Decode(Shown().pixel(720 + 5, 300 + 7)), (test::Decoded{test::SheetIcons, 5, 187}));
     QTest::keyClick(main.get(), Qt::Key_Minus, Qt::ControlModifier);
-    EXPECT_EQ(main->Zoom().k, 1);
+    EXPECT_EQ(Probe(*main).Zoom().k, 1);
     QTest::keyClick(main.get(), Qt::Key_Plus, Qt::ControlModifier);
     QTest::keyClick(main.get(), Qt::Key_Equal, Qt::ControlModifier);  // 3 does not fit 1080
-    EXPECT_EQ(main->Zoom().k, 2);
+    EXPECT_EQ(Probe(*main).Zoom().k, 2);
     EXPECT_EQ(main->ZoomSetting(), 2);
     QTest::keyClick(main.get(), Qt::Key_0, Qt::ControlModifier);
     EXPECT_EQ(main->ZoomSetting(), zoom::Automatic);
-    EXPECT_EQ(main->Zoom().k, 2);
+    EXPECT_EQ(Probe(*main).Zoom().k, 2);
     // Without Ctrl the keys do nothing.
     QTest::keyClick(main.get(), Qt::Key_Minus);
-    EXPECT_EQ(main->Zoom().k, 2);
+    EXPECT_EQ(Probe(*main).Zoom().k, 2);
 }
 
 TEST_F(ZoomedGame, TheHallOfFameOpensZoomedClosesAtItsZoomedEdgeAndFollowsANewFactor) {

@@ -42,49 +42,51 @@ App::App()
       Scores(session.SkinInUse(), &audio),
       Options(session.SkinInUse(), session.BaseDir(), &audio),
       EnterName(&audio),
-      Rules(session.SkinInUse(), session.BaseDir(), &audio, [this](const QString& path) { ShowText(path); }),
+      Rules(session.SkinInUse(), session.BaseDir(), &audio),
       GameOver(&audio) {
     // Every window, those made later included, shows the game's own icon.
     QApplication::setWindowIcon(WindowIcon());
     session.SetFallbackSkin(ShippedFile(session.BaseDir(), QString::fromLatin1(storage::DefaultSkinName)));
     session.Start(Main);
-    Splash.ShowMain = [this] { Main.ShowFullScreen(); };
-    Splash.MainClose = [this] { session.FormClose(); };
-    Splash.Ended = [this] { Main.hide(); };
-    Main.SetQuitHandler([this] { Splash.close(); });
+    Splash.ShowMainHandler = [this] { Main.ShowFullScreen(); };
+    Splash.CloseHandler = [this] { session.FormClose(); };
+    Splash.EndedHandler = [this] { Main.hide(); };
+    Main.QuitHandler = [this] { Splash.close(); };
+    Main.GameOverHandler = [this](int32_t score) { session.AddHighScore(score); };
     // The settings are read while the splash is up: it takes the player's factor too.
-    Main.SetZoomedHandler([this] {
+    Main.ZoomedHandler = [this] {
         if (Splash.isVisible()) Splash.Rezoom();
-    });
-    Main.SetRulesHandler([this] { Rules.ShowModal([this] { Main.Uncover(); }); });
+    };
+    Main.RulesHandler = [this] { Rules.ShowModal(); };
+    Rules.UncoverHandler = [this] { Main.Uncover(); };
+    Rules.TextHandler = [this](const QString& path) { ShowText(path); };
+    Main.OptionsHandler = [this] { Options.ShowModal(); };
     // The player's choices are kept as the window closes, not only when the game ends.
-    Main.SetOptionsHandler([this] {
-        Options.ShowModal([this] {
-            Main.Uncover();
-            if (!session.Closing()) session.WriteIni();
-        });
-    });
-    Options.GetColours = [this] { return Main.Colours(); };
-    Options.SetColours = [this](int n) { Main.SetColours(n); };
-    Options.NewGame = [this] { Main.Engine().NewClick(); };
-    Options.ChangeSkin = [this](const QString& path) { return session.ChangeSkin(path); };
-    const auto showScores = [this] { Scores.ShowModal([this] { Main.Uncover(); }); };
-    Main.SetScoresHandler([this, showScores] {
+    Options.UncoverHandler = [this] {
+        Main.Uncover();
+        if (!session.Closing()) session.WriteIni();
+    };
+    Options.ColoursHandler = [this] { return Main.Colours(); };
+    Options.ColoursChosenHandler = [this](int n) { Main.SetColours(n); };
+    Options.NewGameHandler = [this] { Main.Engine().NewClick(); };
+    Options.ChangeSkinHandler = [this](const QString& path) { return session.ChangeSkin(path); };
+    Scores.UncoverHandler = [this] { Main.Uncover(); };
+    Main.ScoresHandler = [this] {
         session.UpDateScores();
-        showScores();
-    });
-    session.SetScoresHandler(showScores);
-    session.SetFameHandler([this](const QStringList& names, const QStringList& scores) { Scores.SetEntries(names, scores); });
-    session.SetEnterNameHandler([this] {
+        Scores.ShowModal();
+    };
+    session.ScoresHandler = [this] { Scores.ShowModal(); };
+    session.FameHandler = [this](const QStringList& names, const QStringList& scores) { Scores.SetEntries(names, scores); };
+    session.EnterNameHandler = [this] {
         const QString name = EnterName.Ask();
         Main.Uncover();
         return name;
-    });
-    session.SetNameSoFarHandler([this] { return UpperCaseName(EnterName.PlayerName.text()); });
-    session.SetGameOverHandler([this] {
+    };
+    session.NameSoFarHandler = [this] { return UpperCaseName(EnterName.PlayerName.text()); };
+    session.GameOverHandler = [this] {
         GameOver.Show();
         Main.Uncover();
-    });
+    };
 }
 
 App::~App() = default;

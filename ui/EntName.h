@@ -25,11 +25,6 @@ public:
     // Shows the dialog modally; returns the name as it stands after closing.
     QString Ask();
 
-    void FormShow();
-    void FormActivate();
-    void PlayerNameKeyDown(int key);
-    void SpeedButton1Click();
-
 protected:
     // Run once per showing: the sound, then the emptied and focused field.
     void showEvent(QShowEvent* event) override;
@@ -38,6 +33,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FormShow();
+    void FormActivate();
+    void PlayerNameKeyDown(int key);
+    void SpeedButton1Click();
+
     Sounds* sounds_;
 };
 

@@ -19,7 +19,7 @@ void TMain::Loadgame1Click() {
     case storage::LoadSlotResult::Loaded:
         game.Resume(saved);
         // A game loaded after the end of another must run, so the step timer goes on.
-        EngineHost().StepTimer(true);
+        host_.StepTimer(true);
         FollowState();
         break;
     case storage::LoadSlotResult::Spent:

@@ -14,8 +14,8 @@ inline void ApplyMainSettings(TMain& main, const storage::Settings& s) {
 }
 
 inline void CollectMainSettings(const TMain& main, storage::Settings& s) {
-    s.GameSpeed = main.StepTimer().interval();
-    s.DisappearSpeed = main.SweepTimer().interval();
+    s.GameSpeed = main.GameSpeed();
+    s.DisappearSpeed = main.DisappearSpeed();
     s.NumberOfColors = main.Colours();
     s.Zoom = main.ZoomSetting();
 }

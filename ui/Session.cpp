@@ -25,7 +25,6 @@ Session::Session(Audio* audio) : audio_(audio) {
 
 void Session::Start(TMain& main) {
     main_ = &main;
-    main.SetGameOverHandler([this](int32_t score) { AddHighScore(score); });
     t.start();
 }
 

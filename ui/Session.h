@@ -21,13 +21,17 @@ namespace tesseron {
 
 class TMain;
 
+namespace test {
+struct SessionProbe;
+}
+
 class Session {
 public:
     // Takes the working directory as the start-up folder; plays through `audio`, silent when there is none.
     explicit Session(Audio* audio = nullptr);
 
-    // Takes charge of the game window: its finished games come here, and the start-up
-    // sequence runs for it as soon as the event loop does.
+    // Takes charge of the game window: the start-up sequence runs for it as soon as the
+    // event loop does.
     void Start(TMain& main);
     // The start-up sequence has run, to its end or to the step that failed.
     bool Started() const { return started_; }
@@ -37,49 +41,48 @@ public:
     // The working directory at creation, with a trailing '/'.
     const QString& BaseDir() const { return BaseDir_; }
     const Skin& SkinInUse() const { return skin; }
-    // The skin description the next start reads.
-    const QString& SkinFile() const { return SkinFile_; }
-    const storage::HighTable& High() const { return high; }
     // The shipped default skin's description, which takes the place of a skin that
     // cannot be used; none when empty.
     void SetFallbackSkin(const QString& path) { FallbackSkin = path; }
 
-    // --- What the session hands on ----------------------------------------------
+    // --- What the session hands on, assigned once by the application -----------
     // The hall of fame's lines for the current number of colours.
-    void SetFameHandler(std::function<void(const QStringList& names, const QStringList& scores)> f) {
-        FameHandler = std::move(f);
-    }
-    void SetScoresHandler(std::function<void()> f) { ScoresHandler = std::move(f); }        // the hall of fame
-    void SetEnterNameHandler(std::function<QString()> f) { EnterNameHandler = std::move(f); }  // a high scorer's name
+    std::function<void(const QStringList& names, const QStringList& scores)> FameHandler;
+    std::function<void()> ScoresHandler;        // the hall of fame
+    std::function<QString()> EnterNameHandler;  // a high scorer's name
     // What the name dialog holds while it is still open, for a close that cannot wait for it.
-    void SetNameSoFarHandler(std::function<QString()> f) { NameSoFarHandler = std::move(f); }
-    void SetGameOverHandler(std::function<void()> f) { GameOverHandler = std::move(f); }     // the game-over notice
+    std::function<QString()> NameSoFarHandler;
+    std::function<void()> GameOverHandler;  // the game-over notice
     // Told once the start-up sequence has run, to its end or to the step that failed.
-    void SetStartedHandler(std::function<void()> f) { StartedHandler = std::move(f); }
+    std::function<void()> StartedHandler;
+
     // This start could not take its data folder's lock, for the reason given: said at
     // once on standard error and to the player first thing, and no file is written.
     void SetUnguarded(const QString& why);
 
-    // Start-up and shutdown.
-    void tTimer();
-    void FormActivate();
     // Writes what has been read: settings and scores not yet loaded are left as they are.
     void FormClose();
-    void LoadHigh();
-    void ReadIni();
     void WriteIni();
-    void SaveHigh();
     void UpDateScores();
+    // A finished game's score: entered with the player's name when it makes the table.
     void AddHighScore(int32_t score);
-    void LoadSkin();
     // The options window's choice: reads the description and loads it. A skin whose
     // images fail is reported and the shipped one takes its place. False only when
     // the description could not be read, and nothing changed.
     bool ChangeSkin(const QString& path);
-    // Loads the shipped default skin from its own folder; false when it fails too.
-    bool FallBackToDefaultSkin();
 
 private:
+    friend struct test::SessionProbe;
+
+    // The start-up sequence, its steps, and the shipped skin's fallback.
+    void tTimer();
+    void FormActivate();
+    void LoadHigh();
+    void ReadIni();
+    void SaveHigh();
+    void LoadSkin();
+    // Loads the shipped default skin from its own folder; false when it fails too.
+    bool FallBackToDefaultSkin();
     // Runs one step of the start-up sequence; an error it lets through is reported
     // with the step's name and ends the sequence.
     template <typename F>
@@ -88,12 +91,6 @@ private:
 
     Audio* audio_;
     TMain* main_ = nullptr;
-    std::function<void(const QStringList&, const QStringList&)> FameHandler;
-    std::function<void()> ScoresHandler;
-    std::function<QString()> EnterNameHandler;
-    std::function<QString()> NameSoFarHandler;
-    std::function<void()> GameOverHandler;
-    std::function<void()> StartedHandler;
 
     QString BaseDir_;
     QString SkinFile_;

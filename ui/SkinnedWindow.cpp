@@ -53,13 +53,13 @@ bool SkinnedWindow::TrackCloseHover(int x, int y) {
     return true;
 }
 
-void SkinnedWindow::ShowModal(const std::function<void()>& uncovered) {
+void SkinnedWindow::ShowModal() {
     // The screen or the zoom may have changed since the window was last shown.
     Rezoom();
     setGeometry(display::ScreenGeometry());
     setWindowState(windowState() | Qt::WindowFullScreen);
     exec();
-    if (uncovered) uncovered();
+    if (UncoverHandler) UncoverHandler();
 }
 
 void SkinnedWindow::Repaint() { RepaintFromBlank(*this, surface, FormPaintHandler, zoom_); }

@@ -33,6 +33,8 @@ public:
 
     // What the close icon does, sound included; Escape does the same.
     std::function<void()> CloseHandler;
+    // The window closed after ShowModal: what lay under it is uncovered.
+    std::function<void()> UncoverHandler;
     // The window's own full redraw; run whenever the window becomes visible.
     std::function<void()> FormPaintHandler;
     // The ordinary controls on the window, zoomed with it.
@@ -48,9 +50,9 @@ public:
     // Returns whether it changed.
     bool TrackCloseHover(int x, int y);
 
-    // Shows the window full screen and waits until it is closed; `uncovered` then
+    // Shows the window full screen and waits until it is closed; UncoverHandler then
     // redraws the window that lay under it.
-    void ShowModal(const std::function<void()>& uncovered = {});
+    void ShowModal();
 
     // Blank surface, then FormPaintHandler, then onto the screen.
     void Repaint();

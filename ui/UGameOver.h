@@ -16,10 +16,6 @@ public:
     // Shows the notice modally; returns when it was dismissed.
     void Show();
 
-    void FormShow();
-    void Label1Click();
-    void FormKeyPress(const QString& text);
-
 protected:
     // Once per showing: the game-over sound.
     void showEvent(QShowEvent* event) override;
@@ -27,6 +23,10 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    void FormShow();
+    void Label1Click();
+    void FormKeyPress(const QString& text);
+
     Sounds* sounds_;
 };
 

@@ -91,8 +91,6 @@ void TMain::FormCreate() {
     game.ForgetUndo();
 }
 
-GameHost& TMain::EngineHost() { return host_; }
-
 void TMain::SetSpeeds(int gameSpeed, int disappearSpeed) {
     tmrSTEP.setInterval(gameSpeed);
     AntiMinus.setInterval(disappearSpeed);

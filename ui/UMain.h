@@ -33,13 +33,18 @@ class QScreen;
 
 namespace tesseron {
 
-// Inclusive on all four sides.
-constexpr bool PointInRect(int left, int top, int right, int bottom, int X, int Y) {
-    return layout::Inside({left, top, right, bottom}, layout::Bounds::Inclusive, X, Y);
-}
-
 class Hint;
 
+namespace test {
+struct MainProbe;
+}
+
+// Where the members live: UMain.cpp creation, settings, shutdown, drawing, pointer,
+// the commands and the message box; MainKeys.cpp the keys, the lane cursor and the
+// hints; MainTimers.cpp the step and sweep timers; MainZoom.cpp the zoom and the screen
+// followed; MainFiles.cpp the saved games; MainHost.cpp the engine's requests;
+// MainSettings.h the window's keys of the settings file. Tests reach what else they
+// need through tests/support/MainProbe.h.
 class TMain : public QWidget {
 public:
     // Draws with `skin`, which stays the application's; keeps the saved games in
@@ -47,59 +52,77 @@ public:
     TMain(const Skin& skin, const QString& baseDir, Audio* audio = nullptr, QWidget* parent = nullptr);
     ~TMain() override;
 
-    // --- What the window hands on -----------------------------------------------
-    void SetQuitHandler(std::function<void()> f) { QuitHandler = std::move(f); }        // ends the program
-    void SetScoresHandler(std::function<void()> f) { ScoresHandler = std::move(f); }    // the hall of fame
-    void SetRulesHandler(std::function<void()> f) { RulesHandler = std::move(f); }      // the help window
-    void SetOptionsHandler(std::function<void()> f) { OptionsHandler = std::move(f); }  // the options window
+    // --- What the window hands on, assigned once by the application -------------
+    std::function<void()> QuitHandler;     // ends the program
+    std::function<void()> ScoresHandler;   // the hall of fame
+    std::function<void()> RulesHandler;    // the help window
+    std::function<void()> OptionsHandler;  // the options window
     // A finished game's score, for the high-score table.
-    void SetGameOverHandler(std::function<void(int32_t)> f) { GameOverHandler = std::move(f); }
+    std::function<void(int32_t)> GameOverHandler;
     // The factor or the screen changed.
-    void SetZoomedHandler(std::function<void()> f) { ZoomedHandler = std::move(f); }
+    std::function<void()> ZoomedHandler;
 
     // --- What the application sets and reads --------------------------------------
-    // The engine: a new game, and the state a test sets up.
+    // The engine: a new game, the undo forgotten after the start-up.
     Game& Engine() { return game; }
     const Game& Engine() const { return game; }
-    // What the engine calls; the same object the game was given.
-    GameHost& EngineHost();
     // The number of colours in play: the engine's colours and the saved-game slot.
     int Colours() const { return NumCol; }
     void SetColours(int n) { NumCol = n; }
-    // The intervals of tmrSTEP and AntiMinus, from the settings file.
+    // The intervals of tmrSTEP and AntiMinus, as the settings file keeps them.
     void SetSpeeds(int gameSpeed, int disappearSpeed);
+    int GameSpeed() const { return tmrSTEP.interval(); }
+    int DisappearSpeed() const { return AntiMinus.interval(); }
     // The skin is being replaced: until it is usable again only Escape is left to
     // quit with; once it is, everything is drawn anew.
     void SetSkinUsable(bool usable);
-
-    // --- Zoom ------------------------------------------------------------------------
-    // The player's setting: 0 automatic, 1..8 that factor, capped to what fits.
+    // The player's zoom setting: 0 automatic, 1..8 that factor, capped to what fits.
     int ZoomSetting() const;
     // Takes a new setting and lays the window out anew at once.
     void SetZoomSetting(int setting);
-    // The screen, its size or the setting changed: the factor, the layout and the
-    // whole picture are made anew.
-    void Rezoom();
-    // The keys: Ctrl+Plus and Ctrl+Minus step the factor, Ctrl+0 goes back to automatic.
-    void ZoomKey(int key);
-    const zoom::Zoom& Zoom() const { return zoom_; }
 
-    // --- Inspection: the timers, the hover state, the surface, the field ----------
-    const QTimer& StepTimer() const { return tmrSTEP; }
-    const QTimer& SweepTimer() const { return AntiMinus; }
-    const QTimer& ClockTimer() const { return tmrTime; }
-    bool StepResting() const { return stepResting_; }
-    const HoverState& Hover() const { return hover; }
-    Surface& Canvas() { return surface; }
-    QPoint FieldOrigin() const { return {FieldLeft, FieldTop}; }
-    // The lane the frame is drawn on, from the keys or the pointer; none while hidden.
-    std::optional<cursor::Lane> FramedLane() const { return frameShown_ ? std::optional(cursor_) : std::nullopt; }
+    // The window became visible again: everything is drawn anew from the state.
+    void Uncover();
+    // Shows the whole window on the screen it was created for.
+    void ShowFullScreen();
+    // A modal message box with one OK button; timers keep running while it is open.
+    void Message(QMessageBox::Icon icon, const QString& text);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    friend struct test::MainProbe;
+
+    // The engine's requests, answered by this window (MainHost.cpp).
+    class MainHost final : public GameHost {
+    public:
+        explicit MainHost(TMain& w) : w_(w) {}
+        void FieldUpDate(bool full) override;
+        void ScoreLabel(int32_t score) override;
+        void PlayEffect(Effect effect) override;
+        void Beep() override;
+        void ShowInformation(const std::string& text) override;
+        void StepTimer(bool enabled) override;
+        void RestartSweepTimer() override;
+        void GameOver(int32_t score) override;
+        int NumberOfColors() const override;
+
+    private:
+        TMain& w_;
+    };
 
     // Creation; drawing.
     void FormCreate();
     void FormPaint();
-    // The window became visible again: everything is drawn anew from the state.
-    void Uncover();
     void FieldUpDate(bool full);
     void DrawIcons();
     void DrawButtons();
@@ -133,40 +156,11 @@ public:
     void SaveClick();
     void PlayEffect(Effect effect);
 
-    // Shows the whole window on the screen it was created for.
-    void ShowFullScreen();
-    // A modal message box with one OK button; timers keep running while it is open.
-    void Message(QMessageBox::Icon icon, const QString& text);
-
-protected:
-    bool event(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    // The engine's requests, answered by this window (MainHost.cpp).
-    class MainHost final : public GameHost {
-    public:
-        explicit MainHost(TMain& w) : w_(w) {}
-        void FieldUpDate(bool full) override;
-        void ScoreLabel(int32_t score) override;
-        void PlayEffect(Effect effect) override;
-        void Beep() override;
-        void ShowInformation(const std::string& text) override;
-        void StepTimer(bool enabled) override;
-        void RestartSweepTimer() override;
-        void GameOver(int32_t score) override;
-        int NumberOfColors() const override;
-
-    private:
-        TMain& w_;
-    };
+    // The screen, its size or the setting changed: the factor, the layout and the
+    // whole picture are made anew.
+    void Rezoom();
+    // The keys: Ctrl+Plus and Ctrl+Minus step the factor, Ctrl+0 goes back to automatic.
+    void ZoomKey(int key);
 
     void Run(layout::Command command, int X, int Y);
     // A keyboard shortcut: its command, then what follows a press.
@@ -189,13 +183,6 @@ private:
     void RepaintWhole();
     // Shows the hint of the control under a help event's position, or hides it.
     void ShowHint(const QHelpEvent& help);
-
-    std::function<void()> QuitHandler;
-    std::function<void()> ScoresHandler;
-    std::function<void()> RulesHandler;
-    std::function<void()> OptionsHandler;
-    std::function<void(int32_t)> GameOverHandler;
-    std::function<void()> ZoomedHandler;
 
     const Skin& skin;
     const QString BaseDir;  // where the saved games lie

@@ -40,8 +40,8 @@ TOptions::TOptions(const Skin& skin, const QString& baseDir, Audio* audio, QWidg
         if (audio_) audio_->ResumeEffect(Effect::Click);
         accept();
     };
-    GetColours = [this] { return ownColours_; };
-    SetColours = [this](int n) { ownColours_ = n; };
+    ColoursHandler = [this] { return ownColours_; };
+    ColoursChosenHandler = [this](int n) { ownColours_ = n; };
     ChooseSkin = [this] { return SkinOpen(); };
     ChooseMusic = [this] { return MusOpen(); };
     FormCreate();
@@ -71,7 +71,7 @@ std::optional<QString> TOptions::MusOpen() {
                          QStringLiteral("mid"), QString());
 }
 
-int TOptions::Colours() const { return GetColours ? GetColours() : ownColours_; }
+int TOptions::Colours() const { return ColoursHandler ? ColoursHandler() : ownColours_; }
 
 void TOptions::Copy(const QImage& sheet, const Box& from, const Box& to) {
     const Box at = to.shifted(OptionsLeft, OptionsTop);
@@ -124,8 +124,8 @@ void TOptions::Moving(int x, int y) {
     for (int n = MinColours; n <= MaxColours; ++n) {
         if (!InColourZone(n, dx)) continue;
         const int old = Colours();
-        if (SetColours) SetColours(n);
-        if (n != old && NewGame) NewGame();
+        if (ColoursChosenHandler) ColoursChosenHandler(n);
+        if (n != old && NewGameHandler) NewGameHandler();
         DrawColorStrip();
         Flush();
         return;  // the zones do not overlap
@@ -145,7 +145,7 @@ void TOptions::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int 
             if (audio_) audio_->ResumeEffect(Effect::Click);
             const std::optional<QString> path = ChooseSkin ? ChooseSkin() : std::nullopt;
             // Repainted in whatever skin is now in use, the shipped one when the chosen one failed.
-            if (path && ChangeSkin && ChangeSkin(*path)) Repaint();
+            if (path && ChangeSkinHandler && ChangeSkinHandler(*path)) Repaint();
             break;
         }
         case OptionsCommand::Sounds:

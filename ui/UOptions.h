@@ -23,13 +23,13 @@ public:
     // `audio` may be null: the switches then show off and do nothing.
     TOptions(const Skin& skin, const QString& baseDir, Audio* audio, QWidget* parent = nullptr);
 
-    // --- Wiring, set by the application object --------------------------------
-    std::function<int()> GetColours;        // the game's NumCol
-    std::function<void(int)> SetColours;    // sets NumCol
-    std::function<void()> NewGame;          // the game's NewClick
+    // --- What the window hands on, assigned once by the application ------------
+    std::function<int()> ColoursHandler;            // the game's NumCol
+    std::function<void(int)> ColoursChosenHandler;  // sets NumCol
+    std::function<void()> NewGameHandler;           // the game's NewClick
     // Reads the skin description at `path`, loads it and repaints the game window;
     // false when the skin could not be loaded (the game window reports it).
-    std::function<bool(const QString& path)> ChangeSkin;
+    std::function<bool(const QString& path)> ChangeSkinHandler;
     // The file dialogs; each returns the chosen full path, or nothing when cancelled.
     Chooser ChooseSkin;   // default: SkinOpen in SkinOpenDir
     Chooser ChooseMusic;  // default: MusOpen
@@ -39,24 +39,24 @@ public:
     int32_t OptionsLeft = 0;
     int32_t OptionsTop = 0;
 
-    void FormCreate();
-    void FormPaint();
     void DrawColorStrip();
-    void DrawSoundSwitch();
-    void DrawMusicSwitch();
-    void FormMouseMove(Qt::KeyboardModifiers shift, Qt::MouseButtons buttons, int x, int y);
     void Moving(int x, int y);
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-
-    // The dialogs the default choosers show.
-    std::optional<QString> SkinOpen();
-    std::optional<QString> MusOpen();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void FormCreate();
+    void FormPaint();
+    void DrawSoundSwitch();
+    void DrawMusicSwitch();
+    void FormMouseMove(Qt::KeyboardModifiers shift, Qt::MouseButtons buttons, int x, int y);
+    // The dialogs the default choosers show.
+    std::optional<QString> SkinOpen();
+    std::optional<QString> MusOpen();
+
     int Colours() const;
     // L and T on the zoomed screen the surface now stands for.
     void PlaceLayout();

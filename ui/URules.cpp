@@ -45,12 +45,11 @@ void Clickable(ClickLabel& l, std::function<void()> action) {
 
 int TRules::TitleLeft(int screenWidth) { return layout::ColumnOffset(screenWidth) + 215; }
 
-TRules::TRules(const Skin& skin, const QString& baseDir, Sounds* sounds,
-               std::function<void(const QString& path)> showText, OpenFunction open)
+TRules::TRules(const Skin& skin, const QString& baseDir, Sounds* sounds, OpenFunction open)
     : SkinnedWindow(skin, QStringLiteral("Help")),
       Label1(this), Label2(this), Label7(this), Label13(this), ShellLink2(this, open), ovlogo(this), Label5(this),
       ShellLink3(this, open), Label8(this), Label9(this), Label3(this), Label10(this), ovlabel(this), Label12(this),
-      Label4(this), Label14(this), ovlabel2(this), baseDir_(baseDir), sounds_(sounds), showText_(std::move(showText)),
+      Label4(this), Label14(this), ovlabel2(this), baseDir_(baseDir), sounds_(sounds),
       open_(open ? std::move(open) : OpenFunction([](const QUrl& url) { QDesktopServices::openUrl(url); })) {
     FormPaintHandler = [this] { FormPaint(); };
     CloseHandler = [this] {
@@ -199,11 +198,11 @@ void TRules::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 }
 
 void TRules::Label8Click() {
-    if (showText_) showText_(baseDir_ + QStringLiteral("rules.txt"));
+    if (TextHandler) TextHandler(baseDir_ + QStringLiteral("rules.txt"));
 }
 
 void TRules::Label14Click() {
-    if (showText_) showText_(baseDir_ + QStringLiteral("readme.txt"));
+    if (TextHandler) TextHandler(baseDir_ + QStringLiteral("readme.txt"));
 }
 
 void TRules::Label9Click() { open_(QUrl(links::GameSite)); }

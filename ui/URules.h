@@ -20,10 +20,12 @@ class TRules : public SkinnedWindow {
 public:
     using OpenFunction = std::function<void(const QUrl&)>;
 
-    // `sounds` may be null (silent). `showText` shows a text file in the viewer;
-    // `open` hands an address to the desktop (default QDesktopServices::openUrl).
-    TRules(const Skin& skin, const QString& baseDir, Sounds* sounds,
-           std::function<void(const QString& path)> showText, OpenFunction open = {});
+    // `sounds` may be null (silent). `open` hands an address to the desktop (default
+    // QDesktopServices::openUrl).
+    TRules(const Skin& skin, const QString& baseDir, Sounds* sounds, OpenFunction open = {});
+
+    // Shows a text file in the viewer: the rules and the readme.
+    std::function<void(const QString& path)> TextHandler;
 
     // In creation order; stacked ones are placed by LayOut from the window's size.
     QLabel Label1, Label2, Label7, Label13;
@@ -38,15 +40,6 @@ public:
     ClickLabel Label14;
     QLabel ovlabel2;
 
-    void FormCreate();
-    void FormPaint();
-    void FormMouseMove(Qt::KeyboardModifiers shift, int x, int y);
-    void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void Label8Click();
-    void Label14Click();
-    void Label9Click();
-    void ovlogoClick();
-
     // Where the title starts on a screen of this width.
     static int TitleLeft(int screenWidth);
 
@@ -57,11 +50,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void FormCreate();
+    void FormPaint();
+    void FormMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    void Label8Click();
+    void Label14Click();
+    void Label9Click();
+    void ovlogoClick();
+
     void LayOut();
 
     QString baseDir_;
     Sounds* sounds_;
-    std::function<void(const QString&)> showText_;
     OpenFunction open_;
 };
 

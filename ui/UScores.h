@@ -23,14 +23,6 @@ public:
     // Takes the first five of each list; missing entries become empty.
     void SetEntries(const QStringList& names, const QStringList& scores);
 
-    void FormCreate();
-    void FormPaint();
-    void FormMouseMove(Qt::KeyboardModifiers shift, int x, int y);
-    void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-
-    // Draws `text` centred on the screen's width at y.
-    void DrawCentred(int y, const QString& text, int font);
-
     // Where the title starts, and where a centred text of `length` characters starts,
     // on a screen of this width.
     static int TitleLeft(int screenWidth);
@@ -41,6 +33,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void FormCreate();
+    void FormPaint();
+    void FormMouseMove(Qt::KeyboardModifiers shift, int x, int y);
+    // Draws `text` centred on the screen's width at y.
+    void DrawCentred(int y, const QString& text, int font);
+
     Sounds* sounds_;
 };
 

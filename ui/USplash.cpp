@@ -131,7 +131,7 @@ QString TSplash::TitlePicturePath() {
 void TSplash::TiTimer() {
     hide();
     Image1->clear();  // never shown again
-    if (ShowMain) ShowMain();
+    if (ShowMainHandler) ShowMainHandler();
     // Its window and the screen-sized copy the window system keeps of it go too: at a
     // large zoom that copy is megabytes. Closing it later still ends the program.
     destroy();
@@ -148,7 +148,7 @@ void TSplash::mousePressEvent(QMouseEvent*) { Panel1MouseDown(); }
 void TSplash::keyPressEvent(QKeyEvent*) { FormKeyDown(); }
 
 void TSplash::FormClose() {
-    if (MainClose) MainClose();
+    if (CloseHandler) CloseHandler();
 }
 
 void TSplash::closeEvent(QCloseEvent* event) {
@@ -169,7 +169,7 @@ void TSplash::closeEvent(QCloseEvent* event) {
     }
     ended_ = true;
     event->accept();
-    if (Ended) Ended();
+    if (EndedHandler) EndedHandler();
     Ti.stop();
     QCoreApplication::exit(0);
 }

@@ -20,18 +20,14 @@ class TSplash : public QWidget {
 public:
     explicit TSplash(QWidget* parent = nullptr);
 
-    std::function<void()> ShowMain;   // shows the game window it hands over to
-    std::function<void()> MainClose;  // the game window's save steps at the end
-    std::function<void()> Ended;      // the program ends: the other windows go
+    // What the splash hands on, assigned once by the application.
+    std::function<void()> ShowMainHandler;  // shows the game window it hands over to
+    std::function<void()> CloseHandler;     // the save steps at the end
+    std::function<void()> EndedHandler;     // the program ends: the other windows go
 
     QFrame* Panel1 = nullptr;
     QLabel* Image1 = nullptr;
     QTimer Ti;
-
-    void TiTimer();
-    void Panel1MouseDown();
-    void FormKeyDown();
-    void FormClose();
 
     // The title picture: title.bmp in the working directory, else the shipped one.
     static QString TitlePicturePath();
@@ -47,6 +43,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void TiTimer();
+    void Panel1MouseDown();
+    void FormKeyDown();
+    void FormClose();
+
     bool ended_ = false;
     zoom::Zoom zoom_;
     ControlZoom controls_;

@@ -3,6 +3,8 @@
 // answers message boxes and popup menus the way a player would.
 #pragma once
 
+#include "support/MainProbe.h"
+#include "support/SessionProbe.h"
 #include "support/ui_skin_fixture.h"
 #include "ui/Session.h"
 #include "ui/UMain.h"
@@ -159,10 +161,12 @@ protected:
         dir.Enter();
         session = std::make_unique<Session>();
         main = std::make_unique<TMain>(session->SkinInUse(), session->BaseDir());
+        // Wired as the application wires them.
+        main->GameOverHandler = [this](int32_t score) { session->AddHighScore(score); };
         session->Start(*main);
         ASSERT_TRUE(WaitUntil([&] { return session->Started(); }));
         main->ShowFullScreen();
-        main->EngineHost().StepTimer(false);
+        Probe(*main).EngineHost().StepTimer(false);
     }
 
     GameDir dir;
