@@ -36,7 +36,8 @@ focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$wid" ]; }
 for press in $(seq 1 10); do
     xdotool click 1
     wait_for 5 wm_state Iconic || fail "press $press: the window was not minimised"
-    # The window must not bring itself back once the window manager has hidden it.
+    # The window must not bring itself back once the window manager has hidden it:
+    # watched for a second, and the watch must run out.
     ! wait_for 1 wm_state Normal || fail "press $press: the window came back by itself"
     xdotool windowactivate "$wid"
     wait_for 5 wm_state Normal || fail "press $press: the window manager could not restore it"
