@@ -174,16 +174,17 @@ click $((L + 45)) $((T + 90 + 30 * 4 + 15))
 wait_screen_change "$score" 15 score-before || fail "the group of three did not score"
 exploded() { rm -f "$work/scored.cells"; shot scored && empty_cell scored 5 5 && empty_cell scored 6 5; }
 wait_for 15 exploded || fail "the group did not explode"
-audio_at_explosion=$(file_size "$SDL_DISKAUDIOFILE")
 step "loaded the prepared game; the group of three exploded and scored"
 
 # --- Sound: a new game plays the click; the disk driver records the mix at 44.1 kHz,
-# 4 bytes a frame. First the explosion's sound ends: a quarter second written after
-# the group was seen gone is quiet. The output may close in a silence and start a new
-# file: then its bytes count from the start.
+# 4 bytes a frame. First the explosion's sound ends: the last quarter second written,
+# all of it after the group was seen gone, is quiet.
 second=$((44100 * 4)) quarter=$((44100 * 4 / 4))
 loud_samples() { od -An -v -td2 -w2 | awk '$1 > 300 || $1 < -300 { n++ } END { print n + 0 }'; }
-audio_base=0 audio_last=0
+wait_file_grows "$SDL_DISKAUDIOFILE" 10 "$quarter" || fail "the audio output stopped after the explosion"
+tail_quiet() { [ "$(tail -c "$quarter" "$SDL_DISKAUDIOFILE" | loud_samples)" = 0 ]; }
+wait_for 15 tail_quiet || fail "the audio output did not fall quiet after the explosion"
+# The output may close in a silence and start a new file: then its bytes count from the start.
 audio_track() {  # a file shorter than it was is a new one: count from its start
     local size
     size=$(file_size "$SDL_DISKAUDIOFILE")
@@ -191,12 +192,6 @@ audio_track() {  # a file shorter than it was is a new one: count from its start
     audio_last=$size
 }
 audio_since() { tail -c +$((audio_base + 1)) "$SDL_DISKAUDIOFILE"; }  # the output from byte audio_base
-explosion_over() {
-    audio_track
-    [ $((audio_last - audio_base)) -ge "$quarter" ] && [ "$(audio_since | tail -c "$quarter" | loud_samples)" = 0 ]
-}
-audio_base=$audio_at_explosion audio_last=$audio_at_explosion
-wait_for 15 explosion_over || fail "the audio output did not fall quiet after the explosion"
 audio_base=$(file_size "$SDL_DISKAUDIOFILE") audio_last=$audio_base
 click $((L + 45)) $((T + 45))
 loud=0
