@@ -35,7 +35,7 @@ in_front() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$wid" ] && raised=$(n
 
 for run in 1 2 3; do
     xdotool windowminimize "$wid"
-    wait_for 5 bash -c "! xdotool search --onlyvisible --pid $first | grep -qx $wid" || fail "the window did not minimise"
+    wait_for 15 bash -c "! xdotool search --onlyvisible --pid $first | grep -qx $wid" || fail "the window did not minimise"
     # The same player from a shell without the desktop's runtime folder, or with another one.
     case $run in
         1) runtime=(env) ;;

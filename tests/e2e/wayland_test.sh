@@ -52,7 +52,7 @@ game_alive || fail "the game ended on Wayland: $(cat "$work/game.log")"
 step "the game covers $covered % of the output"
 
 kill -TERM "$game"
-wait_for 5 bash -c "! kill -0 $game 2>/dev/null" || fail "the game did not end on SIGTERM"
+wait_for 15 bash -c "! kill -0 $game 2>/dev/null" || fail "the game did not end on SIGTERM"
 status=0
 wait "$game" || status=$?
 # Ended by the signal itself (128 + 15) or by a handler that exits normally.

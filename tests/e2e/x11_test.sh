@@ -129,9 +129,9 @@ for icon in "hall of fame:435:45" "help:45:435" "options:435:435"; do
         crop window 0 0 90 90 window-icon
         [ "$(differing "$work/window-icon.png" "$work/ref-close.png")" = 0 ]
     }
-    wait_for 5 closed_icon || fail "the $name window did not open with its close icon"
+    wait_for 15 closed_icon || fail "the $name window did not open with its close icon"
     click 45 45
-    wait_for 5 newgame_icon_shown back || fail "closing the $name window did not uncover the game"
+    wait_for 15 newgame_icon_shown back || fail "closing the $name window did not uncover the game"
     step "$name window opened and closed"
 done
 
