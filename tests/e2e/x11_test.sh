@@ -18,7 +18,8 @@ grep -q '<svg' "$icons/scalable/apps/org.example.Tesseron.svg" || fail "no scala
 e2e_start_x 1024x768
 
 L=272 T=144  # field origin: (1024 - 480) / 2, (768 - 480) / 2
-zone=300x300+$((L + 90))+$((T + 90)) field=480x480+$L+$T score=100x40+$((L + 490))+$((T + 30))
+zone=300x300+$((L + 90))+$((T + 90)) score=100x40+$((L + 490))+$((T + 30))
+board=590x480+$L+$T  # the field and the score beside it
 skin=$work/prefix/share/tesseron/skins/scoarching-red
 convert "$skin/icons.bmp" -crop 90x90+0+180 +repage "$work/ref-newgame.png"
 convert "$skin/icons.bmp" -crop 90x90+90+360 +repage "$work/ref-close.png"
@@ -166,14 +167,17 @@ printf "$bytes" >"$data/kelm.sg3"
 grab "$zone" before-load
 loadsave 1
 wait_screen_change "$zone" 10 before-load || fail "Load game did not change the field"
-wait_screen_rest "$field" 10 || fail "the loaded game did not come to rest"
+wait_screen_rest "$board" 10 || fail "the loaded game did not come to rest"
 shot loaded
 empty_cell loaded 5 5 && fail "the prepared game did not load"
 crop loaded $((L + 490)) $((T + 30)) 100 40 score-before
+row=300x30+$((L + 90))+$((T + 90 + 30 * 4))
+grab "$row" before-row
 click $((L + 45)) $((T + 90 + 30 * 4 + 15))
+wait_screen_change "$row" 10 before-row || fail "the launch into row 5 did not start"
 wait_screen_change "$score" 15 score-before || fail "the group of three did not score"
 exploded() { rm -f "$work/scored.cells"; shot scored && empty_cell scored 5 5 && empty_cell scored 6 5; }
-wait_for 15 exploded || fail "the group did not explode"
+wait_for 15 exploded || fail "the group did not explode: $(grep ' 5 ' "$work/scored.cells" | tr '\n' ' ')"
 step "loaded the prepared game; the group of three exploded and scored"
 
 # --- Sound: a new game plays the click; the disk driver records the mix at 44.1 kHz,
