@@ -63,10 +63,10 @@ empty start 3 5 || fail "cell (3,5) is not empty in the first game"
 framed start 1 && fail "a lane is framed before any arrow key"
 key Down
 cursor_on_1() { shot lane1; framed lane1 1; }
-wait_for 5 cursor_on_1 || fail "the first Down did not frame the left side's lane 1"
+wait_for 15 cursor_on_1 || fail "the first Down did not frame the left side's lane 1"
 key Down Down Down Down
 cursor_on_5() { shot lane5; framed lane5 5 && ! framed lane5 1; }
-wait_for 5 cursor_on_5 || fail "four more Downs did not move the frame to lane 5"
+wait_for 15 cursor_on_5 || fail "four more Downs did not move the frame to lane 5"
 crop lane5 $((L + 90)) $((T + 90)) 300 300 before-zone
 step "lane cursor on the left side's lane 5"
 

@@ -35,13 +35,14 @@ field_whole() { shot back && crop back $L $T $((480 * k)) $((480 * k)) back-fiel
 focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$wid" ]; }
 for press in $(seq 1 10); do
     xdotool click 1
-    wait_for 5 wm_state Iconic || fail "press $press: the window was not minimised"
-    # The window must not bring itself back once the window manager has hidden it.
+    wait_for 15 wm_state Iconic || fail "press $press: the window was not minimised"
+    # The window must not bring itself back once the window manager has hidden it:
+    # watched for a second, and the watch must run out.
     ! wait_for 1 wm_state Normal || fail "press $press: the window came back by itself"
     xdotool windowactivate "$wid"
-    wait_for 5 wm_state Normal || fail "press $press: the window manager could not restore it"
-    wait_for 5 field_whole || fail "press $press: the restored game is not drawn whole"
-    wait_for 5 focused || fail "press $press: the restored game has not the focus"
+    wait_for 15 wm_state Normal || fail "press $press: the window manager could not restore it"
+    wait_for 15 field_whole || fail "press $press: the restored game is not drawn whole"
+    wait_for 15 focused || fail "press $press: the restored game has not the focus"
 done
 step "ten presses: minimised every time, restored whole and focused"
 
@@ -49,7 +50,7 @@ step "ten presses: minimised every time, restored whole and focused"
 # Ctrl+Q ends it.
 xdotool key --clearmodifiers Down
 framed() { shot framed && [ "$(px framed $L $((T + 90 * k)))" = 255,255,255 ]; }
-wait_for 5 framed || fail "an arrow key did not reach the restored game"
+wait_for 15 framed || fail "an arrow key did not reach the restored game"
 xdotool key --clearmodifiers ctrl+q
 wait_for 10 bash -c "! kill -0 $game 2>/dev/null" || fail "Ctrl+Q did not end the game"
 wait "$game" || fail "the game exited with status $?"

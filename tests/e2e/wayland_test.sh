@@ -27,8 +27,11 @@ screenshot() {
 desktop_drawn() { screenshot desktop && [ "$(distinct_colours desktop 0 0 1024 768)" -gt 2 ]; }
 wait_for 10 desktop_drawn || fail "weston-screenshooter failed or the desktop stayed blank"
 
-QT_QPA_PLATFORM=wayland e2e_launch
-sleep 3
+# The game says "tesseron: ready" on standard error once its start-up is over.
+ready_or_gone() { grep -qx 'tesseron: ready' "$work/game.log" || ! game_alive; }
+QT_QPA_PLATFORM=wayland QT_LOGGING_RULES='tesseron.info=true' QT_FORCE_STDERR_LOGGING=1 \
+    QT_MESSAGE_PATTERN='%{category}: %{message}' e2e_launch
+wait_for 30 ready_or_gone || fail "the game did not finish starting on Wayland: $(cat "$work/game.log")"
 game_alive || fail "the game ended on Wayland: $(cat "$work/game.log")"
 grep -qiE "could not connect|failed to create wl_display|protocol error|could not load the qt platform" \
     "$work/game.log" && fail "the game could not use Wayland: $(cat "$work/game.log")"
@@ -49,7 +52,7 @@ game_alive || fail "the game ended on Wayland: $(cat "$work/game.log")"
 step "the game covers $covered % of the output"
 
 kill -TERM "$game"
-wait_for 5 bash -c "! kill -0 $game 2>/dev/null" || fail "the game did not end on SIGTERM"
+wait_for 15 bash -c "! kill -0 $game 2>/dev/null" || fail "the game did not end on SIGTERM"
 status=0
 wait "$game" || status=$?
 # Ended by the signal itself (128 + 15) or by a handler that exits normally.

@@ -18,6 +18,8 @@ grep -q '<svg' "$icons/scalable/apps/org.example.Tesseron.svg" || fail "no scala
 e2e_start_x 1024x768
 
 L=272 T=144  # field origin: (1024 - 480) / 2, (768 - 480) / 2
+zone=300x300+$((L + 90))+$((T + 90)) score=100x40+$((L + 490))+$((T + 30))
+board=590x480+$L+$T  # the field and the score beside it
 skin=$work/prefix/share/tesseron/skins/scoarching-red
 convert "$skin/icons.bmp" -crop 90x90+0+180 +repage "$work/ref-newgame.png"
 convert "$skin/icons.bmp" -crop 90x90+90+360 +repage "$work/ref-close.png"
@@ -92,27 +94,31 @@ for attempt in 1 2 3 4; do
         done
     done
     [ "$best" -ge 4 ] && break
-    click $((L + 45)) $((T + 45)) && xdotool mousemove 512 384 && sleep 1
+    grab "$zone" dealt
+    click $((L + 45)) $((T + 45)) && xdotool mousemove 512 384
+    wait_screen_change "$zone" 10 dealt || fail "the new game icon did not deal again"
+    wait_screen_rest "$zone" 10 || fail "the new deal did not come to rest"
 done
 [ "$best" -ge 4 ] || fail "no row with a free entry and a brick at least three cells in"
 shot before
 crop before $L $T 480 480 before-field
+row=300x30+$((L + 90))+$((T + 60 + 30 * lane))
+grab "$row" before-row
 click $((L + 45)) $((T + 90 + 30 * (lane - 1) + 15))
-shot moving
-sleep $(awk "BEGIN { print 0.3 * $best + 0.6 }")
+wait_screen_change "$row" 10 before-row || fail "the launch did not enter row $lane"
+cp "$work/seen.png" "$work/moving-row.png"
+# A step takes 0.3 s here: a row that stays the same for longer holds a brick at rest.
+wait_screen_rest "$row" 20 || fail "the brick in row $lane did not come to rest"
+cp "$work/seen.png" "$work/rested-row.png"
 shot rested
-rowcrop() { crop "$1" $((L + 90)) $((T + 60 + 30 * lane)) 300 30 "$1-row"; }
-rowcrop before; rowcrop moving; rowcrop rested
-[ "$(differing "$work/before-row.png" "$work/moving-row.png")" != 0 ] || fail "the launch did not enter row $lane"
 [ "$(differing "$work/moving-row.png" "$work/rested-row.png")" != 0 ] || fail "the brick in row $lane did not move on"
 empty_cell rested $((best - 1)) "$lane" && fail "no brick came to rest before column $best of row $lane"
 step "launch into row $lane: the brick travelled and stopped before column $best"
 
 # --- Undo takes the launch back.
 click $((L + 520)) $((T + 110))
-sleep 0.5
-shot undone
-field_is undone before || fail "undo did not restore the field"
+undone() { shot undone && field_is undone before; }
+wait_for 10 undone || fail "undo did not restore the field"
 step "undo restored the field"
 
 # --- The hall of fame, help and options open full screen and close at their icon.
@@ -124,22 +130,26 @@ for icon in "hall of fame:435:45" "help:45:435" "options:435:435"; do
         crop window 0 0 90 90 window-icon
         [ "$(differing "$work/window-icon.png" "$work/ref-close.png")" = 0 ]
     }
-    wait_for 5 closed_icon || fail "the $name window did not open with its close icon"
+    wait_for 15 closed_icon || fail "the $name window did not open with its close icon"
     click 45 45
-    wait_for 5 newgame_icon_shown back || fail "closing the $name window did not uncover the game"
+    wait_for 15 newgame_icon_shown back || fail "closing the $name window did not uncover the game"
     step "$name window opened and closed"
 done
 
 # --- Save through the load/save menu, then load a prepared game and score with it.
+# The menu is a window of its own while it is open.
+menu_open() { [ "$(windows)" = 2 ]; }
+menu_closed() { [ "$(windows)" = 1 ]; }
 loadsave() {  # loadsave N: the Nth item of the menu ("Load game", "Save game")
     click $((L + 520)) $((T + 280))
-    sleep 0.4
+    wait_for 10 menu_open || fail "the load/save menu did not open"
     for _ in $(seq "$1"); do xdotool key Down; done
     xdotool key Return
-    sleep 0.4
+    wait_for 10 menu_closed || fail "the load/save menu did not close"
 }
 loadsave 2
-[ "$(stat -c %s "$data/kelm.sg3" 2>/dev/null)" = 600 ] || fail "Save game did not write a 600-byte kelm.sg3"
+saved() { [ "$(file_size "$data/kelm.sg3")" = 600 ]; }
+wait_for 10 saved || fail "Save game did not write a 600-byte kelm.sg3"
 cmp -s "$data/kelm.sg3" /dev/null && fail "kelm.sg3 is empty"
 step "Save game wrote kelm.sg3"
 
@@ -154,26 +164,43 @@ record[596]=1
 bytes=""
 for b in "${record[@]}"; do printf -v hex '\\x%02x' "$b"; bytes+=$hex; done
 printf "$bytes" >"$data/kelm.sg3"
+grab "$zone" before-load
 loadsave 1
+wait_screen_change "$zone" 10 before-load || fail "Load game did not change the field"
+wait_screen_rest "$board" 10 || fail "the loaded game did not come to rest"
 shot loaded
 empty_cell loaded 5 5 && fail "the prepared game did not load"
 crop loaded $((L + 490)) $((T + 30)) 100 40 score-before
+row=300x30+$((L + 90))+$((T + 90 + 30 * 4))
+grab "$row" before-row
 click $((L + 45)) $((T + 90 + 30 * 4 + 15))
-sleep 2.5
-shot scored
-crop scored $((L + 490)) $((T + 30)) 100 40 score-after
-[ "$(differing "$work/score-before.png" "$work/score-after.png")" != 0 ] || fail "the group of three did not score"
-empty_cell scored 5 5 || fail "the group did not explode"
+wait_screen_change "$row" 10 before-row || fail "the launch into row 5 did not start"
+wait_screen_change "$score" 15 score-before || fail "the group of three did not score"
+exploded() { rm -f "$work/scored.cells"; shot scored && empty_cell scored 5 5 && empty_cell scored 6 5; }
+wait_for 15 exploded || fail "the group did not explode: $(grep ' 5 ' "$work/scored.cells" | tr '\n' ' ')"
 step "loaded the prepared game; the group of three exploded and scored"
 
-# --- Sound: a new game plays the click; the disk driver records the mix. The
-# output may have closed in a silence and started a new file, so look at the
-# last second written, which began after the explosion had ended.
-sleep 1.3
+# --- Sound: a new game plays the click; the disk driver records the mix at 44.1 kHz,
+# 4 bytes a frame. First the explosion's sound ends: the last quarter second written,
+# all of it after the group was seen gone, is quiet.
+second=$((44100 * 4)) quarter=$((44100 * 4 / 4))
+loud_samples() { od -An -v -td2 -w2 | awk '$1 > 300 || $1 < -300 { n++ } END { print n + 0 }'; }
+wait_file_grows "$SDL_DISKAUDIOFILE" 10 "$quarter" || fail "the audio output stopped after the explosion"
+tail_quiet() { [ "$(tail -c "$quarter" "$SDL_DISKAUDIOFILE" | loud_samples)" = 0 ]; }
+wait_for 15 tail_quiet || fail "the audio output did not fall quiet after the explosion"
+# The output may close in a silence and start a new file: then its bytes count from the start.
+audio_track() {  # a file shorter than it was is a new one: count from its start
+    local size
+    size=$(file_size "$SDL_DISKAUDIOFILE")
+    [ "$size" -ge "$audio_last" ] || audio_base=0
+    audio_last=$size
+}
+audio_since() { tail -c +$((audio_base + 1)) "$SDL_DISKAUDIOFILE"; }  # the output from byte audio_base
+audio_base=$(file_size "$SDL_DISKAUDIOFILE") audio_last=$audio_base
 click $((L + 45)) $((T + 45))
-sleep 0.8
-loud=$(tail -c $((44100 * 4)) "$SDL_DISKAUDIOFILE" | od -An -v -td2 -w2 | awk '$1 > 300 || $1 < -300 { n++ } END { print n + 0 }')
-[ "$loud" -gt 100 ] || fail "no sound after the new game icon ($loud loud samples)"
+loud=0
+clicked() { audio_track; loud=$(audio_since | head -c "$second" | loud_samples); [ "$loud" -gt 100 ]; }
+wait_for 10 clicked || fail "no sound after the new game icon ($loud loud samples)"
 step "new game: $loud loud samples in the audio output"
 
 # --- Quit: the game ends and leaves its files.

@@ -18,9 +18,8 @@ at() { echo $(( $1 + k * $2 )); }  # at ORIGIN SKIN-OFFSET
 skin=$work/prefix/share/tesseron/skins/scoarching-red
 convert "$skin/icons.bmp" -crop 90x90+0+180 +repage -scale "$((100 * k))%" "$work/ref-newgame.png"
 convert "$skin/icons.bmp" -crop 90x90+90+360 +repage -scale "$((100 * k))%" "$work/ref-close.png"
-matches() {  # matches NAME X Y W H REF: a region of a fresh shot equals a picture
-    shot "$1"
-    crop "$1" "$2" "$3" "$4" "$5" "$1-part"
+matches() {  # matches NAME X Y W H REF: a region of the screen equals a picture
+    grab "$4x$5+$2+$3" "$1-part"
     [ "$(differing "$work/$1-part.png" "$work/$6.png")" = 0 ]
 }
 # sharp NAME X Y W H: every k x k block of the region is one colour.
@@ -36,27 +35,28 @@ inset=1
 back_in_game() { matches "$1" "$L" "$T" $((90 * k)) $((90 * k)) ref-newgame; }
 
 e2e_launch
-wait_for 20 back_in_game game || fail "the new game icon is not drawn $k times its size at ($L, $T), pixel for pixel"
+wait_for 40 back_in_game game || fail "the new game icon is not drawn $k times its size at ($L, $T), pixel for pixel"
 step "factor $k${4:+ at desktop scale $4}: the new game icon is its skin picture as $k x $k blocks at ($L, $T)"
+shot game
 sharp game "$(at "$L" 390)" "$(at "$T" 90)" $((90 * k)) $((300 * k)) || fail "the right side's bricks are not sharp blocks"
 [ "$(distinct_colours game "$(at "$L" 390)" "$(at "$T" 90)" $((90 * k)) $((300 * k)))" -gt 20 ] || fail "no bricks on the right"
 step "the bricks are sharp $k x $k blocks"
 cp "$work/game.png" "${E2E_SHOTS:-$work}/zoom-${W}x${H}${4:+-scale$4}.png" 2>/dev/null || true
 
 # Top lane 4 runs down column 4 until the first game's brick at (4, 5) stops it at (4, 4).
-cell_filled() { shot cell; [ "$(distinct_colours cell "$(at "$L" 180)" "$(at "$T" 180)" $((30 * k)) $((30 * k)))" -gt 20 ]; }
+cell_filled() { grab $((30 * k))x$((30 * k))+$(at "$L" 180)+$(at "$T" 180) cell; [ "$(distinct_colours cell 0 0 $((30 * k)) $((30 * k)))" -gt 20 ]; }
 cell_filled && fail "cell (4, 4) is not empty before the launch"
 click "$(at "$L" 195)" "$(at "$T" 45)"
-wait_for 5 cell_filled || fail "a press on the zoomed top lane 4 did not send a brick down to (4, 4)"
+wait_for 15 cell_filled || fail "a press on the zoomed top lane 4 did not send a brick down to (4, 4)"
 step "a launch at the zoomed lane travelled"
 
 # Hall of fame, help and options open at their zoomed icons and close at the zoomed close icon.
 for icon in "435 45 hall-of-fame" "45 435 help" "435 435 options"; do
     set -- $icon
     click "$(at "$L" "$1")" "$(at "$T" "$2")"
-    wait_for 5 matches "$3" 0 0 $((90 * k)) $((90 * k)) ref-close || fail "the zoomed $3 icon did not open its window"
+    wait_for 15 matches "$3" 0 0 $((90 * k)) $((90 * k)) ref-close || fail "the zoomed $3 icon did not open its window"
     click $((90 * k - inset)) $((90 * k - inset))
-    wait_for 5 back_in_game "$3-closed" || fail "the zoomed close icon did not close the $3 window"
+    wait_for 15 back_in_game "$3-closed" || fail "the zoomed close icon did not close the $3 window"
     step "$3 opened and closed through its zoomed regions"
 done
 
