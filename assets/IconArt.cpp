@@ -1,6 +1,5 @@
 #include "assets/IconArt.h"
 
-
 #include <QPainter>
 #include <QPainterPath>
 #include <QString>
@@ -17,8 +16,8 @@ struct IconBrick {
 };
 constexpr QRgb Plate = qRgb(28, 30, 44), PlateRim = qRgb(90, 96, 130);
 constexpr IconBrick Bricks[] = {
-    {1, 0, qRgb(220, 50, 40)},  {2, 0, qRgb(240, 200, 40)}, {2, 1, qRgb(220, 50, 40)},
-    {0, 2, qRgb(60, 170, 70)},  {1, 2, qRgb(60, 120, 230)}, {2, 2, qRgb(220, 50, 40)},
+    {1, 0, qRgb(220, 50, 40)}, {2, 0, qRgb(240, 200, 40)}, {2, 1, qRgb(220, 50, 40)},
+    {0, 2, qRgb(60, 170, 70)}, {1, 2, qRgb(60, 120, 230)}, {2, 2, qRgb(220, 50, 40)},
 };
 constexpr double FieldLeft = 14, FieldTop = 8, Cell = 14, Gap = 1.5;
 // The shot brick waits to the left of the middle row, its arrow pointing in.

@@ -8,8 +8,7 @@
 
 namespace tesseron::assets {
 
-QImage PaintLogo()
-{
+QImage PaintLogo() {
     QImage logo = Canvas(LogoWidth, LogoHeight, QColor(0, 0, 0));
     QPainter p(&logo);
     SetupPainter(p);

@@ -13,8 +13,7 @@
 
 namespace tesseron::assets {
 
-uint32_t Hash(uint32_t x, uint32_t y, uint32_t seed)
-{
+uint32_t Hash(uint32_t x, uint32_t y, uint32_t seed) {
     uint32_t h = x * 0x8da6b343u ^ y * 0xd8163841u ^ seed * 0xcb1ab31fu;
     h ^= h >> 16;
     h *= 0x7feb352du;
@@ -26,16 +25,14 @@ uint32_t Hash(uint32_t x, uint32_t y, uint32_t seed)
 
 // Gradient noise: a unit gradient per lattice point, quintic blend. Unlike plain value
 // noise it shows no creases along the lattice lines.
-static double Gradient(int ix, int iy, double dx, double dy, int period, uint32_t seed)
-{
+static double Gradient(int ix, int iy, double dx, double dy, int period, uint32_t seed) {
     const int px = ((ix % period) + period) % period;
     const int py = ((iy % period) + period) % period;
     const double a = (Hash(uint32_t(px), uint32_t(py), seed) & 0xffffu) / 65536.0 * 6.283185307179586;
     return std::cos(a) * dx + std::sin(a) * dy;
 }
 
-double PeriodicNoise(double x, double y, int period, uint32_t seed)
-{
+double PeriodicNoise(double x, double y, int period, uint32_t seed) {
     const double fx = std::floor(x), fy = std::floor(y);
     const int ix = int(fx), iy = int(fy);
     const double dx = x - fx, dy = y - fy;
@@ -49,8 +46,7 @@ double PeriodicNoise(double x, double y, int period, uint32_t seed)
     return std::clamp(0.5 + 0.75 * (top + (bottom - top) * v), 0.0, 1.0);
 }
 
-double TileFbm(double x, double y, int basePeriod, int octaves, uint32_t seed)
-{
+double TileFbm(double x, double y, int basePeriod, int octaves, uint32_t seed) {
     double sum = 0, weight = 0, amp = 1;
     int period = basePeriod;
     for (int o = 0; o < octaves; ++o) {
@@ -62,42 +58,34 @@ double TileFbm(double x, double y, int basePeriod, int octaves, uint32_t seed)
     return sum / weight;
 }
 
-QColor Mix(const QColor& a, const QColor& b, double t)
-{
+QColor Mix(const QColor& a, const QColor& b, double t) {
     t = std::clamp(t, 0.0, 1.0);
     auto lerp = [t](int u, int v) { return int(std::lround(u + (v - u) * t)); };
-    return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()),
-                  lerp(a.alpha(), b.alpha()));
+    return QColor(lerp(a.red(), b.red()), lerp(a.green(), b.green()), lerp(a.blue(), b.blue()), lerp(a.alpha(), b.alpha()));
 }
 
-QColor Shade(const QColor& c, double f)
-{
+QColor Shade(const QColor& c, double f) {
     return f >= 0 ? Mix(c, QColor(255, 255, 255, c.alpha()), f) : Mix(c, QColor(0, 0, 0, c.alpha()), -f);
 }
 
-QColor WithAlpha(const QColor& c, int alpha)
-{
+QColor WithAlpha(const QColor& c, int alpha) {
     QColor r = c;
     r.setAlpha(alpha);
     return r;
 }
 
-double Luma(const QColor& c)
-{
-    return (0.2126 * c.red() + 0.7152 * c.green() + 0.0722 * c.blue()) / 255.0;
-}
+double Luma(const QColor& c) { return (0.2126 * c.red() + 0.7152 * c.green() + 0.0722 * c.blue()) / 255.0; }
 
-QFont BoldFont(const QString& family, QFont::StyleHint hint)
-{
+QFont BoldFont(const QString& family, QFont::StyleHint hint) {
     // Without the wanted family, take a well-known face of the same kind before leaving
     // the choice to fontconfig, which may pick a symbol or math face.
     static QHash<QString, QString> chosen;
     if (!chosen.contains(family)) {
         const QStringList installed = QFontDatabase::families();
-        const QStringList sans = {QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans"),
-                                  QStringLiteral("FreeSans"), QStringLiteral("Arial")};
-        const QStringList serif = {QStringLiteral("DejaVu Serif"), QStringLiteral("Nimbus Roman"),
-                                   QStringLiteral("FreeSerif"), QStringLiteral("Times New Roman")};
+        const QStringList sans = {QStringLiteral("DejaVu Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("FreeSans"),
+                                  QStringLiteral("Arial")};
+        const QStringList serif = {QStringLiteral("DejaVu Serif"), QStringLiteral("Nimbus Roman"), QStringLiteral("FreeSerif"),
+                                   QStringLiteral("Times New Roman")};
         QString pick = family;
         if (!installed.contains(family))
             for (const QString& f : hint == QFont::Serif ? serif : sans)
@@ -116,13 +104,12 @@ QFont BoldFont(const QString& family, QFont::StyleHint hint)
     return f;
 }
 
-QPainterPath TextOutline(const QString& text, const QFont& font)
-{
+QPainterPath TextOutline(const QString& text, const QFont& font) {
     const QFontMetricsF metrics(font);
     for (const QChar c : text)
         if (!c.isSpace() && !metrics.inFont(c))
-            throw std::runtime_error("the font \"" + QFontInfo(font).family().toStdString() +
-                                     "\" has no glyph for \"" + QString(c).toStdString() + "\"");
+            throw std::runtime_error("the font \"" + QFontInfo(font).family().toStdString() + "\" has no glyph for \"" +
+                                     QString(c).toStdString() + "\"");
     QPainterPath path;
     path.addText(0, 0, font, text);
     if (path.isEmpty() && !text.trimmed().isEmpty())
@@ -130,9 +117,8 @@ QPainterPath TextOutline(const QString& text, const QFont& font)
     return path;
 }
 
-QPainterPath FitGlyph(const QPainterPath& outline, const QFont& font, const QRectF& cell, double capHeight,
-                      double baseline, double maxWidth)
-{
+QPainterPath FitGlyph(const QPainterPath& outline, const QFont& font, const QRectF& cell, double capHeight, double baseline,
+                      double maxWidth) {
     const double refCap = std::max(1.0, -TextOutline(QStringLiteral("H"), font).boundingRect().top());
     double s = capHeight / refCap;
     const QRectF b = outline.boundingRect();
@@ -156,8 +142,7 @@ QPainterPath FitGlyph(const QPainterPath& outline, const QFont& font, const QRec
     return placed;
 }
 
-QPainterPath FitInto(const QPainterPath& path, const QRectF& box)
-{
+QPainterPath FitInto(const QPainterPath& path, const QRectF& box) {
     const QRectF b = path.boundingRect();
     const double k = std::min(box.width() / b.width(), box.height() / b.height());
     QTransform t;
@@ -167,22 +152,19 @@ QPainterPath FitInto(const QPainterPath& path, const QRectF& box)
     return t.map(path);
 }
 
-QImage Canvas(int width, int height, const QColor& fill)
-{
+QImage Canvas(int width, int height, const QColor& fill) {
     QImage img(width, height, QImage::Format_ARGB32_Premultiplied);
     img.fill(fill);
     return img;
 }
 
-void SetupPainter(QPainter& p)
-{
+void SetupPainter(QPainter& p) {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
 }
 
-void Bevel(QPainter& p, const QRectF& r, double radius, const QColor& top, const QColor& bottom,
-           const QColor& rimLight, const QColor& rimDark)
-{
+void Bevel(QPainter& p, const QRectF& r, double radius, const QColor& top, const QColor& bottom, const QColor& rimLight,
+           const QColor& rimDark) {
     QLinearGradient body(r.topLeft(), r.bottomLeft());
     body.setColorAt(0, top);
     body.setColorAt(1, bottom);
@@ -199,8 +181,7 @@ void Bevel(QPainter& p, const QRectF& r, double radius, const QColor& top, const
     p.drawRoundedRect(r.adjusted(0.75, 0.75, -0.75, -0.75), radius, radius);
 }
 
-QColor AverageColour(const QImage& img)
-{
+QColor AverageColour(const QImage& img) {
     const QImage rgb = img.convertToFormat(QImage::Format_RGB32);
     double r = 0, g = 0, b = 0;
     for (int y = 0; y < rgb.height(); ++y)
@@ -212,18 +193,15 @@ QColor AverageColour(const QImage& img)
     return QColor(int(std::lround(r / n)), int(std::lround(g / n)), int(std::lround(b / n)));
 }
 
-void SaveBmp(const QImage& img, const QString& path)
-{
+void SaveBmp(const QImage& img, const QString& path) {
     // RGB888 makes the writer emit 24 bits a pixel, the common Windows bitmap form.
     const QImage out = img.convertToFormat(QImage::Format_RGB888);
     QImageWriter writer(path, "bmp");
     if (!writer.write(out))
-        throw std::runtime_error("cannot write " + path.toStdString() + ": " +
-                                 writer.errorString().toStdString());
+        throw std::runtime_error("cannot write " + path.toStdString() + ": " + writer.errorString().toStdString());
 }
 
-QPainterPath Poly(std::initializer_list<QPointF> pts)
-{
+QPainterPath Poly(std::initializer_list<QPointF> pts) {
     QPainterPath path;
     QPolygonF poly(pts);
     poly << poly.first();

@@ -40,8 +40,8 @@ QPainterPath TextOutline(const QString& text, const QFont& font);
 // Places a glyph outline in `cell`: scaled so a capital's height becomes `capHeight`,
 // baseline at `baseline` within the cell, centred horizontally and squeezed to
 // `maxWidth` when wider; whatever the fallback font's metrics, the result fits.
-QPainterPath FitGlyph(const QPainterPath& outline, const QFont& font, const QRectF& cell,
-                      double capHeight, double baseline, double maxWidth);
+QPainterPath FitGlyph(const QPainterPath& outline, const QFont& font, const QRectF& cell, double capHeight, double baseline,
+                      double maxWidth);
 // Scales and centres a path into `box`, keeping its proportions.
 QPainterPath FitInto(const QPainterPath& path, const QRectF& box);
 
@@ -57,8 +57,8 @@ QImage Canvas(int width, int height, const QColor& fill);
 void SetupPainter(QPainter& p);
 
 // Raised plate with a light top-left and dark bottom-right rim.
-void Bevel(QPainter& p, const QRectF& r, double radius, const QColor& top, const QColor& bottom,
-           const QColor& rimLight, const QColor& rimDark);
+void Bevel(QPainter& p, const QRectF& r, double radius, const QColor& top, const QColor& bottom, const QColor& rimLight,
+           const QColor& rimDark);
 
 // Average colour of an image (used to blend non-transparent pictures into a tile).
 QColor AverageColour(const QImage& img);

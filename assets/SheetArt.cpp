@@ -14,8 +14,7 @@ namespace {
 // Icon pictures are designed in a 40 × 40 box.
 enum class Icon { NewGame, HallOfFame, Help, Options, Back };
 
-QPainterPath GearPath()
-{
+QPainterPath GearPath() {
     QPolygonF gear;
     const int teeth = 8;
     for (int i = 0; i < teeth; ++i) {
@@ -33,8 +32,7 @@ QPainterPath GearPath()
     return path;
 }
 
-QPainterPath TrophyPath()
-{
+QPainterPath TrophyPath() {
     QPainterPath cup;
     cup.moveTo(9, 5);
     cup.lineTo(31, 5);
@@ -53,13 +51,9 @@ QPainterPath TrophyPath()
     return cup.united(handles.subtracted(holes)).united(foot);
 }
 
-QPainterPath BackArrowPath()
-{
-    return Poly({{3, 20}, {18, 5}, {18, 13.5}, {36, 13.5}, {36, 26.5}, {18, 26.5}, {18, 35}});
-}
+QPainterPath BackArrowPath() { return Poly({{3, 20}, {18, 5}, {18, 13.5}, {36, 13.5}, {36, 26.5}, {18, 26.5}, {18, 35}}); }
 
-void PaintIconPicture(QPainter& p, Icon icon, const SkinStyle& s, bool hot)
-{
+void PaintIconPicture(QPainter& p, Icon icon, const SkinStyle& s, bool hot) {
     const QColor ink = hot ? s.inkHot : s.ink;
     const QColor shadow(0, 0, 0, 150);
     auto inked = [&](const QPainterPath& path, const QBrush& fill) {
@@ -96,8 +90,8 @@ void PaintIconPicture(QPainter& p, Icon icon, const SkinStyle& s, bool hot)
         break;
     }
     case Icon::Help: {
-        const QPainterPath q = FitInto(TextOutline(QStringLiteral("?"), BoldFont(QStringLiteral("Liberation Serif"), QFont::Serif)),
-                                       QRectF(9, 2, 22, 36));
+        const QPainterPath q = FitInto(
+            TextOutline(QStringLiteral("?"), BoldFont(QStringLiteral("Liberation Serif"), QFont::Serif)), QRectF(9, 2, 22, 36));
         inked(q, ink);
         break;
     }
@@ -106,8 +100,7 @@ void PaintIconPicture(QPainter& p, Icon icon, const SkinStyle& s, bool hot)
     }
 }
 
-QString IconCaption(Icon icon)
-{
+QString IconCaption(Icon icon) {
     switch (icon) {
     case Icon::NewGame: return QStringLiteral("NEW GAME");
     case Icon::HallOfFame: return QStringLiteral("HALL OF FAME");
@@ -118,8 +111,7 @@ QString IconCaption(Icon icon)
     return {};
 }
 
-void PaintIconTile(QPainter& p, QPointF origin, Icon icon, const SkinStyle& s, bool hot)
-{
+void PaintIconTile(QPainter& p, QPointF origin, Icon icon, const SkinStyle& s, bool hot) {
     p.save();
     p.translate(origin);
     const QRectF tile(0, 0, layout::IconSize, layout::IconSize);
@@ -188,8 +180,7 @@ void PaintIconTile(QPainter& p, QPointF origin, Icon icon, const SkinStyle& s, b
 }
 
 // A raised plate filling `r`, lit when hot; its corners take the tile's mean colour.
-void PaintPlate(QPainter& p, const QRectF& r, const SkinStyle& s, const QColor& behind, bool hot)
-{
+void PaintPlate(QPainter& p, const QRectF& r, const SkinStyle& s, const QColor& behind, bool hot) {
     p.fillRect(r, behind);
     const QColor top = hot ? Mix(s.panelTop, s.glow, 0.55) : s.panelTop;
     const QColor bottom = hot ? Mix(s.panelBottom, s.glow, 0.35) : s.panelBottom;
@@ -200,8 +191,7 @@ void PaintPlate(QPainter& p, const QRectF& r, const SkinStyle& s, const QColor& 
           WithAlpha(Shade(s.panelBottom, -0.7), 200));
 }
 
-void InkPath(QPainter& p, const QPainterPath& path, const SkinStyle& s, bool hot)
-{
+void InkPath(QPainter& p, const QPainterPath& path, const SkinStyle& s, bool hot) {
     p.setPen(Qt::NoPen);
     if (hot) {
         p.setBrush(WithAlpha(s.glow, 90));
@@ -218,8 +208,7 @@ void InkPath(QPainter& p, const QPainterPath& path, const SkinStyle& s, bool hot
     p.drawPath(path);
 }
 
-QPainterPath Stroked(const QPainterPath& line, double width)
-{
+QPainterPath Stroked(const QPainterPath& line, double width) {
     QPainterPathStroker st;
     st.setWidth(width);
     st.setCapStyle(Qt::RoundCap);
@@ -229,8 +218,7 @@ QPainterPath Stroked(const QPainterPath& line, double width)
 
 enum class Button { Undo, Minimise, LoadSave, Quit };
 
-QPainterPath ButtonSymbol(Button b, const QRectF& r)
-{
+QPainterPath ButtonSymbol(Button b, const QRectF& r) {
     const QPointF c = r.center();
     QPainterPath path;
     switch (b) {
@@ -289,8 +277,7 @@ QPainterPath ButtonSymbol(Button b, const QRectF& r)
     return path;
 }
 
-void PaintButton(QPainter& p, const QRect& region, Button b, const SkinStyle& s, const QColor& behind, bool hot)
-{
+void PaintButton(QPainter& p, const QRect& region, Button b, const SkinStyle& s, const QColor& behind, bool hot) {
     p.save();
     p.setClipRect(region);
     const QRectF r(region);
@@ -299,8 +286,7 @@ void PaintButton(QPainter& p, const QRect& region, Button b, const SkinStyle& s,
     p.restore();
 }
 
-void PaintColourStrip(QPainter& p, const QRect& region, const SkinStyle& s, const QColor& behind)
-{
+void PaintColourStrip(QPainter& p, const QRect& region, const SkinStyle& s, const QColor& behind) {
     p.save();
     p.setClipRect(region);
     p.translate(region.topLeft());
@@ -314,8 +300,7 @@ void PaintColourStrip(QPainter& p, const QRect& region, const SkinStyle& s, cons
     const double centres[6] = {15, 45, 77, 111, 142, 180};
     for (int n = 5; n <= 10; ++n) {
         const QPainterPath digit =
-            FitGlyph(TextOutline(QString::number(n), font), font, QRectF(centres[n - 5] - 15, 0, 30, 17),
-                     12.5, 15, 26);
+            FitGlyph(TextOutline(QString::number(n), font), font, QRectF(centres[n - 5] - 15, 0, 30, 17), 12.5, 15, 26);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 170));
         p.drawPath(digit.translated(0.9, 1.1));
@@ -329,8 +314,7 @@ void PaintColourStrip(QPainter& p, const QRect& region, const SkinStyle& s, cons
     p.restore();
 }
 
-void PaintMarker(QPainter& p, const QRect& region, const SkinStyle& s)
-{
+void PaintMarker(QPainter& p, const QRect& region, const SkinStyle& s) {
     p.save();
     p.setClipRect(region);
     p.translate(region.topLeft());
@@ -345,8 +329,7 @@ void PaintMarker(QPainter& p, const QRect& region, const SkinStyle& s)
     p.restore();
 }
 
-void PaintSwitch(QPainter& p, const QRect& region, const SkinStyle& s, const QColor& behind, bool on)
-{
+void PaintSwitch(QPainter& p, const QRect& region, const SkinStyle& s, const QColor& behind, bool on) {
     p.save();
     p.setClipRect(region);
     p.translate(region.topLeft());
@@ -376,8 +359,7 @@ void PaintSwitch(QPainter& p, const QRect& region, const SkinStyle& s, const QCo
     p.restore();
 }
 
-void PaintFolder(QPainter& p, const QRect& region, const SkinStyle& s, const QColor& behind)
-{
+void PaintFolder(QPainter& p, const QRect& region, const SkinStyle& s, const QColor& behind) {
     p.save();
     p.setClipRect(region);
     PaintPlate(p, QRectF(region), s, behind, false);
@@ -404,8 +386,7 @@ void PaintFolder(QPainter& p, const QRect& region, const SkinStyle& s, const QCo
 
 }  // namespace
 
-QImage PaintIcons(const SkinStyle& s)
-{
+QImage PaintIcons(const SkinStyle& s) {
     QImage img = Canvas(layout::IconSheet.width, layout::IconSheet.height, s.panelBottom);
     QPainter p(&img);
     SetupPainter(p);
@@ -422,8 +403,7 @@ QImage PaintIcons(const SkinStyle& s)
     return img;
 }
 
-QImage PaintPictograms(const SkinStyle& s, const QColor& behind)
-{
+QImage PaintPictograms(const SkinStyle& s, const QColor& behind) {
     QImage img = Canvas(PictogramWidth, PictogramHeight, behind);
     QPainter p(&img);
     SetupPainter(p);

@@ -31,8 +31,7 @@ const std::array<QColor, 10> BaseBricks = {
 
 // A plus of two bars, as one outline (overlapping rectangles would cancel under
 // the odd-even rule).
-QPainterPath Cross(QPointF c, double half, double halfWidth)
-{
+QPainterPath Cross(QPointF c, double half, double halfWidth) {
     QPainterPath a, b;
     a.addRect(QRectF(c.x() - halfWidth, c.y() - half, 2 * halfWidth, 2 * half));
     b.addRect(QRectF(c.x() - half, c.y() - halfWidth, 2 * half, 2 * halfWidth));
@@ -40,8 +39,7 @@ QPainterPath Cross(QPointF c, double half, double halfWidth)
 }
 
 // The mark of a colour, centred at c with nominal radius r.
-QPainterPath Mark(int colour, QPointF c, double r)
-{
+QPainterPath Mark(int colour, QPointF c, double r) {
     QPainterPath m;
     m.setFillRule(Qt::OddEvenFill);
     const double x = c.x(), y = c.y();
@@ -77,8 +75,7 @@ QPainterPath Mark(int colour, QPointF c, double r)
         m.addRect(QRectF(x - 1.1 * r, y + 0.25 * r, 2.2 * r, 0.6 * r));
         break;
     case 9:
-        m = Poly({{x - r, y - 1.1 * r}, {x + r, y - 1.1 * r}, {x, y}, {x + r, y + 1.1 * r},
-                  {x - r, y + 1.1 * r}, {x, y}});
+        m = Poly({{x - r, y - 1.1 * r}, {x + r, y - 1.1 * r}, {x, y}, {x + r, y + 1.1 * r}, {x - r, y + 1.1 * r}, {x, y}});
         break;
     default:
         m.addRect(QRectF(x - 0.95 * r, y - 0.95 * r, 1.9 * r, 1.9 * r));
@@ -90,8 +87,7 @@ QPainterPath Mark(int colour, QPointF c, double r)
 
 namespace {
 
-double DirAngle(int dir)
-{
+double DirAngle(int dir) {
     switch (dir) {
     case 2: return -90;
     case 3: return 180;
@@ -100,8 +96,7 @@ double DirAngle(int dir)
     }
 }
 
-void PaintGlossyBody(QPainter& p, const QColor& base, const QColor& gap)
-{
+void PaintGlossyBody(QPainter& p, const QColor& base, const QColor& gap) {
     p.fillRect(QRectF(0, 0, 30, 30), gap);
     const QRectF body(1, 1, 28, 28);
     QLinearGradient g(0, 1, 0, 29);
@@ -127,8 +122,7 @@ void PaintGlossyBody(QPainter& p, const QColor& base, const QColor& gap)
     p.drawRoundedRect(QRectF(4.5, 3.2, 21, 10.5), 5, 5);
 }
 
-void PaintFacetedBody(QPainter& p, const QColor& base, const QColor& gap)
-{
+void PaintFacetedBody(QPainter& p, const QColor& base, const QColor& gap) {
     p.fillRect(QRectF(0, 0, 30, 30), gap);
     const double o = 1, i = 5.5, e = 29;
     p.setPen(Qt::NoPen);
@@ -156,8 +150,7 @@ void PaintFacetedBody(QPainter& p, const QColor& base, const QColor& gap)
     p.drawLine(QPointF(o + 0.4, o + 0.4), QPointF(e - 0.4, o + 0.4));
 }
 
-void PaintMark(QPainter& p, int colour, const QColor& base, QPointF c, double r)
-{
+void PaintMark(QPainter& p, int colour, const QColor& base, QPointF c, double r) {
     const QPainterPath mark = Mark(colour, c, r);
     const bool bright = Luma(base) > 0.5;
     const QColor ink = bright ? Shade(base, -0.72) : Shade(base, 0.80);
@@ -169,8 +162,7 @@ void PaintMark(QPainter& p, int colour, const QColor& base, QPointF c, double r)
     p.drawPath(mark);
 }
 
-void PaintArrow(QPainter& p, int dir)
-{
+void PaintArrow(QPainter& p, int dir) {
     QTransform t;
     t.translate(15, 15);
     t.rotate(DirAngle(dir));
@@ -183,8 +175,7 @@ void PaintArrow(QPainter& p, int dir)
 
 }  // namespace
 
-SkinStyle ScoarchingRed()
-{
+SkinStyle ScoarchingRed() {
     SkinStyle s;
     s.title = QStringLiteral("Scoarching red");
     s.folder = QStringLiteral("skins/scoarching-red");
@@ -217,8 +208,7 @@ SkinStyle ScoarchingRed()
     return s;
 }
 
-SkinStyle GlacierBlue()
-{
+SkinStyle GlacierBlue() {
     SkinStyle s;
     s.title = QStringLiteral("Glacier blue");
     s.folder = QStringLiteral("skins/glacier-blue");
@@ -251,8 +241,7 @@ SkinStyle GlacierBlue()
     return s;
 }
 
-void PaintBrick(QPainter& p, const QRectF& cell, const SkinStyle& s, int colour, int dir)
-{
+void PaintBrick(QPainter& p, const QRectF& cell, const SkinStyle& s, int colour, int dir) {
     const QColor base = s.brickColours[size_t(colour - 1)];
     p.save();
     p.translate(cell.topLeft());
@@ -271,15 +260,13 @@ void PaintBrick(QPainter& p, const QRectF& cell, const SkinStyle& s, int colour,
         at = t.map(QPointF(-3.8, 0));
     }
     PaintMark(p, colour, base, at, dir == 0 ? 5.0 : 4.2);
-    if (dir != 0)
-        PaintArrow(p, dir);
+    if (dir != 0) PaintArrow(p, dir);
     p.restore();
 }
 
 namespace {
 
-QImage PaintTile(const SkinStyle& s)
-{
+QImage PaintTile(const SkinStyle& s) {
     // Low contrast on purpose: one tile repeats over the whole screen, so any strong
     // feature would show as a pattern and pull the eye away from the field.
     const int w = layout::TileSheet.width, h = layout::TileSheet.height;
@@ -293,26 +280,22 @@ QImage PaintTile(const SkinStyle& s)
             QColor c = Mix(s.tileDeep, s.tileHigh, (n - 0.3) * 1.6 + grain);
             if (s.tile == TileLook::Embers) {
                 c = Mix(c, s.tileVein, std::pow(ridge, 16) * 0.26);
-                if ((Hash(uint32_t(x), uint32_t(y), s.seed + 5) & 1023u) < 5)
-                    c = Mix(c, QColor(255, 120, 40), 0.15);
+                if ((Hash(uint32_t(x), uint32_t(y), s.seed + 5) & 1023u) < 5) c = Mix(c, QColor(255, 120, 40), 0.15);
             } else {
                 c = Mix(c, s.tileVein, std::pow(ridge, 20) * 0.15);
-                if ((Hash(uint32_t(x), uint32_t(y), s.seed + 5) & 1023u) < 4)
-                    c = Mix(c, QColor(255, 255, 255), 0.20);
+                if ((Hash(uint32_t(x), uint32_t(y), s.seed + 5) & 1023u) < 4) c = Mix(c, QColor(255, 255, 255), 0.20);
             }
             img.setPixelColor(x, y, c);
         }
     return img;
 }
 
-QImage PaintBricks(const SkinStyle& s)
-{
+QImage PaintBricks(const SkinStyle& s) {
     QImage img = Canvas(layout::BrickSheet.width, layout::BrickSheet.height, s.gap);
     QPainter p(&img);
     SetupPainter(p);
     for (int c = 1; c <= layout::BrickColours; ++c)
-        for (int d = 0; d < layout::BrickColumns; ++d)
-            PaintBrick(p, SheetRect(layout::BrickRegion(c, d)), s, c, d);
+        for (int d = 0; d < layout::BrickColumns; ++d) PaintBrick(p, SheetRect(layout::BrickRegion(c, d)), s, c, d);
     return img;
 }
 
@@ -324,8 +307,7 @@ struct StripSpec {
     double capHeight, baseline;
 };
 
-QImage PaintStrip(const SkinStyle& s, const StripSpec& strip)
-{
+QImage PaintStrip(const SkinStyle& s, const StripSpec& strip) {
     const int n = int(strip.characters.size());
     QImage img = Canvas(strip.glyphWidth * n, strip.height, s.textBgBottom);
     QPainter p(&img);
@@ -342,8 +324,8 @@ QImage PaintStrip(const SkinStyle& s, const StripSpec& strip)
     const double edge = strip.height > 40 ? 2.6 : 2.0;
     for (int i = 0; i < n; ++i) {
         const QRectF cell(strip.glyphWidth * i, 0, strip.glyphWidth, strip.height);
-        const QPainterPath glyph = FitGlyph(TextOutline(strip.characters.mid(i, 1), font), font, cell,
-                                            strip.capHeight, strip.baseline, strip.glyphWidth - edge - 1);
+        const QPainterPath glyph = FitGlyph(TextOutline(strip.characters.mid(i, 1), font), font, cell, strip.capHeight,
+                                            strip.baseline, strip.glyphWidth - edge - 1);
         p.save();
         p.setClipRect(cell);
         p.setPen(Qt::NoPen);
@@ -367,8 +349,7 @@ QImage PaintStrip(const SkinStyle& s, const StripSpec& strip)
 
 }  // namespace
 
-SkinImages PaintSkin(const SkinStyle& s)
-{
+SkinImages PaintSkin(const SkinStyle& s) {
     SkinImages out;
     out.tile = PaintTile(s);
     const QColor behind = AverageColour(out.tile);

@@ -27,17 +27,17 @@ struct SkinStyle {
     BrickLook bricks = BrickLook::Glossy;
     TileLook tile = TileLook::Embers;
     std::array<QColor, 10> brickColours;
-    QColor gap;                             // the seam between neighbouring bricks
-    QColor tileDeep, tileHigh, tileVein;    // background tile
-    QColor panelTop, panelBottom;           // icon tiles and button plates
-    QColor discNormal, discHot;             // inside of the icon discs
-    QColor metalLight, metalDark;           // rings and rims
-    QColor glow;                            // halo of highlighted pictures
-    QColor ink, inkHot;                     // pictograms, normal and highlighted
+    QColor gap;                           // the seam between neighbouring bricks
+    QColor tileDeep, tileHigh, tileVein;  // background tile
+    QColor panelTop, panelBottom;         // icon tiles and button plates
+    QColor discNormal, discHot;           // inside of the icon discs
+    QColor metalLight, metalDark;         // rings and rims
+    QColor glow;                          // halo of highlighted pictures
+    QColor ink, inkHot;                   // pictograms, normal and highlighted
     QColor switchOn, folderColour;
-    QColor textTop, textBottom, textEdge;   // glyphs
-    QColor textBgTop, textBgBottom;         // the band behind each glyph
-    QString titleFamily;                    // glyph strip 2
+    QColor textTop, textBottom, textEdge;  // glyphs
+    QColor textBgTop, textBgBottom;        // the band behind each glyph
+    QString titleFamily;                   // glyph strip 2
     QFont::StyleHint titleHint = QFont::Serif;
 };
 

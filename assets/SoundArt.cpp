@@ -34,10 +34,8 @@ void Fade(std::vector<double>& s, double in, double out) {
     const size_t a = size_t(in * SoundRate), b = size_t(out * SoundRate);
     for (size_t i = 0; i < s.size(); ++i) {
         double g = 1;
-        if (i < a)
-            g = double(i) / a;
-        if (i + b > s.size())
-            g = std::min(g, double(s.size() - i) / b);
+        if (i < a) g = double(i) / a;
+        if (i + b > s.size()) g = std::min(g, double(s.size() - i) / b);
         s[i] *= g;
     }
 }
@@ -46,13 +44,11 @@ void Fade(std::vector<double>& s, double in, double out) {
 
 QByteArray WaveFile(const std::vector<double>& samples, double peak) {
     double top = 1e-9;
-    for (double v : samples)
-        top = std::max(top, std::abs(v));
+    for (double v : samples) top = std::max(top, std::abs(v));
     const double scale = peak * 32767 / top;
     std::vector<int16_t> pcm;
     pcm.reserve(samples.size());
-    for (double v : samples)
-        pcm.push_back(int16_t(std::lround(std::clamp(v * scale, -32767.0, 32767.0))));
+    for (double v : samples) pcm.push_back(int16_t(std::lround(std::clamp(v * scale, -32767.0, 32767.0))));
     return tesseron::WaveFile(pcm, SoundRate);
 }
 
@@ -78,8 +74,7 @@ QByteArray ExplodeSound() {
     for (size_t i = 0; i < s.size(); ++i) {
         const double t = double(i) / SoundRate;
         // Sample-and-hold noise gives the crunch; the cutoff closes as it dies away.
-        if (i % (2 + size_t(t * 12)) == 0)
-            held = noise.Next();
+        if (i % (2 + size_t(t * 12)) == 0) held = noise.Next();
         const double k = 0.05 + 0.5 * std::exp(-t * 5);
         low += k * (held - low);
         thump += 2 * Pi * (90 * std::exp(-t * 6) + 40) / SoundRate;
@@ -129,10 +124,8 @@ QByteArray ApplauseSound() {
     }
     // A gentle squash so the many claps sound full rather than spiky.
     double top = 1e-9;
-    for (double v : s)
-        top = std::max(top, std::abs(v));
-    for (double& v : s)
-        v = std::tanh(2.5 * v / top);
+    for (double v : s) top = std::max(top, std::abs(v));
+    for (double& v : s) v = std::tanh(2.5 * v / top);
     return WaveFile(s, 0.8);
 }
 
@@ -151,8 +144,8 @@ QByteArray GameOverSound() {
             // The last note wobbles and sags, like a sad trombone.
             const double f = last ? n.hz * (1 + 0.012 * std::sin(2 * Pi * 5.5 * t) - 0.04 * t) : n.hz;
             phase += 2 * Pi * f / SoundRate;
-            const double tone = std::sin(phase) + 0.5 * std::sin(2 * phase) + 0.25 * std::sin(3 * phase) +
-                                0.12 * std::sin(4 * phase);
+            const double tone =
+                std::sin(phase) + 0.5 * std::sin(2 * phase) + 0.25 * std::sin(3 * phase) + 0.12 * std::sin(4 * phase);
             const double attack = std::min(1.0, t / 0.03);
             const double release = std::min(1.0, (n.seconds - t) / (last ? 0.5 : 0.06));
             s.push_back(tone * attack * release * (last ? 1.0 : 0.9));

@@ -13,17 +13,18 @@ namespace tesseron::assets {
 
 namespace {
 
-struct Placed { int x, y, colour, dir; };
+struct Placed {
+    int x, y, colour, dir;
+};
 
 // A game in progress: a few groups about to meet and two bricks on their way.
 const Placed Scene[] = {
-    {5, 6, 1, 0}, {5, 7, 1, 0}, {6, 7, 1, 0}, {6, 6, 3, 2}, {4, 7, 2, 0}, {4, 8, 2, 0}, {5, 8, 4, 0},
-    {6, 8, 4, 0}, {7, 8, 4, 3}, {3, 5, 6, 0}, {7, 6, 5, 4}, {7, 7, 9, 0}, {8, 7, 9, 0}, {5, 5, 8, 0},
+    {5, 6, 1, 0}, {5, 7, 1, 0}, {6, 7, 1, 0},  {6, 6, 3, 2}, {4, 7, 2, 0}, {4, 8, 2, 0}, {5, 8, 4, 0},
+    {6, 8, 4, 0}, {7, 8, 4, 3}, {3, 5, 6, 0},  {7, 6, 5, 4}, {7, 7, 9, 0}, {8, 7, 9, 0}, {5, 5, 8, 0},
     {6, 5, 8, 2}, {4, 6, 7, 0}, {8, 8, 10, 0}, {2, 3, 3, 1}, {6, 2, 2, 4}, {5, 9, 6, 0}, {6, 9, 6, 0},
 };
 
-QImage PaintBoard(const SkinStyle& s)
-{
+QImage PaintBoard(const SkinStyle& s) {
     using namespace layout;
     QImage board = Canvas(FieldSize, FieldSize, QColor(0, 0, 0));
     QPainter p(&board);
@@ -35,8 +36,7 @@ QImage PaintBoard(const SkinStyle& s)
             p.fillRect(QRectF(cell.left(), cell.top(), Brick, 1), QColor(109, 109, 109));
             p.fillRect(QRectF(cell.left(), cell.top(), 1, Brick), QColor(109, 109, 109));
         }
-    for (const Placed& b : Scene)
-        PaintBrick(p, QRectF(CellLeft(b.x), CellTop(b.y), Brick, Brick), s, b.colour, b.dir);
+    for (const Placed& b : Scene) PaintBrick(p, QRectF(CellLeft(b.x), CellTop(b.y), Brick, Brick), s, b.colour, b.dir);
     // The periphery: three layers of plain bricks on every side.
     for (int lane = 1; lane <= 10; ++lane)
         for (int layer = 1; layer <= 3; ++layer) {
@@ -60,8 +60,7 @@ QImage PaintBoard(const SkinStyle& s)
 
 }  // namespace
 
-QImage PaintTitle(const SkinStyle& s)
-{
+QImage PaintTitle(const SkinStyle& s) {
     QImage img = Canvas(500, 375, QColor(8, 3, 4));
     QPainter p(&img);
     SetupPainter(p);
@@ -77,8 +76,7 @@ QImage PaintTitle(const SkinStyle& s)
     QTransform tilt;
     const double f = layout::FieldSize;
     QTransform::quadToQuad(QPolygonF({QPointF(0, 0), QPointF(f, 0), QPointF(f, f), QPointF(0, f)}),
-                           QPolygonF({QPointF(140, 168), QPointF(360, 168), QPointF(560, 430), QPointF(-60, 430)}),
-                           tilt);
+                           QPolygonF({QPointF(140, 168), QPointF(360, 168), QPointF(560, 430), QPointF(-60, 430)}), tilt);
     p.save();
     p.setTransform(tilt);
     p.drawImage(QPointF(0, 0), board);
@@ -98,8 +96,7 @@ QImage PaintTitle(const SkinStyle& s)
     p.fillRect(QRectF(0, 0, 500, 230), warm);
 
     // Ten colours in a row over the name.
-    for (int c = 1; c <= 10; ++c)
-        PaintBrick(p, QRectF(160 + 18 * (c - 1), 16, 17, 17), s, c, 0);
+    for (int c = 1; c <= 10; ++c) PaintBrick(p, QRectF(160 + 18 * (c - 1), 16, 17, 17), s, c, 0);
 
     const QPainterPath name =
         FitInto(TextOutline(QStringLiteral("Tesseron"), BoldFont(QStringLiteral("Liberation Serif"), QFont::Serif)),
@@ -127,10 +124,9 @@ QImage PaintTitle(const SkinStyle& s)
     p.setBrush(Qt::NoBrush);
     p.drawPath(name.translated(0, -0.6));
 
-    const QPainterPath tag =
-        FitInto(TextOutline(QStringLiteral("SHOOT  \u00b7  MATCH  \u00b7  CLEAR"),
-                            BoldFont(QStringLiteral("Liberation Sans"), QFont::SansSerif)),
-                QRectF(130, 152, 240, 13));
+    const QPainterPath tag = FitInto(TextOutline(QStringLiteral("SHOOT  \u00b7  MATCH  \u00b7  CLEAR"),
+                                                 BoldFont(QStringLiteral("Liberation Sans"), QFont::SansSerif)),
+                                     QRectF(130, 152, 240, 13));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 200));
     p.drawPath(tag.translated(1, 1.2));

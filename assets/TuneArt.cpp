@@ -37,14 +37,12 @@ public:
         for (const Event& e : events_) {
             Delta(body, e.tick - now);
             now = e.tick;
-            for (uint8_t b : e.bytes)
-                body.append(char(b));
+            for (uint8_t b : e.bytes) body.append(char(b));
         }
         Delta(body, std::max(0, endTick - now));
         body.append("\xFF\x2F\x00", 3);
         QByteArray out("MTrk");
-        for (int i = 3; i >= 0; --i)
-            out.append(char((body.size() >> (8 * i)) & 0xFF));
+        for (int i = 3; i >= 0; --i) out.append(char((body.size() >> (8 * i)) & 0xFF));
         return out + body;
     }
 
@@ -53,24 +51,21 @@ private:
         uint8_t buf[5];
         int n = 0;
         buf[n++] = uint8_t(v & 0x7F);
-        while (v >>= 7)
-            buf[n++] = uint8_t(0x80 | (v & 0x7F));
-        while (n)
-            out.append(char(buf[--n]));
+        while (v >>= 7) buf[n++] = uint8_t(0x80 | (v & 0x7F));
+        while (n) out.append(char(buf[--n]));
     }
     std::vector<Event> events_;
 };
 
 struct Chord {
-    int root;  // bass key
+    int root;                  // bass key
     std::array<int, 3> tones;  // middle voicing
 };
 
 // A plain pop progression; the last bar leads back to the first.
 const Chord Progression[Bars] = {
-    {36, {60, 64, 67}}, {33, {57, 60, 64}}, {41, {57, 60, 65}}, {43, {59, 62, 67}},
-    {36, {60, 64, 67}}, {33, {57, 60, 64}}, {38, {57, 62, 65}}, {43, {59, 62, 67}},
-    {41, {57, 60, 65}}, {43, {59, 62, 67}}, {40, {59, 64, 67}}, {33, {57, 60, 64}},
+    {36, {60, 64, 67}}, {33, {57, 60, 64}}, {41, {57, 60, 65}}, {43, {59, 62, 67}}, {36, {60, 64, 67}}, {33, {57, 60, 64}},
+    {38, {57, 62, 65}}, {43, {59, 62, 67}}, {41, {57, 60, 65}}, {43, {59, 62, 67}}, {40, {59, 64, 67}}, {33, {57, 60, 64}},
     {41, {57, 60, 65}}, {43, {59, 62, 67}}, {36, {60, 64, 67}}, {43, {59, 62, 65}},
 };
 
@@ -91,14 +86,12 @@ bool InScale(int key) { return std::find(std::begin(Scale), std::end(Scale), key
 
 int StepScale(int key, int steps) {
     while (steps > 0) {
-        do
-            ++key;
+        do ++key;
         while (!InScale(key));
         --steps;
     }
     while (steps < 0) {
-        do
-            --key;
+        do --key;
         while (!InScale(key));
         ++steps;
     }
@@ -109,24 +102,22 @@ int NearestChordTone(int from, const Chord& c) {
     int best = from, dist = 99;
     for (int octave = 12; octave <= 24; octave += 12)
         for (int t : c.tones)
-            if (std::abs(t + octave - from) < dist)
-                dist = std::abs(t + octave - from), best = t + octave;
+            if (std::abs(t + octave - from) < dist) dist = std::abs(t + octave - from), best = t + octave;
     return best;
 }
 
 QByteArray Melody() {
     Track t;
-    t.Add(0, {0xC0, 11});         // vibraphone
-    t.Add(0, {0xB0, 7, 96});      // volume
-    t.Add(0, {0xB0, 91, 50});     // reverb
+    t.Add(0, {0xC0, 11});      // vibraphone
+    t.Add(0, {0xB0, 7, 96});   // volume
+    t.Add(0, {0xB0, 91, 50});  // reverb
     uint32_t seed = 2024;
     auto next = [&] { return (seed = seed * 1103515245u + 12345u) >> 16; };
     int key = 76;
     for (int bar = 0; bar < Bars; ++bar) {
         const Chord& c = Progression[bar];
         // The second phrase of each half repeats the first's steps, so it sounds composed.
-        if (bar % 8 == 4)
-            seed = 2024 + uint32_t(bar / 8);
+        if (bar % 8 == 4) seed = 2024 + uint32_t(bar / 8);
         for (auto [start, length] : Rhythms[BarRhythm[bar]]) {
             if (start % 4 == 0 || length >= 3)
                 key = NearestChordTone(key, c);  // strong beats sit on the chord
@@ -146,8 +137,7 @@ QByteArray Chords() {
     t.Add(0, {0xB1, 91, 60});
     for (int bar = 0; bar < Bars; ++bar)
         for (int half = 0; half < 2; ++half)
-            for (int key : Progression[bar].tones)
-                t.Note(1, bar * Bar + half * 2 * Ppq, 2 * Ppq - 40, key, half ? 52 : 60);
+            for (int key : Progression[bar].tones) t.Note(1, bar * Bar + half * 2 * Ppq, 2 * Ppq - 40, key, half ? 52 : 60);
     return t.Chunk(Bars * Bar);
 }
 
@@ -171,18 +161,14 @@ QByteArray Drums() {
     t.Add(0, {0xB9, 7, 90});
     for (int bar = 0; bar < Bars; ++bar) {
         const int at = bar * Bar;
-        if (bar % 8 == 0)
-            t.Note(ch, at, Eighth, 49, 70);  // crash at each half
-        for (int e = 0; e < 8; ++e)
-            t.Note(ch, at + e * Eighth, Eighth / 2, 42, e % 2 ? 34 : 48);
+        if (bar % 8 == 0) t.Note(ch, at, Eighth, 49, 70);  // crash at each half
+        for (int e = 0; e < 8; ++e) t.Note(ch, at + e * Eighth, Eighth / 2, 42, e % 2 ? 34 : 48);
         t.Note(ch, at, Eighth, 36, 96);
         t.Note(ch, at + 4 * Eighth, Eighth, 36, 90);
-        if (bar % 2)
-            t.Note(ch, at + 5 * Eighth, Eighth, 36, 70);
+        if (bar % 2) t.Note(ch, at + 5 * Eighth, Eighth, 36, 70);
         t.Note(ch, at + 2 * Eighth, Eighth, 38, 76);
         if (bar == Bars - 1) {  // a short fill back into the top
-            for (int e = 4; e < 8; ++e)
-                t.Note(ch, at + e * Eighth, Eighth / 2, e < 6 ? 38 : 45, 64 + 6 * e);
+            for (int e = 4; e < 8; ++e) t.Note(ch, at + e * Eighth, Eighth / 2, e < 6 ? 38 : 45, 64 + 6 * e);
         } else {
             t.Note(ch, at + 6 * Eighth, Eighth, 38, 76);
         }
@@ -207,8 +193,7 @@ QByteArray Tune() {
     out.append(char(std::size(tracks)));
     out.append(char(Ppq >> 8));
     out.append(char(Ppq & 0xFF));
-    for (const QByteArray& t : tracks)
-        out += t;
+    for (const QByteArray& t : tracks) out += t;
     return out;
 }
 

@@ -30,18 +30,15 @@ struct Bitmap {
 // In the order of the description's bitmap lines.
 const Bitmap Bitmaps[] = {
     {"tile.bmp", "Background tile, 100 x 100, repeated over the screen:", &SkinImages::tile},
-    {"bricks.bmp", "Bricks, 150 x 300: colours 1-10 downward, arrows none/right/up/left/down across:",
-     &SkinImages::bricks},
-    {"icons.bmp", "Command icons, 180 x 450, highlighted above normal; back icon in the last row:",
-     &SkinImages::icons},
+    {"bricks.bmp", "Bricks, 150 x 300: colours 1-10 downward, arrows none/right/up/left/down across:", &SkinImages::bricks},
+    {"icons.bmp", "Command icons, 180 x 450, highlighted above normal; back icon in the last row:", &SkinImages::icons},
     {"pictograms.bmp", "Side buttons and options pictures:", &SkinImages::pictograms},
     {"font1.bmp", "Glyphs 20 x 30: A-Z 0-9 + - = : ; \" $ # @ % ( ) & !", &SkinImages::font1},
     {"font2.bmp", "Title glyphs 30 x 45: A-Z", &SkinImages::font2},
     {"font3.bmp", "Digits 20 x 30: 0-9", &SkinImages::font3},
 };
 
-QByteArray Description(const SkinStyle& s)
-{
+QByteArray Description(const SkinStyle& s) {
     // Free text everywhere but on the lines the game reads; each bitmap's comment
     // stands on the line above its name.
     QList<QByteArray> lines(tesseron::layout::SkinDescriptionLines);
@@ -55,34 +52,27 @@ QByteArray Description(const SkinStyle& s)
     return lines.join('\n') + '\n';
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
+void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
-void WriteSkin(const QDir& out, const SkinStyle& s)
-{
-    if (!out.mkpath(s.folder))
-        throw std::runtime_error("cannot create " + out.filePath(s.folder).toStdString());
+void WriteSkin(const QDir& out, const SkinStyle& s) {
+    if (!out.mkpath(s.folder)) throw std::runtime_error("cannot create " + out.filePath(s.folder).toStdString());
     const SkinImages images = PaintSkin(s);
-    for (const Bitmap& b : Bitmaps)
-        SaveBmp(images.*(b.image), out.filePath(s.folder + '/' + b.file));
+    for (const Bitmap& b : Bitmaps) SaveBmp(images.*(b.image), out.filePath(s.folder + '/' + b.file));
     WriteFile(out.filePath(s.title + ".skn"), Description(s));
 }
 
-void ReportFont(const QString& family, QFont::StyleHint hint)
-{
+void ReportFont(const QString& family, QFont::StyleHint hint) {
     const QString found = QFontInfo(BoldFont(family, hint)).family();
     if (found != family)
-        std::fprintf(stderr, "tesseron-assets: font \"%s\" not found, using \"%s\"\n", qPrintable(family),
-                     qPrintable(found));
+        std::fprintf(stderr, "tesseron-assets: font \"%s\" not found, using \"%s\"\n", qPrintable(family), qPrintable(found));
 }
 
 // The desktop icon into a hicolor theme folder: SIZExSIZE/apps and scalable/apps.
-void WriteIcons(const QDir& theme)
-{
+void WriteIcons(const QDir& theme) {
     const QString name = QStringLiteral("apps/org.example.Tesseron");
     for (const int size : IconSizes) {
         const QString folder = QStringLiteral("%1x%1").arg(size);
@@ -98,8 +88,7 @@ void WriteIcons(const QDir& theme)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "usage: %s OUTPUT-FOLDER [ICON-THEME-FOLDER]\n", argv[0]);
@@ -107,8 +96,7 @@ int main(int argc, char** argv)
     }
     try {
         const QDir out(QString::fromLocal8Bit(argv[1]));
-        if (!out.mkpath(QStringLiteral(".")))
-            throw std::runtime_error(std::string("cannot create ") + argv[1]);
+        if (!out.mkpath(QStringLiteral("."))) throw std::runtime_error(std::string("cannot create ") + argv[1]);
         ReportFont(QStringLiteral("Liberation Sans"), QFont::SansSerif);
         ReportFont(QStringLiteral("Liberation Serif"), QFont::Serif);
         const SkinStyle red = ScoarchingRed();

@@ -48,7 +48,6 @@ public:
     virtual void Alert() = 0;
 };
 
-
 // Player numbers: the five effect players by their effects' numbers, then the tune.
 enum AudioPlayer : int {
     S1 = int(Effect::Shoot),

@@ -9,8 +9,7 @@ int EffectMixer::AddChannel(EndHook ended) {
     std::lock_guard render(renderLock_);
     std::lock_guard hold(lock_);
     channels_.emplace_back().ended = std::move(ended);
-    for (auto* list : {&sources_, &finished_, &ended_})
-        list->reserve(channels_.size());
+    for (auto* list : {&sources_, &finished_, &ended_}) list->reserve(channels_.size());
     return int(channels_.size()) - 1;
 }
 
@@ -19,14 +18,12 @@ void EffectMixer::End(size_t n, std::vector<size_t>& ended) {
     const bool started = c.state != State::Idle;
     c.state = State::Idle;
     c.place = 0;
-    if (started && c.ended)
-        ended.push_back(n);
+    if (started && c.ended) ended.push_back(n);
 }
 
 void EffectMixer::Tell(const std::vector<size_t>& ended) const {
     // The hooks never change once added, and channels are added only under renderLock_.
-    for (size_t n : ended)
-        channels_[n].ended(int(n));
+    for (size_t n : ended) channels_[n].ended(int(n));
 }
 
 int EffectMixer::Channel::Sample(int side) const {
@@ -37,8 +34,7 @@ int EffectMixer::Channel::Sample(int side) const {
         return double(samples[f * size_t(channels) + size_t(side % channels)]);
     };
     const double t = double(place & 0xFFFFFFFFu) / 4294967296.0;
-    if (t == 0)
-        return int(get(at));
+    if (t == 0) return int(get(at));
     // Catmull-Rom through the two frames either side.
     const double p0 = at > 0 ? get(at - 1) : get(at), p1 = get(at), p2 = get(at + 1), p3 = get(at + 2);
     const double v = p1 + 0.5 * t * (p2 - p0 + t * (2 * p0 - 5 * p1 + 4 * p2 - p3 + t * (3 * (p1 - p2) + p3 - p0)));
@@ -58,8 +54,7 @@ std::unique_lock<std::mutex> EffectMixer::LockFor(int channel, std::unique_lock<
 EffectMixer::Channel& EffectMixer::Clear(int channel, std::vector<int16_t>& old, std::vector<size_t>& ended) {
     End(size_t(channel), ended);
     Channel& c = channels_[size_t(channel)];
-    if (c.source)
-        c.source->Silence();
+    if (c.source) c.source->Silence();
     c.source = nullptr;
     old.swap(c.samples);  // freed by the caller, outside the lock
     return c;
@@ -102,8 +97,7 @@ void EffectMixer::Play(int channel) {
 void EffectMixer::Stop(int channel) {
     std::lock_guard hold(lock_);
     Channel& c = channels_.at(size_t(channel));
-    if (c.state == State::Sounding)
-        c.state = State::Stopped;
+    if (c.state == State::Sounding) c.state = State::Stopped;
 }
 
 void EffectMixer::Rewind(int channel) {
@@ -112,8 +106,7 @@ void EffectMixer::Rewind(int channel) {
         std::unique_lock<std::mutex> render(renderLock_, std::defer_lock);
         const std::unique_lock hold = LockFor(channel, render);
         End(size_t(channel), ended);
-        if (Source* source = channels_[size_t(channel)].source)
-            source->Silence();
+        if (Source* source = channels_[size_t(channel)].source) source->Silence();
     }
     Tell(ended);
 }
@@ -131,8 +124,7 @@ bool EffectMixer::AnySounding() const {
 
 void EffectMixer::MixInto(int16_t* stereo, int frames) {
     std::lock_guard render(renderLock_);
-    for (int done = 0; done < frames; done += Block)
-        MixBlock(stereo + 2 * done, std::min(Block, frames - done));
+    for (int done = 0; done < frames; done += Block) MixBlock(stereo + 2 * done, std::min(Block, frames - done));
 }
 
 void EffectMixer::MixBlock(int16_t* stereo, int frames) {
@@ -145,8 +137,7 @@ void EffectMixer::MixBlock(int16_t* stereo, int frames) {
         std::lock_guard hold(lock_);
         for (size_t n = 0; n < channels_.size(); ++n) {
             Channel& c = channels_[n];
-            if (c.state != State::Sounding)
-                continue;
+            if (c.state != State::Sounding) continue;
             if (c.source) {
                 sources_.push_back(n);
                 continue;
@@ -156,22 +147,18 @@ void EffectMixer::MixBlock(int16_t* stereo, int frames) {
                 mix[2 * f] += c.Sample(0);
                 mix[2 * f + 1] += c.Sample(1);
             }
-            if (c.place >= end)
-                End(n, ended_);
+            if (c.place >= end) End(n, ended_);
         }
     }
     // The sources render without the state lock: they cannot change meanwhile, as
     // starting, silencing or replacing one takes renderLock_, which is held here.
     for (size_t n : sources_)
-        if (channels_[n].source->Render(mix, frames))
-            finished_.push_back(n);
+        if (channels_[n].source->Render(mix, frames)) finished_.push_back(n);
     if (!finished_.empty()) {
         std::lock_guard hold(lock_);
-        for (size_t n : finished_)
-            End(n, ended_);  // a stop that came during the render does not keep an ended play
+        for (size_t n : finished_) End(n, ended_);  // a stop that came during the render does not keep an ended play
     }
-    for (int i = 0; i < 2 * frames; ++i)
-        stereo[i] = int16_t(std::clamp(stereo[i] + mix[i], -32768, 32767));
+    for (int i = 0; i < 2 * frames; ++i) stereo[i] = int16_t(std::clamp(stereo[i] + mix[i], -32768, 32767));
     Tell(ended_);
 }
 

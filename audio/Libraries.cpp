@@ -18,8 +18,7 @@ bool Load(const char* file, Library& library, QString& error) {
     bool ok = true;
     auto get = [&](auto& function, const char* name) {
         function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(handle, name));
-        if (!function && ok)
-            error = QStringLiteral("%1: no %2").arg(QLatin1String(file), QLatin1String(name));
+        if (!function && ok) error = QStringLiteral("%1: no %2").arg(QLatin1String(file), QLatin1String(name));
         ok = ok && function;
     };
 #define TESSERON_GET(name) get(library.name, #name);
@@ -27,8 +26,7 @@ bool Load(const char* file, Library& library, QString& error) {
         TESSERON_SDL_FUNCTIONS(TESSERON_GET)
     } else {
         TESSERON_FLUID_FUNCTIONS(TESSERON_GET)
-        library.g_log_set_handler =
-            reinterpret_cast<decltype(library.g_log_set_handler)>(dlsym(handle, "g_log_set_handler"));
+        library.g_log_set_handler = reinterpret_cast<decltype(library.g_log_set_handler)>(dlsym(handle, "g_log_set_handler"));
     }
 #undef TESSERON_GET
     return ok;
@@ -40,8 +38,7 @@ const Library* Loaded(const char* file, QString& error) {
     static Library library;
     static QString why;
     static const bool ok = Load(file, library, why);
-    if (!ok)
-        error = why;
+    if (!ok) error = why;
     return ok ? &library : nullptr;
 }
 

@@ -11,6 +11,7 @@ namespace tesseron {
 
 // The functions we call, each looked up by its own name and called by it:
 // sdl->SDL_OpenAudioDevice(...).
+// clang-format off
 #define TESSERON_SDL_FUNCTIONS(F)                                                                       \
     F(SDL_InitSubSystem) F(SDL_QuitSubSystem) F(SDL_GetError) F(SDL_OpenAudioDevice)                    \
     F(SDL_CloseAudioDevice) F(SDL_PauseAudioDevice) F(SDL_RWFromConstMem) F(SDL_LoadWAV_RW) F(SDL_FreeWAV)
@@ -21,9 +22,10 @@ namespace tesseron {
     F(fluid_synth_sfload) F(fluid_synth_write_float) F(fluid_synth_all_notes_off)                      \
     F(fluid_synth_handle_midi_event) F(fluid_midi_event_get_type) F(fluid_midi_event_get_velocity)     \
     F(new_fluid_player) F(delete_fluid_player) F(fluid_player_add_mem) F(fluid_player_play)            \
-    F(fluid_player_get_status) F(fluid_player_get_current_tick) F(fluid_player_seek)        \
+    F(fluid_player_get_status) F(fluid_player_get_current_tick) F(fluid_player_seek)            \
     F(fluid_player_set_playback_callback) F(new_fluid_defsfloader) F(fluid_sfloader_set_callbacks)     \
     F(fluid_synth_add_sfloader) F(fluid_player_set_loop)
+// clang-format on
 
 #define TESSERON_POINTER(name) decltype(&::name) name = nullptr;
 

@@ -22,8 +22,7 @@ void PutBe(QByteArray& b, Number v) {
 void PutVar(QByteArray& b, quint32 v) {
     v = std::min<quint32>(v, 0x0FFFFFFF);
     for (int shift = 21; shift > 0; shift -= 7)
-        if (v >> shift)
-            b.append(char((v >> shift & 0x7F) | 0x80));
+        if (v >> shift) b.append(char((v >> shift & 0x7F) | 0x80));
     b.append(char(v & 0x7F));
 }
 
@@ -34,20 +33,18 @@ struct Trim {
     qint64 textBytes = 0;        // lyrics, names and other meta events, which never sound
     qint64 sysexBytes = 0;       // system-exclusive messages past the limits
     qint64 sysexKept = 0;
-    bool cut = false;            // the budget of events ran out
+    bool cut = false;  // the budget of events ran out
 };
 
 // The events of the track from `at` to `end`, each with its status byte, leaving out
 // notes past the limits and what is never played; `endTick` is the tick of its end.
-QByteArray CopyTrack(const QByteArray& b, qsizetype at, qsizetype end, Trim& trim, qint64& endTick,
-                     std::bitset<128>& programs) {
+QByteArray CopyTrack(const QByteArray& b, qsizetype at, qsizetype end, Trim& trim, qint64& endTick, std::bitset<128>& programs) {
     auto var = [&](quint32& v) {
         v = 0;
         for (int i = 0; i < 4 && at < end; ++i) {
             const uchar c = uchar(b[at++]);
             v = v << 7 | (c & 0x7F);
-            if (!(c & 0x80))
-                return true;
+            if (!(c & 0x80)) return true;
         }
         return false;
     };
@@ -59,8 +56,7 @@ QByteArray CopyTrack(const QByteArray& b, qsizetype at, qsizetype end, Trim& tri
     bool ended = false;
     while (!ended && at < end) {
         quint32 d;
-        if (!var(d))
-            break;
+        if (!var(d)) break;
         delta += d;
         tick += d;
         uchar status = uchar(b[at]);
@@ -75,21 +71,17 @@ QByteArray CopyTrack(const QByteArray& b, qsizetype at, qsizetype end, Trim& tri
         if (status < 0xF0) {
             running = status;
             at += (status & 0xE0) == 0xC0 ? 1 : 2;
-            if (at > end)
-                break;
-            if ((status & 0xF0) == 0xC0)
-                programs.set(uchar(b[start]) & 0x7F);
+            if (at > end) break;
+            if ((status & 0xF0) == 0xC0) programs.set(uchar(b[start]) & 0x7F);
             if ((status & 0xF0) == 0x90 && uchar(b[start + 1]) != 0) {
-                if (tick != tickOfCount)
-                    tickOfCount = tick, notesAtTick = 0;
+                if (tick != tickOfCount) tickOfCount = tick, notesAtTick = 0;
                 keep = ++notesAtTick <= MaxNotesPerTick;
                 trim.notes += !keep;
             }
         } else if (status == 0xFF || status == 0xF0 || status == 0xF7) {
             const uchar type = status == 0xFF && at < end ? uchar(b[at++]) : 0;
             quint32 size;
-            if (!var(size) || size > quint32(end - at))
-                break;
+            if (!var(size) || size > quint32(end - at)) break;
             at += size;
             running = 0;
             ended = status == 0xFF && type == 0x2F;
@@ -105,10 +97,8 @@ QByteArray CopyTrack(const QByteArray& b, qsizetype at, qsizetype end, Trim& tri
         } else {
             break;  // no other status belongs in a file
         }
-        if (!keep)
-            continue;
-        if (ended)
-            break;
+        if (!keep) continue;
+        if (ended) break;
         if (trim.budget <= 0) {
             trim.cut = true;
             delta = 0;  // the track ends where it was cut
@@ -141,18 +131,15 @@ QByteArray MergeTracks(const std::vector<QByteArray>& tracks, qint64 endTick) {
         qint64 tick = 0;
         for (qsizetype at = 0; at < t.size();) {
             quint32 d = 0;
-            while (uchar(t[at]) & 0x80)
-                d = d << 7 | (uchar(t[at++]) & 0x7F);
+            while (uchar(t[at]) & 0x80) d = d << 7 | (uchar(t[at++]) & 0x7F);
             tick += d << 7 | uchar(t[at++]);
             const uchar status = uchar(t[at]);
             const qsizetype start = at++;
-            if (status == 0xFF && uchar(t[at]) == 0x2F)
-                break;
+            if (status == 0xFF && uchar(t[at]) == 0x2F) break;
             if (status >= 0xF0) {
                 at += status == 0xFF;  // the type
                 quint32 size = 0;
-                while (uchar(t[at]) & 0x80)
-                    size = size << 7 | (uchar(t[at++]) & 0x7F);
+                while (uchar(t[at]) & 0x80) size = size << 7 | (uchar(t[at++]) & 0x7F);
                 at += (size << 7 | uchar(t[at])) + 1;
             } else {
                 at += (status & 0xE0) == 0xC0 ? 1 : 2;
@@ -224,13 +211,10 @@ bool PrepareTune(const QByteArray& file, PreparedTune& tune, QString& error) {
     if (merge)
         PutTrack(tune.smf, MergeTracks(tracks, tune.endTick));
     else
-        for (const QByteArray& t : tracks)
-            PutTrack(tune.smf, t);
+        for (const QByteArray& t : tracks) PutTrack(tune.smf, t);
     QStringList trimmed;
-    if (trim.cut)
-        trimmed << QStringLiteral("cut after %1 events").arg(MaxTuneEvents);
-    if (trim.notes)
-        trimmed << QStringLiteral("%1 notes of over-dense chords left out").arg(trim.notes);
+    if (trim.cut) trimmed << QStringLiteral("cut after %1 events").arg(MaxTuneEvents);
+    if (trim.notes) trimmed << QStringLiteral("%1 notes of over-dense chords left out").arg(trim.notes);
     // A tune's names and words are left out quietly; what could change the sound, or is a
     // file's worth of bytes, is told.
     if (trim.sysexBytes || trim.textBytes > MaxTuneSysexBytes)

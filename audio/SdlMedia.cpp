@@ -60,8 +60,7 @@ public:
     }
     ~SdlBackend() override {
         CloseDevice();
-        if (sdl_)
-            sdl_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (sdl_) sdl_->SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
 
     std::unique_ptr<MediaPlayer> CreatePlayer() override;
@@ -100,13 +99,11 @@ public:
     // Something starts sounding: the device must be open. A device that refuses now
     // may work later, but one line on standard error is enough.
     void Sounding() {
-        if (!device_)
-            return;
+        if (!device_) return;
         const bool told = reported_;
         QString error;
         if (!open_ && !OpenDevice(error)) {
-            if (!told)
-                std::fprintf(stderr, "tesseron: sound off: %s\n", qUtf8Printable(error));
+            if (!told) std::fprintf(stderr, "tesseron: sound off: %s\n", qUtf8Printable(error));
             reported_ = true;
             return;
         }
@@ -117,8 +114,7 @@ public:
 
 private:
     bool OpenDevice(QString& error) {
-        if (!Ready(error))
-            return false;
+        if (!Ready(error)) return false;
         SDL_AudioSpec want{}, have{};
         want.freq = MixRate;
         want.format = AUDIO_S16SYS;
@@ -139,8 +135,7 @@ private:
 
     void CloseDevice() {
         idle_.stop();
-        if (open_)
-            sdl_->SDL_CloseAudioDevice(open_);  // waits for a callback under way
+        if (open_) sdl_->SDL_CloseAudioDevice(open_);  // waits for a callback under way
         open_ = 0;
     }
 
@@ -167,15 +162,13 @@ public:
         // A file or bank that asks for more memory than there is costs this player only.
         try {
             QByteArray bytes;
-            if ((midi && !output_.Ready(error)) || !ReadMediaFile(file, bytes, error))
-                return false;  // the reason names the file
+            if ((midi && !output_.Ready(error)) || !ReadMediaFile(file, bytes, error)) return false;  // the reason names the file
             Load(midi, file, std::move(bytes), error);
         } catch (const std::bad_alloc&) {
             Close();
             error = QStringLiteral("out of memory");
         }
-        if (!IsOpen())
-            error = file + ": " + error;
+        if (!IsOpen()) error = file + ": " + error;
         GiveBackFreedMemory();
         return IsOpen();
     }
@@ -189,8 +182,7 @@ public:
     bool IsOpen() const override { return mixer_.Now(channel_) != EffectMixer::State::Empty; }
 
     void Play(std::function<void()> done) override {
-        if (!IsOpen())
-            return;
+        if (!IsOpen()) return;
         done_ = std::move(done);
         mixer_.Play(channel_);
         output_.Sounding();
@@ -206,12 +198,10 @@ private:
     void Load(bool midi, const QString& file, QByteArray bytes, QString& error) {
         if (midi) {
             PreparedTune prepared;
-            if (!PrepareTune(bytes, prepared, error))
-                return;
+            if (!PrepareTune(bytes, prepared, error)) return;
             bytes = {};  // the file may be 64 MiB, the prepared tune a few
             if ((tune_ = MakeTune(prepared, MixRate, error))) {
-                if (!prepared.trimmed.isEmpty())
-                    ReportTuneProblem(file + ": " + prepared.trimmed);
+                if (!prepared.trimmed.isEmpty()) ReportTuneProblem(file + ": " + prepared.trimmed);
                 mixer_.Load(channel_, tune_.get());
             }
         } else if (DecodedSound sound; DecodeWave(std::move(bytes), sound, error)) {
@@ -226,8 +216,7 @@ private:
     // if the player has gone, and `done` runs unless a new play began in between.
     void PostEnd() {
         const auto ended = [this] {
-            if (done_ && !Started())
-                std::exchange(done_, nullptr)();
+            if (done_ && !Started()) std::exchange(done_, nullptr)();
         };
         QMetaObject::invokeMethod(&inbox_, ended, Qt::QueuedConnection);
     }
@@ -244,9 +233,7 @@ std::unique_ptr<MediaPlayer> SdlBackend::CreatePlayer() { return std::make_uniqu
 
 }  // namespace
 
-std::unique_ptr<MediaBackend> CreateSdlBackend(int idleCloseMs) {
-    return std::make_unique<SdlBackend>(idleCloseMs, true);
-}
+std::unique_ptr<MediaBackend> CreateSdlBackend(int idleCloseMs) { return std::make_unique<SdlBackend>(idleCloseMs, true); }
 
 RenderedBackend CreateRenderedBackend() {
     auto backend = std::make_unique<SdlBackend>(DefaultIdleCloseMs, false);

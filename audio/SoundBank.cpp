@@ -31,38 +31,30 @@ QByteArray CutPresets(const QByteArray& list, const std::bitset<128>& programs, 
     std::map<QByteArray, QByteArray*> named;
     for (qsizetype at = 12; at + 8 <= list.size();) {
         const qsizetype size = qFromLittleEndian<quint32>(list.constData() + at + 4);
-        if (size > list.size() - at - 8 || chunks.size() > 16)
-            return {};
+        if (size > list.size() - at - 8 || chunks.size() > 16) return {};
         chunks.emplace_back(list.mid(at, 4), list.mid(at + 8, size));
         at += 8 + size + (size & 1);
     }
-    for (auto& [name, body] : chunks)
-        named[name] = &body;
-    if (!named.count("phdr") || !named.count("pbag") || !named.count("pmod") || !named.count("pgen"))
-        return {};
+    for (auto& [name, body] : chunks) named[name] = &body;
+    if (!named.count("phdr") || !named.count("pbag") || !named.count("pmod") || !named.count("pgen")) return {};
     QByteArray &phdr = *named["phdr"], &pbag = *named["pbag"], &pmod = *named["pmod"], &pgen = *named["pgen"];
     // Records of 38, 4, 10 and 4 bytes; each list ends in a terminal record.
     const qsizetype presets = phdr.size() / 38 - 1, bags = pbag.size() / 4 - 1;
-    if (presets < 1 || bags < 0 || phdr.size() % 38 || pbag.size() % 4 || pmod.size() % 10 || pgen.size() % 4)
-        return {};
+    if (presets < 1 || bags < 0 || phdr.size() % 38 || pbag.size() % 4 || pmod.size() % 10 || pgen.size() % 4) return {};
     auto firstBag = [&](qsizetype p) { return Le16(phdr, 38 * p + 24); };
     auto gen = [&](qsizetype b) { return Le16(pbag, 4 * b); };
     auto mod = [&](qsizetype b) { return Le16(pbag, 4 * b + 2); };
     // Every header and zone in order, kept or not: one that went back would let the kept
     // presets share zones, and the cut would copy them again for each.
     for (qsizetype p = 0; p < presets; ++p)
-        if (firstBag(p) > firstBag(p + 1))
-            return {};
+        if (firstBag(p) > firstBag(p + 1)) return {};
     for (qsizetype b = 0; b < bags; ++b)
-        if (gen(b) > gen(b + 1) || mod(b) > mod(b + 1))
-            return {};
-    if (firstBag(presets) > bags || 4 * gen(bags) > pgen.size() || 10 * mod(bags) > pmod.size())
-        return {};
+        if (gen(b) > gen(b + 1) || mod(b) > mod(b + 1)) return {};
+    if (firstBag(presets) > bags || 4 * gen(bags) > pgen.size() || 10 * mod(bags) > pmod.size()) return {};
     QByteArray headers, zones, mods, gens;
     for (qsizetype p = 0; p <= presets; ++p) {
         const qsizetype program = Le16(phdr, 38 * p + 20);
-        if (p < presets && program != 0 && (program > 127 || !programs[size_t(program)]))
-            continue;
+        if (p < presets && program != 0 && (program > 127 || !programs[size_t(program)])) continue;
         if (p < presets && zones.size() / 4 + firstBag(p + 1) - firstBag(p) > MaxCutZones) {
             ++dropped;
             continue;
@@ -70,8 +62,7 @@ QByteArray CutPresets(const QByteArray& list, const std::bitset<128>& programs, 
         headers += phdr.mid(38 * p, 24);
         Put16(headers, zones.size() / 4);
         headers += phdr.mid(38 * p + 26, 12);
-        if (p == presets)
-            break;
+        if (p == presets) break;
         for (qsizetype b = firstBag(p); b < firstBag(p + 1); ++b) {
             Put16(zones, gens.size() / 4);
             Put16(zones, mods.size() / 10);
@@ -93,8 +84,7 @@ QByteArray CutPresets(const QByteArray& list, const std::bitset<128>& programs, 
         out += body + QByteArray(body.size() & 1, '\0');
     }
     // A part of the list is never larger than the list: anything else is no cut of it.
-    if (out.size() > list.size())
-        return {};
+    if (out.size() > list.size()) return {};
     qToLittleEndian(quint32(out.size() - 8), out.data() + 4);
     return out;
 }
@@ -125,10 +115,8 @@ void* Open(const char* name) {
         open->cut = found != cuts.end() ? found->second : Cut{QString::fromLocal8Bit(name), 0, {}};
     }
     open->file.setFileName(open->cut.file);
-    if (!open->file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return nullptr;
-    if (open->cut.list.isEmpty())
-        open->cut.listAt = open->file.size();
+    if (!open->file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return nullptr;
+    if (open->cut.list.isEmpty()) open->cut.listAt = open->file.size();
     return open.release();
 }
 
@@ -137,11 +125,9 @@ int Read(void* buffer, fluid_long_long_t count, void* handle) {
     const Cut& cut = open->cut;
     char* out = static_cast<char*>(buffer);
     const qint64 at = open->at;
-    if (count < 0 || at + count > open->Size())
-        return FLUID_FAILED;
+    if (count < 0 || at + count > open->Size()) return FLUID_FAILED;
     const qint64 fromFile = std::clamp<qint64>(cut.listAt - at, 0, count);
-    if (fromFile > 0 && (!open->file.seek(at) || open->file.read(out, fromFile) != fromFile))
-        return FLUID_FAILED;
+    if (fromFile > 0 && (!open->file.seek(at) || open->file.read(out, fromFile) != fromFile)) return FLUID_FAILED;
     std::memcpy(out + fromFile, cut.list.constData() + (at + fromFile - cut.listAt), size_t(count - fromFile));
     // Bytes 4 to 7 hold the size of the whole, which the cut changed.
     for (qint64 i = std::max<qint64>(at, 4); !cut.list.isEmpty() && i < std::min<qint64>(at + count, 8); ++i)
@@ -153,8 +139,7 @@ int Read(void* buffer, fluid_long_long_t count, void* handle) {
 int Seek(void* handle, fluid_long_long_t offset, int origin) {
     auto* open = static_cast<OpenBank*>(handle);
     const qint64 to = offset + (origin == SEEK_CUR ? open->at : origin == SEEK_END ? open->Size() : 0);
-    if (to < 0 || to > open->Size())
-        return FLUID_FAILED;
+    if (to < 0 || to > open->Size()) return FLUID_FAILED;
     open->at = to;
     return FLUID_OK;
 }
@@ -171,8 +156,7 @@ int Close(void* handle) {
 CutBank::CutBank(const QString& file, const std::bitset<128>& programs) : name_(file.toLocal8Bit().toStdString()) {
     QFile f(file);
     const QByteArray head = f.open(QIODevice::ReadOnly) ? f.read(12) : QByteArray();
-    if (head.size() < 12 || !head.startsWith("RIFF") || !head.endsWith("sfbk"))
-        return;
+    if (head.size() < 12 || !head.startsWith("RIFF") || !head.endsWith("sfbk")) return;
     // The preset list ends the banks we know; where it does not, the whole bank is read.
     for (qint64 at = 12; at + 8 <= f.size() && f.seek(at);) {
         const QByteArray chunk = f.read(12);
@@ -180,10 +164,10 @@ CutBank::CutBank(const QString& file, const std::bitset<128>& programs) : name_(
         if (chunk.startsWith("LIST") && chunk.endsWith("pdta") && at + 8 + size == f.size() && f.seek(at)) {
             qsizetype dropped = 0;
             const QByteArray list = CutPresets(f.read(8 + size), programs, dropped);
-            if (list.isEmpty())
-                return;
+            if (list.isEmpty()) return;
             if (dropped)
-                ReportTuneProblem(QStringLiteral("%1: %2 presets past %3 zones left out").arg(file).arg(dropped).arg(MaxCutZones));
+                ReportTuneProblem(
+                    QStringLiteral("%1: %2 presets past %3 zones left out").arg(file).arg(dropped).arg(MaxCutZones));
             static std::atomic<int> made;
             name_ += " (cut " + std::to_string(++made) + ")";
             std::lock_guard hold(cutsLock);

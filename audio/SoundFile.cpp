@@ -23,8 +23,7 @@ quint32 Le32(const QByteArray& b, qsizetype at) { return qFromLittleEndian<quint
 // reserve what is claimed before reading: cut every claim to the bytes present.
 void ClampRiffChunks(QByteArray& bytes) {
     const qsizetype n = bytes.size();
-    if (n < 12 || !bytes.startsWith("RIFF"))
-        return;
+    if (n < 12 || !bytes.startsWith("RIFF")) return;
     auto clamp = [&](qsizetype at, qsizetype room) {
         const quint32 size = std::min(Le32(bytes, at), quint32(room));
         qToLittleEndian(size, bytes.data() + at);
@@ -63,8 +62,7 @@ Format ReadFormat(const QByteArray& b) {
             // The extensible form names its encoding in the first two bytes of a GUID
             // that otherwise is always the same.
             static const QByteArray tail("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
-            if (w.encoding == 0xFFFE)
-                w.encoding = size >= 40 && b.mid(body + 26, 14) == tail ? Le16(b, body + 24) : 0;
+            if (w.encoding == 0xFFFE) w.encoding = size >= 40 && b.mid(body + 26, 14) == tail ? Le16(b, body + 24) : 0;
         } else if (id == "data" && !w.data) {
             w.data = b.constData() + body;
             w.dataSize = size;
@@ -79,8 +77,8 @@ Format ReadFormat(const QByteArray& b) {
 bool Plain(const Format& w) {
     const bool integer = w.encoding == 1 && (w.bits == 8 || w.bits == 16 || w.bits == 24 || w.bits == 32);
     const bool real = w.encoding == 3 && (w.bits == 32 || w.bits == 64);
-    return (integer || real) && w.channels > 0 && w.blockAlign == w.channels * w.bits / 8 && w.rate > 0 &&
-           w.rate <= 0x7FFFFFFF && w.data;
+    return (integer || real) && w.channels > 0 && w.blockAlign == w.channels * w.bits / 8 && w.rate > 0 && w.rate <= 0x7FFFFFFF &&
+           w.data;
 }
 
 int Sample(const char* p, const Format& w) {
@@ -96,8 +94,7 @@ int Sample(const char* p, const Format& w) {
         }
         return std::isnan(v) ? 0 : int(std::lround(std::clamp(v, -1.0, 1.0) * 32767));
     }
-    if (w.bits == 8)
-        return (int(u[0]) - 128) << 8;
+    if (w.bits == 8) return (int(u[0]) - 128) << 8;
     return qint16(u[w.bits / 8 - 2] | u[w.bits / 8 - 1] << 8);  // the top 16 bits
 }
 
@@ -119,8 +116,7 @@ bool DecodePlain(const Format& w, DecodedSound& sound, QString& error) {
     const char* p = w.data;
     for (qint64 f = 0; f < frames; ++f) {
         int sum[2] = {0, 0};
-        for (int c = 0; c < w.channels; ++c, p += w.bits / 8)
-            sum[c % 2] += Sample(p, w);
+        for (int c = 0; c < w.channels; ++c, p += w.bits / 8) sum[c % 2] += Sample(p, w);
         for (int side = 0; side < sides; ++side)
             sound.samples[size_t(f * sides + side)] = int16_t(sum[side] / ((w.channels + 1 - side) / 2));
     }
@@ -159,15 +155,13 @@ bool DecodeWave(QByteArray bytes, DecodedSound& sound, QString& error) {
         error = QStringLiteral("no format chunk");
         return false;
     }
-    if (Plain(format))
-        return DecodePlain(format, sound, error);
+    if (Plain(format)) return DecodePlain(format, sound, error);
     return DecodeWaveWithSdl(std::move(bytes), sound, error);
 }
 
 bool DecodeWaveWithSdl(QByteArray bytes, DecodedSound& sound, QString& error) {
     const SdlLibrary* sdl = SdlLibrary::Get(error);
-    if (!sdl)
-        return false;
+    if (!sdl) return false;
     ClampRiffChunks(bytes);
     SDL_AudioSpec have{};
     Uint8* pcm = nullptr;
@@ -187,8 +181,7 @@ bool DecodeWaveWithSdl(QByteArray bytes, DecodedSound& sound, QString& error) {
     w.data = reinterpret_cast<const char*>(pcm);
     w.dataSize = length;
     const bool plain = Plain(w);
-    if (!plain)
-        error = QStringLiteral("a sample format SDL gave that is not read here");
+    if (!plain) error = QStringLiteral("a sample format SDL gave that is not read here");
     const bool ok = plain && DecodePlain(w, sound, error);
     sdl->SDL_FreeWAV(pcm);
     return ok;

@@ -31,14 +31,12 @@ void FluidMessage(int, const char* message, void*) { ReportTuneProblem(QString::
 // FluidSynth has already said it cannot read, stay quiet; warnings are told.
 constexpr int GlibCritical = 1 << 3, GlibWarning = 1 << 4;
 void GlibMessage(const char*, int level, const char* message, void*) {
-    if (level & GlibWarning)
-        ReportTuneProblem(QString::fromUtf8(message));
+    if (level & GlibWarning) ReportTuneProblem(QString::fromUtf8(message));
 }
 
 QString SoundFonts() {
     const QString env = qEnvironmentVariable("SDL_SOUNDFONTS");
-    if (!env.isEmpty())
-        return env;
+    if (!env.isEmpty()) return env;
     const QString standard = QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2");
     return QFileInfo::exists(standard) ? standard : QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2");
 }
@@ -49,12 +47,9 @@ class Tune : public EffectMixer::Source {
 public:
     Tune(const FluidLibrary* fluid, qint64 endTick) : fluid_(fluid), endTick_(int(std::min<qint64>(endTick, INT_MAX))) {}
     ~Tune() override {
-        if (player_)
-            fluid_->delete_fluid_player(player_);
-        if (synth_)
-            fluid_->delete_fluid_synth(synth_);
-        if (settings_)
-            fluid_->delete_fluid_settings(settings_);
+        if (player_) fluid_->delete_fluid_player(player_);
+        if (synth_) fluid_->delete_fluid_synth(synth_);
+        if (settings_) fluid_->delete_fluid_settings(settings_);
     }
 
     bool Load(QByteArray smf, const std::bitset<128>& programs, int rate, QString& error);
@@ -78,8 +73,7 @@ public:
             float* s = scratch_;
             fluid_->fluid_synth_write_float(synth_, n, s, 0, 2, s, 1, 2);
             int32_t* out = stereo + 2 * done;
-            for (int i = 0; i < 2 * n; ++i)
-                out[i] += int32_t(std::lround(std::clamp(s[i], -2.0f, 2.0f) * 32767.0f));
+            for (int i = 0; i < 2 * n; ++i) out[i] += int32_t(std::lround(std::clamp(s[i], -2.0f, 2.0f) * 32767.0f));
         }
         // The held player never ends by itself: the tune's own last tick tells.
         return fluid_->fluid_player_get_status(player_) == FLUID_PLAYER_DONE ||
@@ -92,8 +86,7 @@ private:
         auto* t = static_cast<Tune*>(self);
         const FluidLibrary* f = t->fluid_;
         const bool note = f->fluid_midi_event_get_type(event) == 0x90 && f->fluid_midi_event_get_velocity(event) > 0;
-        if (note && --t->notesLeft_ < 0)
-            return FLUID_OK;
+        if (note && --t->notesLeft_ < 0) return FLUID_OK;
         return f->fluid_synth_handle_midi_event(t->synth_, event);
     }
 
@@ -127,13 +120,11 @@ void ReportTuneProblem(const QString& message) {
     kind.removeIf([](QChar c) { return c.isDigit(); });
     std::lock_guard hold(lock);
     // A hostile tune may raise new kinds without end: past a few, it has said enough.
-    if (kinds.size() >= 16 || !kinds.insert(kind).second)
-        return;
+    if (kinds.size() >= 16 || !kinds.insert(kind).second) return;
     // The names come from the file: no control character of theirs reaches the terminal.
     QString shown = message;
     for (QChar& c : shown)
-        if (c.category() == QChar::Other_Control)
-            c = u'?';
+        if (c.category() == QChar::Other_Control) c = u'?';
     std::fprintf(stderr, "tesseron: tune: %s\n", qUtf8Printable(shown));
 }
 
@@ -163,8 +154,7 @@ bool Tune::Load(QByteArray smf, const std::bitset<128>& programs, int rate, QStr
     const QString fonts = SoundFonts();
     bool loaded = false;
     for (const QString& font : fonts.split(':', Qt::SkipEmptyParts)) {
-        if (!QFileInfo(font).isFile())
-            continue;
+        if (!QFileInfo(font).isFile()) continue;
         banks_.push_back(std::make_unique<CutBank>(font, programs));
         loaded = f->fluid_synth_sfload(synth_, banks_.back()->Name(), 1) >= 0 || loaded;
     }
@@ -183,21 +173,17 @@ bool Tune::Load(QByteArray smf, const std::bitset<128>& programs, int rate, QStr
 
 std::unique_ptr<EffectMixer::Source> MakeTune(const PreparedTune& prepared, int rate, QString& error) {
     const FluidLibrary* fluid = FluidLibrary::Get(error);
-    if (!fluid)
-        return nullptr;
+    if (!fluid) return nullptr;
     // Before FluidSynth can speak: its warnings and errors come to us, the rest stays quiet.
     [[maybe_unused]] static const bool quiet = [fluid] {
         for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
             fluid->fluid_set_log_function(level, level <= FLUID_WARN ? &FluidMessage : nullptr, nullptr);
-        if (fluid->g_log_set_handler)
-            fluid->g_log_set_handler(nullptr, GlibCritical | GlibWarning, &GlibMessage, nullptr);
+        if (fluid->g_log_set_handler) fluid->g_log_set_handler(nullptr, GlibCritical | GlibWarning, &GlibMessage, nullptr);
         return true;
     }();
     auto tune = std::make_unique<Tune>(fluid, prepared.endTick);
-    if (!tune->Load(Held(prepared.smf), prepared.programs, rate, error))
-        return nullptr;
+    if (!tune->Load(Held(prepared.smf), prepared.programs, rate, error)) return nullptr;
     return tune;
 }
-
 
 }  // namespace tesseron

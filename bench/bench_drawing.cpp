@@ -17,7 +17,6 @@
 namespace tesseron {
 namespace {
 
-
 // Sheets of the right sizes in a gradient, so copies move real pixel data.
 QImage Sheet(int w, int h, int seed) {
     QImage image(w, h, QImage::Format_RGB32);
@@ -128,8 +127,7 @@ BENCHMARK(BM_CopyBrickQPainter);
 // image (the window's backing store) with every pixel a k x k block.
 struct ZoomedScene {
     ZoomedScene(int width, int height)
-        : zoom(zoom::Zoom::Of(0, QSize(width, height), 1)), scene(zoom.Zoomed()),
-          screen(width, height, QImage::Format_RGB32) {}
+        : zoom(zoom::Zoom::Of(0, QSize(width, height), 1)), scene(zoom.Zoomed()), screen(width, height, QImage::Format_RGB32) {}
     void ToScreen(const QRegion& dirty) {
         QPainter painter(&screen);
         CopyToScreen(painter, scene.surface.image(), zoom.ToWindow(dirty), zoom);

@@ -10,7 +10,6 @@
 namespace tesseron {
 namespace {
 
-
 int Bricks(const Board& b) {
     int n = 0;
     for (int x = 1; x <= ZoneSize; ++x)

@@ -2,7 +2,6 @@
 
 #include "draw/Layout.h"
 
-
 namespace tesseron {
 
 using namespace layout;
@@ -44,8 +43,7 @@ void FieldView::DrawNext(int side, int lane, int layer) {
 
 void FieldView::DrawIcons() {
     for (int i = 0; i < IconCount; ++i)
-        surface_.Copy(skin_.citems, R(IconRegion(i, hover_.IconOffset[i])),
-                      R(CornerIcon[i].shifted(FieldLeft, FieldTop)));
+        surface_.Copy(skin_.citems, R(IconRegion(i, hover_.IconOffset[i])), R(CornerIcon[i].shifted(FieldLeft, FieldTop)));
 }
 
 void FieldView::DrawButtons() {

@@ -27,11 +27,11 @@ constexpr bool Inside(const Box& b, Bounds kind, int x, int y) {
 
 // --- Sizes -----------------------------------------------------------------
 
-constexpr int Brick = 30;          // a cell and a brick, square
-constexpr int FieldSize = 480;     // the square field: zone plus periphery
-constexpr int Periphery = 90;      // three layers of bricks, and the corner icons
+constexpr int Brick = 30;                        // a cell and a brick, square
+constexpr int FieldSize = 480;                   // the square field: zone plus periphery
+constexpr int Periphery = 90;                    // three layers of bricks, and the corner icons
 constexpr int Zone = FieldSize - 2 * Periphery;  // the central 10 x 10 cells
-constexpr int TileStep = 100;      // background tiles repeat at this step
+constexpr int TileStep = 100;                    // background tiles repeat at this step
 constexpr int IconSize = 90;
 
 // The field is centred: (screen side - 480) / 2, truncated toward zero.
@@ -87,25 +87,32 @@ constexpr SideButton Buttons[ButtonCount] = {
 
 // What a press on the game window does, tested in this order; every region that
 // holds the pointer acts (they do not overlap).
-enum class Command { Undo, Minimize, LoadSave, Quit, NewGame, Scores, Rules, Options, LaunchLeft, LaunchRight, LaunchTop, LaunchBottom };
+enum class Command {
+    Undo,
+    Minimize,
+    LoadSave,
+    Quit,
+    NewGame,
+    Scores,
+    Rules,
+    Options,
+    LaunchLeft,
+    LaunchRight,
+    LaunchTop,
+    LaunchBottom
+};
 struct Region {
     Box box;
     Bounds bounds;
     Command command;
 };
 constexpr Region PressRegions[] = {
-    {Buttons[0].press, Bounds::Inclusive, Command::Undo},
-    {Buttons[1].press, Bounds::Inclusive, Command::Minimize},
-    {Buttons[2].press, Bounds::Inclusive, Command::LoadSave},
-    {Buttons[3].press, Bounds::Inclusive, Command::Quit},
-    {CornerIcon[0], Bounds::Strict, Command::NewGame},
-    {CornerIcon[1], Bounds::Strict, Command::Scores},
-    {CornerIcon[2], Bounds::Strict, Command::Rules},
-    {CornerIcon[3], Bounds::Strict, Command::Options},
-    {LeftStrip, Bounds::Strict, Command::LaunchLeft},
-    {RightStrip, Bounds::Strict, Command::LaunchRight},
-    {TopStrip, Bounds::Strict, Command::LaunchTop},
-    {BottomStrip, Bounds::Strict, Command::LaunchBottom},
+    {Buttons[0].press, Bounds::Inclusive, Command::Undo},     {Buttons[1].press, Bounds::Inclusive, Command::Minimize},
+    {Buttons[2].press, Bounds::Inclusive, Command::LoadSave}, {Buttons[3].press, Bounds::Inclusive, Command::Quit},
+    {CornerIcon[0], Bounds::Strict, Command::NewGame},        {CornerIcon[1], Bounds::Strict, Command::Scores},
+    {CornerIcon[2], Bounds::Strict, Command::Rules},          {CornerIcon[3], Bounds::Strict, Command::Options},
+    {LeftStrip, Bounds::Strict, Command::LaunchLeft},         {RightStrip, Bounds::Strict, Command::LaunchRight},
+    {TopStrip, Bounds::Strict, Command::LaunchTop},           {BottomStrip, Bounds::Strict, Command::LaunchBottom},
 };
 // Hovers: the side buttons by their hover rectangles (inclusive), the icons by their
 // areas (strict).
@@ -154,7 +161,7 @@ struct Size {
     int width, height;
 };
 constexpr Size TileSheet{TileStep, TileStep};
-constexpr Size BrickSheet{Brick * BrickColumns, Brick * BrickColours};
+constexpr Size BrickSheet{Brick * BrickColumns, Brick* BrickColours};
 constexpr Size IconSheet{2 * IconSize, BackIconTop + IconSize};
 constexpr Size PictogramSheet{SwitchOffPicture.right + 1, ColourMarkerPicture.bottom + 1};
 

@@ -86,9 +86,7 @@ Skin::Skin() {
     }
 }
 
-bool Skin::Present() const {
-    return skn.isEmpty() || skn.first() != QLatin1String("skn");
-}
+bool Skin::Present() const { return skn.isEmpty() || skn.first() != QLatin1String("skn"); }
 
 QStringList Skin::SplitLines(const QByteArray& bytes) {
     QStringList lines;
@@ -150,11 +148,15 @@ QImage Skin::LoadBitmap(const QString& path, qint64 pixelBudget) {
     if (size.isValid() && (size.width() > MaxImageSide || size.height() > MaxImageSide ||
                            qint64(size.width()) * size.height() > std::min(MaxImagePixels, pixelBudget)))
         Fail(path, QStringLiteral("the image claims %1 x %2 pixels, more than a skin image may have")
-                       .arg(size.width()).arg(size.height()));
+                       .arg(size.width())
+                       .arg(size.height()));
     QImage image;
-    if (!reader.read(&image) || image.isNull()) Fail(path, QStringLiteral("the image cannot be decoded (%1)").arg(reader.errorString()));
+    if (!reader.read(&image) || image.isNull())
+        Fail(path, QStringLiteral("the image cannot be decoded (%1)").arg(reader.errorString()));
     if (image.width() > MaxImageSide || image.height() > MaxImageSide)
-        Fail(path, QStringLiteral("the image has %1 x %2 pixels, more than a skin image may have").arg(image.width()).arg(image.height()));
+        Fail(path, QStringLiteral("the image has %1 x %2 pixels, more than a skin image may have")
+                       .arg(image.width())
+                       .arg(image.height()));
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -170,7 +172,9 @@ void Skin::LoadImages(const QString& baseDir) {
         const QString path = baseDir + name;
         if (name.isEmpty())
             throw SkinError(QStringLiteral("Cannot load the skin image \"%1\": line %2 of the skin description names no file.")
-                                .arg(path).arg(line).toStdString());
+                                .arg(path)
+                                .arg(line)
+                                .toStdString());
         // Replaced only once decoded, so a failing image keeps its old content.
         this->*images[i] = LoadBitmap(path, budget);
         budget -= qint64((this->*images[i]).width()) * (this->*images[i]).height();

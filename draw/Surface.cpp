@@ -65,8 +65,8 @@ void Surface::Copy(const QImage& src, const QRect& from, const QRect& to) {
         if (s.isEmpty()) return;
         const QRect d = s.translated(shift);
         for (int row = 0; row < s.height(); ++row) {
-            CopyRow(base + size_t(d.top() + row) * stride + d.left(), src.constScanLine(s.top() + row), format,
-                    s.left(), s.width());
+            CopyRow(base + size_t(d.top() + row) * stride + d.left(), src.constScanLine(s.top() + row), format, s.left(),
+                    s.width());
         }
         Touched(d);
         return;
@@ -93,9 +93,7 @@ void Surface::Copy(const QImage& src, const QRect& from, const QRect& to) {
     if (!drawn.isEmpty()) Touched(drawn);
 }
 
-void Surface::Draw(const QImage& src, const QPoint& at) {
-    Copy(src, src.rect(), QRect(at, src.size()));
-}
+void Surface::Draw(const QImage& src, const QPoint& at) { Copy(src, src.rect(), QRect(at, src.size())); }
 
 void Surface::Fill(const QRect& rect, QRgb colour) {
     if (log_) log_->push_back(rect);
@@ -114,9 +112,7 @@ void Surface::Fill(const QRect& rect, QRgb colour) {
     Touched(d);
 }
 
-QRegion Surface::TakeDirty() {
-    return std::exchange(dirty_, QRegion());
-}
+QRegion Surface::TakeDirty() { return std::exchange(dirty_, QRegion()); }
 
 void Surface::Touched(const QRect& rect) {
     // A region that already covers the rectangle in one piece needs no union (the

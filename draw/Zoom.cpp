@@ -11,9 +11,7 @@ int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
 }  // namespace
 
-int AutoFactor(QSize device) {
-    return std::max(1, std::min(device.width() / MinWidth, device.height() / MinHeight));
-}
+int AutoFactor(QSize device) { return std::max(1, std::min(device.width() / MinWidth, device.height() / MinHeight)); }
 
 int Factor(int setting, QSize device) {
     const int fits = AutoFactor(device);

@@ -26,8 +26,8 @@ int Factor(int setting, QSize device);
 
 struct Zoom {
     int k = 1;
-    qreal dpr = 1;   // the desktop's device pixels per unit of window coordinates
-    QSize device;    // the screen in device pixels
+    qreal dpr = 1;  // the desktop's device pixels per unit of window coordinates
+    QSize device;   // the screen in device pixels
 
     static Zoom Of(int setting, QSize screen, qreal dpr);
     // The screen the layout is computed on, in skin pixels.

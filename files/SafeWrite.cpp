@@ -116,8 +116,7 @@ bool WriteFileSafely(const QString& path, const QByteArray& data, bool createFol
     // A folder, FIFO or device is never replaced, and neither is a file made read-only: its
     // mode tells, also for root, whom access() lets write anything; access() adds a file
     // of someone else's that we could not write.
-    if (exists && (!S_ISREG(old.st_mode) || !(old.st_mode & S_IWUSR) ||
-                   ::faccessat(dir.fd, name.constData(), W_OK, 0) != 0))
+    if (exists && (!S_ISREG(old.st_mode) || !(old.st_mode & S_IWUSR) || ::faccessat(dir.fd, name.constData(), W_OK, 0) != 0))
         return false;
 
     RemoveLeftovers(dir.fd, prefix);
@@ -140,8 +139,8 @@ bool WriteFileSafely(const QString& path, const QByteArray& data, bool createFol
     // Held until the file is closed or this process dies: a leftover is one without it.
     ::flock(temp.fd, LOCK_EX | LOCK_NB);
 
-    const bool written = WriteAll(temp.fd, data) && (!exists || ::fchmod(temp.fd, old.st_mode & 0777) == 0) &&
-                         ::fsync(temp.fd) == 0;
+    const bool written =
+        WriteAll(temp.fd, data) && (!exists || ::fchmod(temp.fd, old.st_mode & 0777) == 0) && ::fsync(temp.fd) == 0;
     if (written && unnamed && !LinkUnnamed(temp.fd, dir.fd, prefix, tempName)) return false;
     if (written && ::renameat(dir.fd, tempName.constData(), dir.fd, name.constData()) == 0) return true;
     if (!tempName.isEmpty()) ::unlinkat(dir.fd, tempName.constData(), 0);

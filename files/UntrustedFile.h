@@ -22,7 +22,6 @@ enum class Oversized { Refuse, KeepStart };
 // Reads a regular file of at most maxBytes into out. Anything else is refused without
 // blocking and without reading. With KeepStart a larger file still returns TooLarge,
 // and out holds its first maxBytes bytes.
-ReadStatus ReadUntrustedFile(const QString& path, qint64 maxBytes, QByteArray& out,
-                             Oversized oversized = Oversized::Refuse);
+ReadStatus ReadUntrustedFile(const QString& path, qint64 maxBytes, QByteArray& out, Oversized oversized = Oversized::Refuse);
 
 }  // namespace tesseron::files

@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (bytes.size() != HighFileSize) std::abort();
 
     // A written file reads back to the same bytes.
-    if (!tesseron::fuzz::WriteScratch(path, reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()))) std::abort();
+    if (!tesseron::fuzz::WriteScratch(path, reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size())))
+        std::abort();
     HighTable back;
     if (back.LoadHigh(QString::fromStdString(path)) != LoadHighResult::Loaded || back.FileBytes() != bytes) std::abort();
 

@@ -25,7 +25,8 @@ protected:
 std::string Command(uint8_t op) {
     switch (op % 8) {
     case 0: return op == 0 ? "new" : "tick";
-    case 1: case 2: return "tick";
+    case 1:
+    case 2: return "tick";
     case 3: return "sweep";
     case 4: return op < 16 ? "undo" : "tick";
     case 5: return "dump";
@@ -56,8 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!fuzz::WriteScratch(path, record, recordBytes)) std::abort();
         const GameState before = replay.game().st;
         const auto result = storage::LoadSlot(QString::fromStdString(path), replay.game().st, colours);
-        if (result != storage::LoadSlotResult::Loaded &&
-            std::memcmp(&before.board, &replay.game().st.board, sizeof(Board)) != 0)
+        if (result != storage::LoadSlotResult::Loaded && std::memcmp(&before.board, &replay.game().st.board, sizeof(Board)) != 0)
             std::abort();  // a refused slot leaves the game as it was
     }
     for (size_t i = 2 + recordBytes; i < size; ++i)

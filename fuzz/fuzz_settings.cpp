@@ -18,9 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     IniFile again;
     again.Parse(ini.Text());
     const Settings back = ReadSettings(again, QStringLiteral("/base/"));
-    if (back.NumberOfColors != s.NumberOfColors || back.GameSpeed != s.GameSpeed ||
-        back.DisappearSpeed != s.DisappearSpeed || back.SkinNumber != s.SkinNumber || back.Music != s.Music ||
-        back.Sounds != s.Sounds)
+    if (back.NumberOfColors != s.NumberOfColors || back.GameSpeed != s.GameSpeed || back.DisappearSpeed != s.DisappearSpeed ||
+        back.SkinNumber != s.SkinNumber || back.Music != s.Music || back.Sounds != s.Sounds)
         std::abort();
     return 0;
 }

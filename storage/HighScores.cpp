@@ -110,9 +110,7 @@ QStringList HighTable::Scores(int colours) const {
     return out;
 }
 
-bool HighTable::Qualifies(int colours, int32_t score) const {
-    return score > ScoreOf(High[GroupBase(colours) + 10]);
-}
+bool HighTable::Qualifies(int colours, int32_t score) const { return score > ScoreOf(High[GroupBase(colours) + 10]); }
 
 void HighTable::Enter(int colours, int32_t score, const QString& name) {
     const int base = GroupBase(colours);

@@ -10,7 +10,7 @@
 namespace tesseron::storage {
 
 inline constexpr const char* MsgHighNotFound = "The high scores file was not found! A new file was created.";  // warning
-inline constexpr const char* MsgHighNotCreated = "The high scores file could not be created!";                  // warning
+inline constexpr const char* MsgHighNotCreated = "The high scores file could not be created!";                 // warning
 
 inline constexpr const char* HighFileName = "Vexil.hig";
 inline constexpr const char* DefaultHighHeader = "Tesseron high scores";
@@ -20,7 +20,7 @@ inline constexpr const char* DefaultHighHeader = "Tesseron high scores";
 constexpr int HighRecordSize = 108;
 constexpr int HighNameSize = 100;
 constexpr int HighScoreOffset = 104;
-constexpr int HighRecords = 31;  // the header record and 30 entries
+constexpr int HighRecords = 31;                             // the header record and 30 entries
 constexpr int HighFileSize = HighRecords * HighRecordSize;  // 3348
 constexpr int HighLines = 71;
 

@@ -33,9 +33,12 @@ bool ParseIniInteger(const QString& text, int32_t& value) {
         for (qsizetype i = 2; i < t.size(); ++i) {
             const char16_t ch = t[i].unicode();
             int d = -1;
-            if (ch >= u'0' && ch <= u'9') d = ch - u'0';
-            else if (ch >= u'a' && ch <= u'f') d = ch - u'a' + 10;
-            else if (ch >= u'A' && ch <= u'F') d = ch - u'A' + 10;
+            if (ch >= u'0' && ch <= u'9')
+                d = ch - u'0';
+            else if (ch >= u'a' && ch <= u'f')
+                d = ch - u'a' + 10;
+            else if (ch >= u'A' && ch <= u'F')
+                d = ch - u'A' + 10;
             if (d < 0) return false;
             v = v * 16 + uint64_t(d);
             if (v > uint64_t(std::numeric_limits<int32_t>::max())) return false;
@@ -174,8 +177,10 @@ void IniFile::Parse(const QByteArray& bytes) {
         if (look.kind != Look::Other) marks_.push_back(Mark{quint64(at), Tag(look.name, look.kind == Look::Header)});
     });
     // Ties go to LF, the platform's own.
-    if (ends[1] > ends[0] && ends[1] >= ends[2]) lineEnd_ = "\r\n";
-    else if (ends[2] > ends[0] && ends[2] > ends[1]) lineEnd_ = "\r";
+    if (ends[1] > ends[0] && ends[1] >= ends[2])
+        lineEnd_ = "\r\n";
+    else if (ends[2] > ends[0] && ends[2] > ends[1])
+        lineEnd_ = "\r";
 }
 
 QByteArray IniFile::Text() const { return text_; }
@@ -260,8 +265,10 @@ void IniFile::WriteString(const QString& section, const QString& key, const QStr
     while (next < marks_.size() && !(marks_[next].tag & 1)) ++next;
     const std::size_t last = next - 1;
     qsizetype at = text_.size();
-    if (!(marks_[last].tag & 1)) at = NextLine(qsizetype(marks_[last].start));
-    else if (next < marks_.size()) at = qsizetype(marks_[next].start);
+    if (!(marks_[last].tag & 1))
+        at = NextLine(qsizetype(marks_[last].start));
+    else if (next < marks_.size())
+        at = qsizetype(marks_[next].start);
     const QByteArray opener = at == text_.size() && EndsOpen() ? lineEnd_ : QByteArray();
     Splice(at, 0, opener + keyLine, next);
     marks_.insert(marks_.begin() + qsizetype(next), Mark{quint64(at + opener.size()), Tag(key, false)});

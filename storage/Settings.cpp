@@ -61,16 +61,16 @@ QString UnreadableSettingsMessage(const QString& path, IniFile::LoadResult why) 
     const char* reason = "there is no permission to read it, or reading it failed";
     if (why == IniFile::LoadResult::TooLarge) reason = "it is larger than 1 MiB";
     if (why == IniFile::LoadResult::NotAFile) reason = "it is not a regular file";
-    return QStringLiteral("The settings file %1 could not be read (%2). Tesseron plays with the default settings "
-                          "and leaves the file as it is.")
+    return QStringLiteral(
+               "The settings file %1 could not be read (%2). Tesseron plays with the default settings "
+               "and leaves the file as it is.")
         .arg(path, QLatin1String(reason));
 }
 
 Settings ReadSettings(const IniFile& ini, const QString& baseDir) {
     const Settings d;
     Settings s;
-    for (const Row& r : Rows)
-        std::visit([&](auto field) { Read(ini, r, s.*field, d.*field, baseDir); }, r.field);
+    for (const Row& r : Rows) std::visit([&](auto field) { Read(ini, r, s.*field, d.*field, baseDir); }, r.field);
     return s;
 }
 

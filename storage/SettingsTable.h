@@ -34,20 +34,20 @@ inline constexpr const char* DefaultSkinName = "Scoarching red.skn";
 
 // X(section, key, field, type, default, rule), one row a key, in the order a new file
 // gets them. SkinNumber is carried through unchanged; a zoom of 0 is automatic.
-#define TESSERON_SETTINGS(X)                                                                       \
-    X("Sound", "Music", Music, bool, false, rule::Any)                                             \
-    X("Sound", "MisicFile", MisicFile, QString, "Music.mid", rule::Any)                            \
-    X("Sound", "Sounds", Sounds, bool, true, rule::Any)                                            \
-    X("Sound", "SndShootFile", SndShootFile, QString, "1.snd", rule::Any)                          \
-    X("Sound", "SndExplodeFile", SndExplodeFile, QString, "2.snd", rule::Any)                      \
-    X("Sound", "SndClickFile", SndClickFile, QString, "3.snd", rule::Any)                          \
-    X("Sound", "SndApplauseFile", SndApplauseFile, QString, "4.snd", rule::Any)                    \
-    X("Sound", "SndOverFile", SndOverFile, QString, "5.snd", rule::Any)                            \
-    X("Graphics", "GameSpeed", GameSpeed, int32_t, DefaultInterval, rule::Interval)                \
-    X("Graphics", "DisappearSpeed", DisappearSpeed, int32_t, DefaultInterval, rule::Interval)      \
-    X("Graphics", "Skin", SkinNumber, int32_t, 0, rule::Any)                                       \
-    X("GameSettings", "NumberOfColors", NumberOfColors, int32_t, DefaultColors, rule::Colours)     \
-    X("Skin", "SkinFile", SkinFile, QString, DefaultSkinName, rule::StartFolderFile)               \
+#define TESSERON_SETTINGS(X)                                                                   \
+    X("Sound", "Music", Music, bool, false, rule::Any)                                         \
+    X("Sound", "MisicFile", MisicFile, QString, "Music.mid", rule::Any)                        \
+    X("Sound", "Sounds", Sounds, bool, true, rule::Any)                                        \
+    X("Sound", "SndShootFile", SndShootFile, QString, "1.snd", rule::Any)                      \
+    X("Sound", "SndExplodeFile", SndExplodeFile, QString, "2.snd", rule::Any)                  \
+    X("Sound", "SndClickFile", SndClickFile, QString, "3.snd", rule::Any)                      \
+    X("Sound", "SndApplauseFile", SndApplauseFile, QString, "4.snd", rule::Any)                \
+    X("Sound", "SndOverFile", SndOverFile, QString, "5.snd", rule::Any)                        \
+    X("Graphics", "GameSpeed", GameSpeed, int32_t, DefaultInterval, rule::Interval)            \
+    X("Graphics", "DisappearSpeed", DisappearSpeed, int32_t, DefaultInterval, rule::Interval)  \
+    X("Graphics", "Skin", SkinNumber, int32_t, 0, rule::Any)                                   \
+    X("GameSettings", "NumberOfColors", NumberOfColors, int32_t, DefaultColors, rule::Colours) \
+    X("Skin", "SkinFile", SkinFile, QString, DefaultSkinName, rule::StartFolderFile)           \
     X("Display", "Zoom", Zoom, int32_t, zoom::Automatic, rule::ZoomSetting)
 
 }  // namespace tesseron::storage

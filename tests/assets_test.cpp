@@ -39,33 +39,23 @@ constexpr Needed Bitmaps[] = {
     {SkinLines[6], FontAdvance[3] * FontGlyphs[3], FontHeight[3]},
 };
 
-QStringList Description(const QString& skin)
-{
+QStringList Description(const QString& skin) {
     QFile f(DataDir + '/' + skin);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
+    if (!f.open(QIODevice::ReadOnly)) return {};
     return tesseron::Skin::SplitLines(f.readAll());
 }
 
-QImage Load(const QString& relative)
-{
+QImage Load(const QString& relative) {
     QImageReader reader(DataDir + '/' + relative);
     return reader.read();
 }
 
-QImage SkinImage(const QString& skin, int line)
-{
-    return Load(Description(skin).value(line));
-}
+QImage SkinImage(const QString& skin, int line) { return Load(Description(skin).value(line)); }
 
-double Luma(QRgb c)
-{
-    return (0.2126 * qRed(c) + 0.7152 * qGreen(c) + 0.0722 * qBlue(c)) / 255.0;
-}
+double Luma(QRgb c) { return (0.2126 * qRed(c) + 0.7152 * qGreen(c) + 0.0722 * qBlue(c)) / 255.0; }
 
 // Difference between the darkest and brightest pixel: near 0 for an empty region.
-double Contrast(const QImage& img, const QRect& r)
-{
+double Contrast(const QImage& img, const QRect& r) {
     double lo = 1, hi = 0;
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x) {
@@ -76,8 +66,7 @@ double Contrast(const QImage& img, const QRect& r)
     return hi - lo;
 }
 
-QRgb Mean(const QImage& img, const QRect& r)
-{
+QRgb Mean(const QImage& img, const QRect& r) {
     double sr = 0, sg = 0, sb = 0;
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x) {
@@ -88,8 +77,7 @@ QRgb Mean(const QImage& img, const QRect& r)
     return qRgb(int(sr / n), int(sg / n), int(sb / n));
 }
 
-QByteArray Bytes(const QImage& img, const QRect& r)
-{
+QByteArray Bytes(const QImage& img, const QRect& r) {
     QByteArray out;
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x) {
@@ -101,8 +89,7 @@ QByteArray Bytes(const QImage& img, const QRect& r)
 
 }  // namespace
 
-TEST(AssetsTest, SkinDescriptionsNameBitmapsOfTheNeededSize)
-{
+TEST(AssetsTest, SkinDescriptionsNameBitmapsOfTheNeededSize) {
     for (const QString& skin : SkinFiles) {
         SCOPED_TRACE(skin.toStdString());
         const QStringList lines = Description(skin);
@@ -124,27 +111,23 @@ TEST(AssetsTest, SkinDescriptionsNameBitmapsOfTheNeededSize)
     }
 }
 
-TEST(AssetsTest, TitlePictureIs500By375)
-{
+TEST(AssetsTest, TitlePictureIs500By375) {
     const QImage title = Load(QStringLiteral("title.bmp"));
     ASSERT_FALSE(title.isNull());
     EXPECT_EQ(title.size(), QSize(500, 375));
     EXPECT_GT(Contrast(title, title.rect()), 0.5);
 }
 
-TEST(AssetsTest, EveryRegionTheGameCutsHoldsAPicture)
-{
+TEST(AssetsTest, EveryRegionTheGameCutsHoldsAPicture) {
     for (const QString& skin : SkinFiles) {
         SCOPED_TRACE(skin.toStdString());
         const QImage pictograms = SkinImage(skin, 10);
         ASSERT_FALSE(pictograms.isNull());
         // Buttons highlighted and normal, colour strip, marker, switch on and off, folder.
-        const QRect regions[] = {{6, 9, 42, 41},    {6, 65, 42, 41},   {55, 9, 62, 41},   {54, 65, 62, 41},
-                                 {122, 9, 41, 41},  {122, 65, 41, 41}, {171, 9, 40, 41},  {169, 65, 40, 41},
-                                 {8, 115, 200, 29}, {46, 152, 10, 10}, {238, 55, 30, 22}, {273, 55, 30, 22},
-                                 {237, 89, 41, 41}};
-        for (const QRect& r : regions)
-            EXPECT_GT(Contrast(pictograms, r), 0.3) << r.x() << "," << r.y();
+        const QRect regions[] = {{6, 9, 42, 41},    {6, 65, 42, 41},   {55, 9, 62, 41},   {54, 65, 62, 41},  {122, 9, 41, 41},
+                                 {122, 65, 41, 41}, {171, 9, 40, 41},  {169, 65, 40, 41}, {8, 115, 200, 29}, {46, 152, 10, 10},
+                                 {238, 55, 30, 22}, {273, 55, 30, 22}, {237, 89, 41, 41}};
+        for (const QRect& r : regions) EXPECT_GT(Contrast(pictograms, r), 0.3) << r.x() << "," << r.y();
         for (int b = 0; b < 4; ++b)
             EXPECT_NE(Bytes(pictograms, regions[2 * b]), Bytes(pictograms, regions[2 * b + 1]))
                 << "button " << b << " looks the same highlighted";
@@ -161,8 +144,7 @@ TEST(AssetsTest, EveryRegionTheGameCutsHoldsAPicture)
     }
 }
 
-TEST(AssetsTest, GlyphsAreInkedAndAllDifferent)
-{
+TEST(AssetsTest, GlyphsAreInkedAndAllDifferent) {
     struct Strip {
         int line, width, height, count;
     };
@@ -183,8 +165,7 @@ TEST(AssetsTest, GlyphsAreInkedAndAllDifferent)
     }
 }
 
-TEST(AssetsTest, BrickColoursAreFarApartAndArrowsShow)
-{
+TEST(AssetsTest, BrickColoursAreFarApartAndArrowsShow) {
     for (const QString& skin : SkinFiles) {
         SCOPED_TRACE(skin.toStdString());
         const QImage bricks = SkinImage(skin, 6);
@@ -206,8 +187,7 @@ TEST(AssetsTest, BrickColoursAreFarApartAndArrowsShow)
     }
 }
 
-TEST(AssetsTest, TheTwoSkinsLookDifferent)
-{
+TEST(AssetsTest, TheTwoSkinsLookDifferent) {
     for (int line : {4, 6, 8, 10, 13, 15, 17}) {
         const QImage a = SkinImage(SkinFiles[0], line), b = SkinImage(SkinFiles[1], line);
         ASSERT_FALSE(a.isNull());
@@ -222,8 +202,7 @@ TEST(AssetsTest, TheTwoSkinsLookDifferent)
     }
 }
 
-TEST(AssetsTest, GeneratorWritesTheSameBytesAgain)
-{
+TEST(AssetsTest, GeneratorWritesTheSameBytesAgain) {
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());
     QProcess gen;
@@ -235,8 +214,7 @@ TEST(AssetsTest, GeneratorWritesTheSameBytesAgain)
     ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
     int files = 0;
     const QStringList topLevel = QDir(out.path()).entryList(QDir::Files);
-    for (const char* name :
-         {"title.bmp", "logo.bmp", "1.snd", "2.snd", "3.snd", "4.snd", "5.snd", "Music.mid", "Vexil.hig"})
+    for (const char* name : {"title.bmp", "logo.bmp", "1.snd", "2.snd", "3.snd", "4.snd", "5.snd", "Music.mid", "Vexil.hig"})
         EXPECT_TRUE(topLevel.contains(QLatin1String(name))) << name;
     QDirIterator it(out.path(), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -253,8 +231,7 @@ TEST(AssetsTest, GeneratorWritesTheSameBytesAgain)
 
 // A first start is seeded with this file: the default table as the game saves it, 31
 // records of 108 bytes (length byte, name, padding, score little-endian at 104).
-TEST(AssetsTest, ShippedHighScoresAreTheDefaultTable)
-{
+TEST(AssetsTest, ShippedHighScoresAreTheDefaultTable) {
     QFile f(DataDir + QStringLiteral("/Vexil.hig"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();

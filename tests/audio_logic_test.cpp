@@ -45,8 +45,7 @@ TEST_F(EffectsTest, ExplosionCutsTheShotOff) {
     EXPECT_TRUE(P(S2).playing);
     // All five are stopped in order before the chosen one is rewound and played.
     const std::vector<std::string> second(Calls().end() - 7, Calls().end());
-    EXPECT_EQ(second, (std::vector<std::string>{"S1 stop", "S2 stop", "S3 stop", "S4 stop", "S5 stop", "S2 seek",
-                                                "S2 play"}));
+    EXPECT_EQ(second, (std::vector<std::string>{"S1 stop", "S2 stop", "S3 stop", "S4 stop", "S5 stop", "S2 seek", "S2 play"}));
 }
 
 TEST_F(EffectsTest, ResumeGoesOnFromTheCutAndPlayRestarts) {
@@ -76,8 +75,8 @@ TEST_F(EffectsTest, ResumeOfAFinishedEffectStartsAgain) {
 TEST_F(EffectsTest, AllFiveOpenAtStartEvenWithSoundOff) {
     audio->Sound = false;
     audio->StartAudio();
-    EXPECT_EQ(Calls(), (std::vector<std::string>{"S1 open 1.snd", "S2 open 2.snd", "S3 open 3.snd",
-                                                 "S4 open 4.snd", "S5 open 5.snd"}));
+    EXPECT_EQ(Calls(),
+              (std::vector<std::string>{"S1 open 1.snd", "S2 open 2.snd", "S3 open 3.snd", "S4 open 4.snd", "S5 open 5.snd"}));
     EXPECT_FALSE(P(MusicPlayer).open);
 }
 
@@ -131,9 +130,9 @@ TEST_F(SoundsSwitchTest, ReopensWithNewNamesThenClicksOnceGoingOn) {
     EXPECT_TRUE(redrawnAfterFlip);
     // Reopening would cut the click off, so it comes last.
     const std::vector<std::string> after(Calls().begin() + 5, Calls().end());
-    EXPECT_EQ(after, (std::vector<std::string>{"S1 close", "S1 open 1.snd", "S2 close", "S2 open 2.snd", "S3 close",
-                                               "S3 open tick.wav", "S4 close", "S4 open 4.snd", "S5 close",
-                                               "S5 open 5.snd", "S3 play"}));
+    EXPECT_EQ(after,
+              (std::vector<std::string>{"S1 close", "S1 open 1.snd", "S2 close", "S2 open 2.snd", "S3 close", "S3 open tick.wav",
+                                        "S4 close", "S4 open 4.snd", "S5 close", "S5 open 5.snd", "S3 play"}));
     EXPECT_TRUE(P(S3).playing);
     // Reopened players start over: the applause cut off before is resumed from its beginning.
     P(S3).RunToEnd();
@@ -169,7 +168,7 @@ TEST_F(MusicTest, SwitchingOffClosesAndOnRestartsFromTheBeginning) {
     audio->ToggleMusic();
     EXPECT_FALSE(audio->Music);
     EXPECT_FALSE(P(MusicPlayer).open);  // the synthesiser is let go
-    EXPECT_EQ(Count("S3 play"), 1);  // the click
+    EXPECT_EQ(Count("S3 play"), 1);     // the click
 
     audio->MusicNotify();  // a late notice does not bring the tune back
     EXPECT_FALSE(P(MusicPlayer).playing);

@@ -57,7 +57,9 @@ struct MixerTest : ::testing::Test {
     EffectMixer mixer{1000};  // 1000 frames a second
 
     // A channel whose ends are written down.
-    int Add() { return mixer.AddChannel([this](int c) { ended.push_back(c); }); }
+    int Add() {
+        return mixer.AddChannel([this](int c) { ended.push_back(c); });
+    }
 
     // Mixes `frames` frames into silence and returns them.
     std::vector<int16_t> Run(int frames) {
@@ -221,8 +223,8 @@ TEST_F(MixerTest, ASoundAtHalfTheRateTakesTwiceAsLongThroughTheSameSamples) {
     mixer.Play(c);
     const std::vector<int16_t> out = Run(14);
     for (int f = 0; f < 6; ++f) EXPECT_EQ(out[size_t(4 * f)], 1000 * f) << f;  // every other frame is a sample
-    EXPECT_EQ(out[6], 1500);  // between them, on the line through a ramp
-    EXPECT_EQ(out[24], 0);    // twelve frames, then it has ended
+    EXPECT_EQ(out[6], 1500);                                                   // between them, on the line through a ramp
+    EXPECT_EQ(out[24], 0);                                                     // twelve frames, then it has ended
     EXPECT_EQ(ended, std::vector<int>{c});
 }
 

@@ -56,8 +56,7 @@ struct RenderTest : ::testing::Test {
         static int argc = 1;
         static char name[] = "audio_render_test";
         static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv);
+        if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
         if (QFile::exists("/usr/share/sounds/sf2/TimGM6mb.sf2"))
             setenv("SDL_SOUNDFONTS", "/usr/share/sounds/sf2/TimGM6mb.sf2", 1);
     }
@@ -101,7 +100,7 @@ TEST_F(RenderTest, EffectsAreHeardAtOnceCutOffAndResumed) {
     out = Hear(1800);
     EXPECT_EQ(out.front(), 4300);
     EXPECT_EQ(out[1699], 5999);
-    EXPECT_EQ(out[1700], 0);  // its end, then silence
+    EXPECT_EQ(out[1700], 0);                // its end, then silence
     audio->ResumeEffect(Effect::Applause);  // ended: from the beginning
     EXPECT_EQ(Hear(1).front(), 4000);
     audio->PlayEffect(Effect::Applause);
@@ -196,8 +195,10 @@ QByteArray Smf(const QByteArray& track, int tracks = 1) {
 // 128 on a silent channel gets the whole bank.
 TEST_F(RenderTest, ATuneSoundsAsWithTheWholeBank) {
     // Bass with a program change, piano without one, a drum, and a bank the file lacks.
-    const QByteArray notes("\x00\xC0\x21\x00\x90\x28\x70\x00\x91\x3C\x70\x00\x99\x26\x70"
-                           "\x00\xB2\x00\x08\x00\xC2\x04\x00\x92\x43\x70\x83\x60\xFF\x2F\x00", 31);
+    const QByteArray notes(
+        "\x00\xC0\x21\x00\x90\x28\x70\x00\x91\x3C\x70\x00\x99\x26\x70"
+        "\x00\xB2\x00\x08\x00\xC2\x04\x00\x92\x43\x70\x83\x60\xFF\x2F\x00",
+        31);
     QByteArray everyProgram;
     for (int p = 0; p < 128; ++p) everyProgram.append('\0').append('\xCF').append(char(p));
     std::vector<int16_t> heard[2];
@@ -377,8 +378,7 @@ TEST_F(RenderTest, RunningOutOfMemoryCostsOnlyThePlayer) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(error));
         std::_Exit(opened ? 1 : 0);
     };
-    EXPECT_EXIT(openWithLittleRoom(),
-        ::testing::ExitedWithCode(0), "large.snd: out of memory");
+    EXPECT_EXIT(openWithLittleRoom(), ::testing::ExitedWithCode(0), "large.snd: out of memory");
 }
 
 // FluidSynth's player takes at most 128 tracks and refuses the whole file past them.
@@ -455,12 +455,12 @@ TEST(PrepareTuneTest, WhatNeverSoundsIsLeftOut) {
         bool told;
     } cases[] = {
         {many(sized("\xFF\x05", 300), 2000), QByteArray("\x8F\x50\x90\x3C\x40", 5), true},  // lyrics
-        {many(sized("\xFF\x01", 300), 20), QByteArray("\x14\x90\x3C\x40", 4), false},        // a little text
-        {many(sized("\xF0", 1000), 300), QByteArray("\x82\x2C\x90\x3C\x40", 5), true},       // long messages
-        {many(sized("\xF7", 16), 3), QByteArray("\x03\x90\x3C\x40", 4), true},                 // continuations
-        {many(sized("\xF0", 8000) , 1), QByteArray("\x01\x90\x3C\x40", 4), true},              // one large
-        {QByteArray("\x00\xFF\x03\x04Tune\x00", 9) + reset + QByteArray("\x00\xFF\x58\x04\x04\x02\x18\x08\x00", 9) +
-             tempo + QByteArray("\x00\xFF\x51\x02\x07\xA1\x00\x90\x3C\x40\x00\xFF\x2F\x00", 14),
+        {many(sized("\xFF\x01", 300), 20), QByteArray("\x14\x90\x3C\x40", 4), false},       // a little text
+        {many(sized("\xF0", 1000), 300), QByteArray("\x82\x2C\x90\x3C\x40", 5), true},      // long messages
+        {many(sized("\xF7", 16), 3), QByteArray("\x03\x90\x3C\x40", 4), true},              // continuations
+        {many(sized("\xF0", 8000), 1), QByteArray("\x01\x90\x3C\x40", 4), true},            // one large
+        {QByteArray("\x00\xFF\x03\x04Tune\x00", 9) + reset + QByteArray("\x00\xFF\x58\x04\x04\x02\x18\x08\x00", 9) + tempo +
+             QByteArray("\x00\xFF\x51\x02\x07\xA1\x00\x90\x3C\x40\x00\xFF\x2F\x00", 14),
          QByteArray(1, '\0') + reset + QByteArray(1, '\0') + tempo + QByteArray("\x00\x90\x3C\x40", 4), false},
     };
     for (const auto& c : cases) {
@@ -476,8 +476,7 @@ TEST(PrepareTuneTest, WhatNeverSoundsIsLeftOut) {
     ASSERT_TRUE(PrepareTune(Smf(many(sized("\xF0", 300), 2000)), tune, error));
     EXPECT_GT(tune.smf.size(), MaxTuneSysexBytes - 400);
     EXPECT_LT(tune.smf.size(), MaxTuneSysexBytes + 1000);
-    EXPECT_TRUE(tune.trimmed.contains("523 KB of lyrics, text and system-exclusive data left out"))
-        << tune.trimmed.toStdString();
+    EXPECT_TRUE(tune.trimmed.contains("523 KB of lyrics, text and system-exclusive data left out")) << tune.trimmed.toStdString();
 }
 
 // Past FluidSynth's limit of tracks, they are merged into one in the order of their

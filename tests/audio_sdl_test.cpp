@@ -35,8 +35,7 @@ void WriteWave(const QString& path, int ms, double freq) {
     u32(16), u16(1), u16(1), u32(rate), u32(rate * 2), u16(2), u16(16);
     b.append("data");
     u32(n * 2);
-    for (int i = 0; i < n; ++i)
-        u16(quint16(qint16(8000 * std::sin(2 * M_PI * freq * i / rate))));
+    for (int i = 0; i < n; ++i) u16(quint16(qint16(8000 * std::sin(2 * M_PI * freq * i / rate))));
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(b);
@@ -44,7 +43,11 @@ void WriteWave(const QString& path, int ms, double freq) {
 
 // One short woodblock knock.
 void WriteMidi(const QString& path) {
-    const char track[] = "\x00\xC0\x73" "\x00\x90\x3C\x64" "\x10\x80\x3C\x00" "\x00\xFF\x2F\x00";
+    const char track[] =
+        "\x00\xC0\x73"
+        "\x00\x90\x3C\x64"
+        "\x10\x80\x3C\x00"
+        "\x00\xFF\x2F\x00";
     QByteArray b("MThd\0\0\0\x06\0\0\0\x01\x01\xE0", 14);
     b += QByteArray("MTrk\0\0\0", 7) + char(sizeof track - 1) + QByteArray(track, sizeof track - 1);
     QFile f(path);
@@ -55,8 +58,7 @@ void WriteMidi(const QString& path) {
 // Our own lines on standard error; SDL's disk driver adds notes of its own.
 int OurLines(const std::string& err) {
     int n = 0;
-    for (size_t at = 0; (at = err.find("tesseron:", at)) != std::string::npos; ++at)
-        n += at == 0 || err[at - 1] == '\n';
+    for (size_t at = 0; (at = err.find("tesseron:", at)) != std::string::npos; ++at) n += at == 0 || err[at - 1] == '\n';
     return n;
 }
 
@@ -78,8 +80,7 @@ struct SdlAudioTest : ::testing::Test {
         static int argc = 1;
         static char name[] = "audio_sdl_test";
         static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv);
+        if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
     }
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
@@ -89,13 +90,11 @@ struct SdlAudioTest : ::testing::Test {
         // The small General MIDI bank keeps the MIDI runs short.
         if (QFile::exists("/usr/share/sounds/sf2/TimGM6mb.sf2"))
             setenv("SDL_SOUNDFONTS", "/usr/share/sounds/sf2/TimGM6mb.sf2", 1);
-        for (int i = 1; i <= 5; ++i)
-            WriteWave(dir.filePath(QString::number(i) + ".snd"), 150, 300.0 * i);
+        for (int i = 1; i <= 5; ++i) WriteWave(dir.filePath(QString::number(i) + ".snd"), 150, 300.0 * i);
     }
     std::unique_ptr<Audio> MakeAudio(bool sound) {
         auto a = std::make_unique<Audio>(CreateSdlBackend());
-        for (int i = 1; i <= 5; ++i)
-            a->SetFile(i, dir.filePath(QString::number(i) + ".snd"));
+        for (int i = 1; i <= 5; ++i) a->SetFile(i, dir.filePath(QString::number(i) + ".snd"));
         a->SetFile(MusicPlayer, dir.filePath("Music.mid"));
         a->Sound = sound;
         return a;
@@ -104,13 +103,11 @@ struct SdlAudioTest : ::testing::Test {
     // -2 when no output was opened; the whole output is read after it has closed.
     long FirstSound(long fromFrame = 0) const {
         QFile f(raw);
-        if (!f.open(QIODevice::ReadOnly))
-            return -2;
+        if (!f.open(QIODevice::ReadOnly)) return -2;
         const QByteArray b = f.readAll();
         const auto* s = reinterpret_cast<const qint16*>(b.constData());
         for (long i = fromFrame * 2; i < b.size() / 2; ++i)
-            if (std::abs(s[i]) > 64)
-                return i / 2;
+            if (std::abs(s[i]) > 64) return i / 2;
         return b.isEmpty() ? -2 : -1;
     }
 };
@@ -163,8 +160,7 @@ TEST_F(SdlAudioTest, FluidSynthWaitsForTheTuneAndSharesTheOutput) {
     const QByteArray b = f.readAll();
     const auto* s = reinterpret_cast<const qint16*>(b.constData());
     long loud = 0;
-    for (long i = applauseAt * 2; i < b.size() / 2; ++i)
-        loud += std::abs(s[i]) > 64;
+    for (long i = applauseAt * 2; i < b.size() / 2; ++i) loud += std::abs(s[i]) > 64;
     EXPECT_GT(loud, 1000);  // the applause in the output that plays the tune
 }
 
@@ -213,9 +209,12 @@ TEST(WaveDecoding, OwnReaderAgreesWithSdl) {
     const bool fresh = !Mapped("libSDL2-2.0");  // CTest runs each case on its own
     std::vector<double> v;
     for (int i = 0; i < 400; ++i) v.push_back(std::sin(i * 0.05) * (i < 200 ? 1.0 : 0.3));
-    struct Form { int encoding, channels, bits; bool extensible; };
-    const Form forms[] = {{1, 1, 8, false}, {1, 2, 16, false}, {1, 1, 24, false}, {1, 2, 32, false},
-                          {3, 1, 32, false}, {1, 2, 16, true}, {3, 2, 32, true}};
+    struct Form {
+        int encoding, channels, bits;
+        bool extensible;
+    };
+    const Form forms[] = {{1, 1, 8, false},  {1, 2, 16, false}, {1, 1, 24, false}, {1, 2, 32, false},
+                          {3, 1, 32, false}, {1, 2, 16, true},  {3, 2, 32, true}};
     DecodedSound own[std::size(forms)];
     QString error;
     for (size_t i = 0; i < std::size(forms); ++i) {
@@ -277,8 +276,7 @@ long FindWhole(const QByteArray& raw, const std::vector<int16_t>& click, long fr
         long k = 0;
         while (k < n && std::abs(s[2 * (f + k)] - click[size_t(k)]) <= 2 && std::abs(s[2 * (f + k) + 1] - click[size_t(k)]) <= 2)
             ++k;
-        if (k == n)
-            return f;
+        if (k == n) return f;
     }
     return -1;
 }
@@ -295,8 +293,7 @@ TEST_F(SdlAudioTest, SoundsSwitchClicksWholeBothWays) {
     WriteWave(dir.filePath("applause.wav"), 3000, 440);
     // The output must not idle shut, which would start a new file, however slow the run.
     auto audio = std::make_unique<Audio>(CreateSdlBackend(600000));
-    for (int i = 1; i <= 5; ++i)
-        audio->SetFile(i, dir.filePath(QString::number(i) + ".snd"));
+    for (int i = 1; i <= 5; ++i) audio->SetFile(i, dir.filePath(QString::number(i) + ".snd"));
     audio->SetFile(S3, dir.filePath("off.wav"));
     audio->SetFile(S4, dir.filePath("applause.wav"));
     audio->Sound = true;
@@ -374,8 +371,7 @@ TEST_F(SdlAudioTest, DenseTuneCostsLittleAndSaysSoOnce) {
     malloc_trim(0);
 
     auto audio = std::make_unique<Audio>(CreateSdlBackend(600000));
-    for (int i = 1; i <= 5; ++i)
-        audio->SetFile(i, dir.filePath(QString::number(i) + ".snd"));
+    for (int i = 1; i <= 5; ++i) audio->SetFile(i, dir.filePath(QString::number(i) + ".snd"));
     audio->SetFile(MusicPlayer, dir.filePath("Dense.mid"));
     audio->Music = true;
     const size_t before = HeapBytes();
@@ -408,15 +404,13 @@ TEST_F(SdlAudioTest, FailuresLeaveTheGameRunning) {
     QElapsedTimer t;
     t.start();
     audio->StartAudio();
-    for (int p = S1; p <= S5; ++p)
-        audio->PlayEffect(Effect(p));
+    for (int p = S1; p <= S5; ++p) audio->PlayEffect(Effect(p));
     audio->ToggleSounds();
     audio->ToggleSounds();
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_LT(t.elapsed(), 1000);  // the FIFO was not opened
     EXPECT_EQ(OurLines(err), 4) << err;
-    for (const char* name : {"1.snd", "2.snd", "3.snd", "Music.mid"})
-        EXPECT_NE(err.find(name), std::string::npos) << name;
+    for (const char* name : {"1.snd", "2.snd", "3.snd", "Music.mid"}) EXPECT_NE(err.find(name), std::string::npos) << name;
     audio->PlayEffect(Effect::Applause);
     EXPECT_TRUE(WaitFor([&] { return FirstSound() >= 0; }, 20000));
     audio.reset();

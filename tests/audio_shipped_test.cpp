@@ -18,8 +18,7 @@ TEST(ShippedSoundsTest, EveryFileOpensAndSounds) {
     static char name[] = "audio_shipped_test";
     static char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    if (QFile::exists("/usr/share/sounds/sf2/TimGM6mb.sf2"))
-        setenv("SDL_SOUNDFONTS", "/usr/share/sounds/sf2/TimGM6mb.sf2", 1);
+    if (QFile::exists("/usr/share/sounds/sf2/TimGM6mb.sf2")) setenv("SDL_SOUNDFONTS", "/usr/share/sounds/sf2/TimGM6mb.sf2", 1);
     for (const char* file : {"1.snd", "2.snd", "3.snd", "4.snd", "5.snd", "Music.mid"}) {
         SCOPED_TRACE(file);
         RenderedBackend rendered = CreateRenderedBackend();

@@ -29,8 +29,7 @@ void CountAllocation() {
 }  // namespace
 #ifdef TESSERON_ASAN
 // From the sanitizer runtime (GCC ships no header for it).
-extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*, size_t),
-                                                         void (*)(const volatile void*));
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*)(const volatile void*, size_t), void (*)(const volatile void*));
 namespace {
 void OnMalloc(const volatile void*, size_t) { CountAllocation(); }
 void OnFree(const volatile void*) {}
@@ -218,11 +217,11 @@ TEST_F(FieldViewTest, FullPaintDrawsInItsOrderAndNothingWithoutASkin) {
     surface.SetRecorder(&log);
     view.PaintAll();
     ASSERT_EQ(log.size(), 108u + 4 + 100 + 120 + 4);
-    EXPECT_EQ(log[108], QRect(FL, FT, 90, 90));                // icons right after the background
-    EXPECT_EQ(log[112], Square(90, 90));                       // then cell (1, 1)
-    EXPECT_EQ(log[113], Square(90, 120));                      // y runs inside x
-    EXPECT_EQ(log[212], Square(390, 90));                      // the first periphery brick: right side, lane 1, layer 1
-    EXPECT_EQ(log[332], QRect(FL + 490, FT + 90, 42, 41));     // buttons last
+    EXPECT_EQ(log[108], QRect(FL, FT, 90, 90));             // icons right after the background
+    EXPECT_EQ(log[112], Square(90, 90));                    // then cell (1, 1)
+    EXPECT_EQ(log[113], Square(90, 120));                   // y runs inside x
+    EXPECT_EQ(log[212], Square(390, 90));                   // the first periphery brick: right side, lane 1, layer 1
+    EXPECT_EQ(log[332], QRect(FL + 490, FT + 90, 42, 41));  // buttons last
     EXPECT_EQ(log[335], QRect(FL + 490, FT + 341, 41, 41));
     EXPECT_EQ(surface.TakeDirty(), QRegion(0, 0, 1024, 768));
 
@@ -231,7 +230,6 @@ TEST_F(FieldViewTest, FullPaintDrawsInItsOrderAndNothingWithoutASkin) {
     view.PaintAll();
     EXPECT_TRUE(log.empty());
 }
-
 
 class IncrementalTest : public FieldViewTest {
 protected:
@@ -345,8 +343,8 @@ TEST_F(IncrementalTest, EachViewKeepsItsOwnShownCopies) {
     const std::vector<QRect> both{Square(150, 300), Square(390, 330)};
     EXPECT_EQ(log, both);
     EXPECT_EQ(otherLog, both);
-    EXPECT_TRUE(ShowsRegion(other.image(), Square(150, 300), SheetBricks,
-                            QRect(0, 30 * (game.st.board.at(3, 8).Color - 1), 30, 30)));
+    EXPECT_TRUE(
+        ShowsRegion(other.image(), Square(150, 300), SheetBricks, QRect(0, 30 * (game.st.board.at(3, 8).Color - 1), 30, 30)));
     other.SetRecorder(nullptr);
 }
 
@@ -404,8 +402,8 @@ TEST(ClippedFieldTest, FieldPartlyOffTheSurfaceIsClipped) {
     view.PaintAll();
     // Cell (1, 5) straddles the left edge: its right 20 columns show.
     const Cell c = st.board.at(1, 5);
-    EXPECT_TRUE(ShowsRegion(surface.image(), QRect(0, 90, 20, 30), SheetBricks,
-                            QRect(30 * c.Dir + 10, 30 * (c.Color - 1), 20, 30)));
+    EXPECT_TRUE(
+        ShowsRegion(surface.image(), QRect(0, 90, 20, 30), SheetBricks, QRect(30 * c.Dir + 10, 30 * (c.Color - 1), 20, 30)));
     EXPECT_EQ(surface.TakeDirty(), QRegion(0, 0, 320, 240));
 }
 

@@ -17,9 +17,7 @@ using namespace test;
 
 QStringList Split(const char* text) { return Skin::SplitLines(QByteArray(text)); }
 
-TEST(SkinLinesTest, AllFourLineEndsEndALine) {
-    EXPECT_EQ(Split("a\r\nb\n\rc\rd\ne"), (QStringList{"a", "b", "c", "d", "e"}));
-}
+TEST(SkinLinesTest, AllFourLineEndsEndALine) { EXPECT_EQ(Split("a\r\nb\n\rc\rd\ne"), (QStringList{"a", "b", "c", "d", "e"})); }
 
 TEST(SkinLinesTest, EmptyLinesAreKeptAndALastLineEndAddsNothing) {
     EXPECT_EQ(Split("a\r\n\r\nb\r\n"), (QStringList{"a", "", "b"}));

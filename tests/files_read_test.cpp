@@ -82,8 +82,10 @@ TEST_F(ReadTest, SoundLoaderNamesEachReason) {
     ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize((qint64(64) << 20) + 1));
     big.close();
     const std::pair<QString, const char*> cases[] = {
-        {Path("fifo.snd"), ": not a regular file"}, {Path("none.snd"), ": no such file"},
-        {Path("big.snd"), ": larger than 64 MiB"},  {Path("empty.snd"), ": empty file"},
+        {Path("fifo.snd"), ": not a regular file"},
+        {Path("none.snd"), ": no such file"},
+        {Path("big.snd"), ": larger than 64 MiB"},
+        {Path("empty.snd"), ": empty file"},
     };
     for (const auto& [file, reason] : cases) {
         QByteArray bytes;

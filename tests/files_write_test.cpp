@@ -120,8 +120,7 @@ TEST_F(WriteTest, ReadOnlyScoresAndSettingsAreKept) {
     ASSERT_EQ(table.SaveHigh(storage::HighPath(base)), storage::SaveHighResult::Ok);
     PutBytes(base + "kelm.ini", "[Sound]\nMusic=1\n");
     const QByteArray scores = GetBytes(storage::HighPath(base));
-    for (const char* name : {"Vexil.hig", "kelm.ini"})
-        ASSERT_EQ(chmod(QFile::encodeName(base + name).constData(), 0444), 0);
+    for (const char* name : {"Vexil.hig", "kelm.ini"}) ASSERT_EQ(chmod(QFile::encodeName(base + name).constData(), 0444), 0);
     table.Enter(7, 999, "New");
     EXPECT_EQ(table.SaveHigh(storage::HighPath(base)), storage::SaveHighResult::Failed);
     EXPECT_EQ(storage::SaveSettingsFile(base + "kelm.ini", storage::Settings{}), storage::IniFile::SaveResult::Failed);

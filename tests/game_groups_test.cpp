@@ -209,8 +209,8 @@ TEST_F(GroupTest, ExplodesExactlyTheGroupThatRepeatedPassesWouldFind) {
         for (int x = 1; x <= 10; ++x)
             for (int y = 1; y <= 10; ++y)
                 if (dice.Below(5) != 0)
-                    b.at(x, y) = Cell{int8_t((dice.Below(7) == 0 ? -1 : 1) * (1 + dice.Below(colours))),
-                                      uint8_t(dice.Below(5)), uint8_t(dice.Below(4) != 0)};
+                    b.at(x, y) = Cell{int8_t((dice.Below(7) == 0 ? -1 : 1) * (1 + dice.Below(colours))), uint8_t(dice.Below(5)),
+                                      uint8_t(dice.Below(4) != 0)};
         const std::vector<std::pair<int, int>> expected = GroupByPasses(b);
         const Board before = b;
         t.game.st.Score = 0;

@@ -18,8 +18,7 @@ bool SameState(const GameState& a, const GameState& b) {
 }
 
 // One brick in the middle, so that every lane through (5, 5) has a stopper.
-const char* const Middle =
-    "5: . . . . 2= . . . . .\n";
+const char* const Middle = "5: . . . . 2= . . . . .\n";
 
 class LaunchTest : public ::testing::Test {
 protected:

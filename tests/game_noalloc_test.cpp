@@ -31,7 +31,6 @@ void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 namespace tesseron {
 namespace {
 
-
 TEST(NoAllocationTest, StepCheck3AndLaunchNeverAllocateInAWholeGame) {
     test::SilentHost host;
     Random random(2024);

@@ -83,7 +83,7 @@ TEST_F(StepTest, BrickWithAClearWayCrossesTheZoneAndComesBackOnTheFarSide) {
     const uint8_t oldFirst = t.game.st.nexts.at(SideBottom, 1, 0);
     for (int i = 0; i < 7; ++i) t.game.Step();
     EXPECT_EQ(t.game.st.board.at(1, 8).Color, colour);  // waits on top of the brick at (1,9)
-    t.game.st.board.at(1, 9).Color = 0;                  // take the obstacle away
+    t.game.st.board.at(1, 9).Color = 0;                 // take the obstacle away
     for (int i = 0; i < 3; ++i) t.game.Step();
     EXPECT_EQ(test::BricksInZone(t.game.st.board), 0);
     EXPECT_EQ(t.game.st.nexts.at(SideBottom, 1, 0), colour);
@@ -191,7 +191,8 @@ TEST_F(StepTest, MovesExactlyAsThePlainRulesOnRandomBoards) {
             for (int y = 1; y <= 10; ++y)
                 if (dice.Below(3) == 0) {
                     const int colour = 1 + dice.Below(7);
-                    b.at(x, y) = Cell{int8_t(dice.Below(8) == 0 ? -colour : colour), uint8_t(dice.Below(12) == 0 ? 9 : dice.Below(5)), 0};
+                    b.at(x, y) =
+                        Cell{int8_t(dice.Below(8) == 0 ? -colour : colour), uint8_t(dice.Below(12) == 0 ? 9 : dice.Below(5)), 0};
                 }
         ref.game.st = t.game.st;
         t.game.Step();
@@ -226,8 +227,8 @@ TEST_F(StepTest, HostileCellsNeitherMoveNorCrash) {
         ". . . . . . . . . .\n"
         ". . . . . . . . . .\n");
     Board& b = t.game.st.board;
-    b.at(5, 5) = Cell{9, 200, 0};    // no such arrow: never moves
-    b.at(1, 1) = Cell{127, DirUp, 0}; // colour beyond the palette
+    b.at(5, 5) = Cell{9, 200, 0};      // no such arrow: never moves
+    b.at(1, 1) = Cell{127, DirUp, 0};  // colour beyond the palette
     b.at(2, 2) = Cell{-128, DirLeft, 1};
     b.at(0, 3) = Cell{4, DirNone, 1};  // bricks in the exit ring and a corner
     b.at(11, 11) = Cell{4, DirNone, 1};

@@ -24,8 +24,8 @@ TEST(UndoTest, UndoBeforeAnyLaunchOrNewGameIsRefusedWithItsMessage) {
     t.game.st.Score = 5;
     const GameState before = t.game.st;
     t.game.UndoClick();
-    EXPECT_EQ(t.host.calls, (std::vector<std::string>{
-                                "effect S3", "message You are unable to make undo since you have just started playing"}));
+    EXPECT_EQ(t.host.calls,
+              (std::vector<std::string>{"effect S3", "message You are unable to make undo since you have just started playing"}));
     EXPECT_TRUE(SameRecord(before, t.game.st));
     EXPECT_FALSE(t.game.st.UndoReady);
 }

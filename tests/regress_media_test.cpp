@@ -29,7 +29,10 @@ constexpr bool Sanitized = false;
 
 // 49 bytes, a data chunk that claims 2 GiB and holds one stereo frame.
 QByteArray WaveClaimingTwoGiB() {
-    QByteArray b("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0\x44\xac\0\0\x10\xb1\x02\0\x04\0\x10\0data\xff\xff\xff\x7f" "abcd", 48);
+    QByteArray b(
+        "RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0\x44\xac\0\0\x10\xb1\x02\0\x04\0\x10\0data\xff\xff\xff\x7f"
+        "abcd",
+        48);
     return b;
 }
 
@@ -76,8 +79,8 @@ TEST(RegressMedia, WaveChunkClaimingMoreThanTheFileCostsNoMemory) {
         const rlimit r{limit, limit};
         setrlimit(RLIMIT_AS, &r);
         // Our own reader and SDL's alike.
-        const bool opened = player->Open(DeviceKind::WaveAudio, path, error) &&
-                            DecodeWaveWithSdl(WaveClaimingTwoGiB(), sound, error);
+        const bool opened =
+            player->Open(DeviceKind::WaveAudio, path, error) && DecodeWaveWithSdl(WaveClaimingTwoGiB(), sound, error);
         if (!opened) fprintf(stderr, "%s\n", qPrintable(error));
         _exit(opened ? 0 : 1);
     }

@@ -74,8 +74,8 @@ TEST(ReplayTest, PrintsEveryHostCallInOrderAndDumpsInTheFixedFormat) {
     ASSERT_EQ(r.lines.size(), 9u);
     const std::vector<std::string> expected = {"steptimer on", "redraw full", "effect S1", "beep", "redraw", "score 0"};
     EXPECT_EQ(std::vector<std::string>(r.lines.begin(), r.lines.begin() + 6), expected);
-    EXPECT_TRUE(std::regex_match(
-        r.lines[6], std::regex("state [0-9a-f]{1200} inmotion 1 undoready 1 steptimer on sweeptimer off")))
+    EXPECT_TRUE(
+        std::regex_match(r.lines[6], std::regex("state [0-9a-f]{1200} inmotion 1 undoready 1 steptimer on sweeptimer off")))
         << r.lines[6];
     EXPECT_EQ(r.lines[7], "effect S3");
     EXPECT_EQ(r.lines[8], "score 0");
@@ -150,8 +150,7 @@ TEST(ReplayTest, SweepRunsOnlyOnceItsTimerWasRestarted) {
     EXPECT_EQ(r.lines[3], "redraw");
     EXPECT_EQ(r.lines[4], "score 3");
     const std::string after = StateHex(r.lines[5]);
-    for (int x : {3, 5, 6, 7})
-        EXPECT_EQ(after.substr(2 * (36 * x + 3 * (x == 3 ? 3 : 5)), 2), "00") << x;
+    for (int x : {3, 5, 6, 7}) EXPECT_EQ(after.substr(2 * (36 * x + 3 * (x == 3 ? 3 : 5)), 2), "00") << x;
     EXPECT_EQ(after.substr(2 * (36 * 10 + 3 * 5), 2), "05");
     EXPECT_NE(r.lines[5].find("sweeptimer on"), std::string::npos);
 }
@@ -159,8 +158,8 @@ TEST(ReplayTest, SweepRunsOnlyOnceItsTimerWasRestarted) {
 TEST(ReplayTest, BadLineIsReportedWithItsNumberAndNothingAfterItRuns) {
     const struct {
         const char* line;
-    } bad[] = {{"jump"}, {"launch 5 1"}, {"launch 0 1"}, {"launch 1 11"}, {"launch 1 0"}, {"launch 1"},
-               {"launch 1 2 3"}, {"launch a b"}, {"launch -1 2"}, {"launch +1 2"}, {"new now"}, {"tick 5"}, {"DUMP"}};
+    } bad[] = {{"jump"},       {"launch 5 1"},  {"launch 0 1"},  {"launch 1 11"}, {"launch 1 0"}, {"launch 1"}, {"launch 1 2 3"},
+               {"launch a b"}, {"launch -1 2"}, {"launch +1 2"}, {"new now"},     {"tick 5"},     {"DUMP"}};
     for (const auto& b : bad) {
         const Result r = RunScript(std::string("new\n# comment\n") + b.line + "\ndump\n");
         EXPECT_EQ(r.status, 2) << b.line;
@@ -193,11 +192,22 @@ TEST(ReplayTest, BadArgumentsAreErrorsWithStatusTwo) {
     TempFile shorter("replay_short"), longer("replay_long");
     shorter.Write(std::string(599, '\0'));
     longer.Write(std::string(601, '\0'));
-    const std::vector<std::vector<std::string>> bad = {
-        {"--colors", "4"},   {"--colors", "11"},  {"--colors", "seven"}, {"--colors", ""},   {"--colors"},
-        {"--seed", "-1"},    {"--seed", "x1"},    {"--seed", "99999999999999999999"}, {"--seed"},
-        {"--load", "/nonexistent/kelm.sg3"},      {"--load", shorter.path()},          {"--load", longer.path()},
-        {"--load", std::filesystem::temp_directory_path().string()}, {"--load", ""},   {"--verbose"}, {"7"}};
+    const std::vector<std::vector<std::string>> bad = {{"--colors", "4"},
+                                                       {"--colors", "11"},
+                                                       {"--colors", "seven"},
+                                                       {"--colors", ""},
+                                                       {"--colors"},
+                                                       {"--seed", "-1"},
+                                                       {"--seed", "x1"},
+                                                       {"--seed", "99999999999999999999"},
+                                                       {"--seed"},
+                                                       {"--load", "/nonexistent/kelm.sg3"},
+                                                       {"--load", shorter.path()},
+                                                       {"--load", longer.path()},
+                                                       {"--load", std::filesystem::temp_directory_path().string()},
+                                                       {"--load", ""},
+                                                       {"--verbose"},
+                                                       {"7"}};
     for (const auto& args : bad) {
         const Result r = RunScript("new\ndump\n", args);
         EXPECT_EQ(r.status, 2) << args[0] << " " << (args.size() > 1 ? args[1] : "");

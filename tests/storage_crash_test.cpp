@@ -61,7 +61,8 @@ struct Case {
     const char* label;
     Writer write;
 };
-const Case Cases[] = {{"Vexil.hig", "HighScores", WriteHigh}, {"kelm.sg3", "SavedGame", WriteSlot}, {"kelm.ini", "Settings", WriteIni}};
+const Case Cases[] = {
+    {"Vexil.hig", "HighScores", WriteHigh}, {"kelm.sg3", "SavedGame", WriteSlot}, {"kelm.ini", "Settings", WriteIni}};
 
 QStringList OtherFiles(const QString& dir, const QString& keep) {
     QStringList others = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
@@ -106,8 +107,7 @@ TEST_P(CrashTest, KilledWriterLeavesOneWholeVersion) {
         // Each write removes what killed ones left, so at most the last kill's file is
         // there, and it is one of ours.
         const QStringList others = OtherFiles(dir.path(), GetParam().name);
-        ASSERT_LE(others.size(), 1) << "temporary files pile up after kill " << kill << ": "
-                                    << others.join(u' ').toStdString();
+        ASSERT_LE(others.size(), 1) << "temporary files pile up after kill " << kill << ": " << others.join(u' ').toStdString();
         if (!others.isEmpty()) {
             ASSERT_TRUE(others[0].startsWith(files::TemporaryPrefix(GetParam().name))) << others[0].toStdString();
         }
@@ -156,7 +156,8 @@ TEST_P(CrashTest, FullDiskFailsAndKeepsTheOldFile) {
     QFile filler(mountPoint + "/filler");
     filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     const QByteArray block(4096, 'x');
-    while (filler.write(block) == block.size()) {}
+    while (filler.write(block) == block.size()) {
+    }
     filler.close();
     const bool second = GetParam().write(path, 1);
     const QByteArray after = Bytes(path);

@@ -61,8 +61,9 @@ TEST_F(SettingsFile, NoFileGivesDefaultsAndTheFirstCloseWritesThemAll) {
 }
 
 TEST_F(SettingsFile, ValuesFollowTheNumberRules) {
-    const Settings s = Read("[Graphics]\nGameSpeed=0x3C\nDisappearSpeed=0X1f\nSkin=-3\n"
-                            "[GameSettings]\nNumberOfColors=abc\n[Sound]\nMusic=2\nSounds=0\n");
+    const Settings s = Read(
+        "[Graphics]\nGameSpeed=0x3C\nDisappearSpeed=0X1f\nSkin=-3\n"
+        "[GameSettings]\nNumberOfColors=abc\n[Sound]\nMusic=2\nSounds=0\n");
     EXPECT_EQ(s.GameSpeed, 60);
     EXPECT_EQ(s.DisappearSpeed, 31);
     EXPECT_EQ(s.SkinNumber, -3);
@@ -258,8 +259,13 @@ TEST(SettingsParse, CostsAFewTimesTheFileSize) {
     const struct {
         QByteArray line;
         bool music;  // what the file says of [Sound] Music
-    } cases[] = {{"\n", false},      {"\r\n", false}, {"\r", false},       {"a=\n", false},
-                 {"[]\n", false},    {"; x=1\n", false}, {"[Sound]\nMusic=1\n", true}};
+    } cases[] = {{"\n", false},
+                 {"\r\n", false},
+                 {"\r", false},
+                 {"a=\n", false},
+                 {"[]\n", false},
+                 {"; x=1\n", false},
+                 {"[Sound]\nMusic=1\n", true}};
     for (const auto& c : cases) {
         QByteArray text;
         while (text.size() + c.line.size() <= IniFile::MaxFileSize) text += c.line;

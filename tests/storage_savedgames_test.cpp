@@ -75,7 +75,7 @@ TEST_F(Slot, SavedFileIsTheRecordByteForByte) {
     ASSERT_EQ(b.size(), 600);
     EXPECT_EQ(b[0], 0);
     EXPECT_EQ(QByteArray(b.constData() + 39, 3), QByteArray("\x04\x04\x01", 3));  // cell (1, 1)
-    EXPECT_EQ(b[36 * 8 + 3 * 7], char(-5));  // the exploding brick at (8, 7)
+    EXPECT_EQ(b[36 * 8 + 3 * 7], char(-5));                                       // the exploding brick at (8, 7)
     EXPECT_EQ(QByteArray(b.constData() + 592, 8), QByteArray("\x04\x03\x02\x01\x03\x00\x00\x00", 8));
 }
 

@@ -103,7 +103,7 @@ TEST(AppTest, TheHallOfFameShowsTheGroupOfTheColoursInPlay) {
     App app;
     ASSERT_TRUE(WaitUntil([&] { return app.session.Started(); }));
     ASSERT_NE(app.Scores.FameNames[0], "EIGHT");  // seven colours at start
-    app.Main.SetColours(8);  // as the options window does
+    app.Main.SetColours(8);                       // as the options window does
     QString shown;
     QTimer::singleShot(0, &app.Scores, [&] {
         shown = app.Scores.FameNames[0] + ' ' + app.Scores.FameScores[0];
@@ -226,10 +226,11 @@ TEST(AppTest, ClosingTheOptionsWindowWritesTheSettings) {
 TEST(AppTest, EveryPartTakesItsOwnSettingsAndGivesThemBack) {
     test::GameDir dir;
     dir.Enter();
-    const QByteArray ini = "[Sound]\nMusic=1\nMisicFile=none.mid\nSounds=0\nSndShootFile=a.snd\nSndExplodeFile=b.snd\n"
-                           "SndClickFile=c.snd\nSndApplauseFile=d.snd\nSndOverFile=e.snd\n[Graphics]\nGameSpeed=70\n"
-                           "DisappearSpeed=30\nSkin=4\n[GameSettings]\nNumberOfColors=9\n[Skin]\nSkinFile=Scoarching red.skn\n"
-                           "[Display]\nZoom=2\n";
+    const QByteArray ini =
+        "[Sound]\nMusic=1\nMisicFile=none.mid\nSounds=0\nSndShootFile=a.snd\nSndExplodeFile=b.snd\n"
+        "SndClickFile=c.snd\nSndApplauseFile=d.snd\nSndOverFile=e.snd\n[Graphics]\nGameSpeed=70\n"
+        "DisappearSpeed=30\nSkin=4\n[GameSettings]\nNumberOfColors=9\n[Skin]\nSkinFile=Scoarching red.skn\n"
+        "[Display]\nZoom=2\n";
     test::PutBytes(storage::SettingsPath(), ini);
     {
         App app;
@@ -237,7 +238,8 @@ TEST(AppTest, EveryPartTakesItsOwnSettingsAndGivesThemBack) {
         QStringList held{QString::number(app.audio.Music), QString::number(app.audio.Sound)};
         for (int player = S1; player <= MusicPlayer; ++player) held << app.audio.File(player);
         held << QString::number(Probe(app.Main).StepTimer().interval())
-             << QString::number(Probe(app.Main).SweepTimer().interval()) << QString::number(app.Main.Colours()) << QString::number(app.Main.ZoomSetting()) << Probe(app.session).SkinFile();
+             << QString::number(Probe(app.Main).SweepTimer().interval()) << QString::number(app.Main.Colours())
+             << QString::number(app.Main.ZoomSetting()) << Probe(app.session).SkinFile();
         EXPECT_EQ(held.join(' '), "1 0 a.snd b.snd c.snd d.snd e.snd none.mid 70 30 9 2 Scoarching red.skn");
         app.session.WriteIni();
         EXPECT_EQ(test::GetBytes(storage::SettingsPath()), ini);
@@ -251,9 +253,14 @@ TEST(AppTest, EveryPartTakesItsOwnSettingsAndGivesThemBack) {
         app.Main.SetZoomSetting(3);
         app.session.WriteIni();
         QByteArray changed = ini;
-        for (const auto& [was, is] : {std::pair{"Music=1", "Music=0"}, {"none.mid", "y.mid"}, {"Sounds=0", "Sounds=1"},
-                                      {"c.snd", "z.snd"}, {"GameSpeed=70", "GameSpeed=90"}, {"DisappearSpeed=30", "DisappearSpeed=20"},
-                                      {"NumberOfColors=9", "NumberOfColors=6"}, {"Zoom=2", "Zoom=3"}})
+        for (const auto& [was, is] : {std::pair{"Music=1", "Music=0"},
+                                      {"none.mid", "y.mid"},
+                                      {"Sounds=0", "Sounds=1"},
+                                      {"c.snd", "z.snd"},
+                                      {"GameSpeed=70", "GameSpeed=90"},
+                                      {"DisappearSpeed=30", "DisappearSpeed=20"},
+                                      {"NumberOfColors=9", "NumberOfColors=6"},
+                                      {"Zoom=2", "Zoom=3"}})
             changed.replace(was, is);
         EXPECT_EQ(test::GetBytes(storage::SettingsPath()), changed);
         app.Main.SetZoomSetting(zoom::Automatic);

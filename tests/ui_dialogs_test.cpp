@@ -86,7 +86,9 @@ TEST_F(ScoresTest, NamesAreDrawnAsLatin1AndWideOnesStartLeftOfTheScreen) {
     EXPECT_EQ(TScores::CentredLeft(799, 0, 1), 399);
 
     TScores scores(skin, nullptr);
-    scores.SetEntries({QString::fromUtf8("\xc3\xa9" "A")}, {});
+    scores.SetEntries({QString::fromUtf8("\xc3\xa9"
+                                         "A")},
+                      {});
     scores.show();
     // Two Latin-1 bytes, so it starts at 380: the e with acute takes the default glyph.
     EXPECT_TRUE(ShowsRegion(scores.surface.image(), QRect(380, 90, 20, 30), test::SheetFont1, Glyph(1, 0xe9)));
@@ -109,9 +111,11 @@ TEST_F(ScoresTest, PressInsideTheCloseIconClosesAndClicksOnce) {
     TScores silent(skin, nullptr);
     bool closed = false;
     silent.UncoverHandler = [&] { closed = true; };
-    During(silent, [&] { silent.ShowModal(); }, [&] {
-        QTest::mousePress(&silent, Qt::LeftButton, {}, QPoint(1, 1));  // (0, 0) would mean the centre
-    });
+    During(
+        silent, [&] { silent.ShowModal(); },
+        [&] {
+            QTest::mousePress(&silent, Qt::LeftButton, {}, QPoint(1, 1));  // (0, 0) would mean the centre
+        });
     EXPECT_TRUE(closed);
     EXPECT_EQ(silent.result(), QDialog::Accepted);
 }
@@ -168,12 +172,14 @@ TEST_F(EnterNameTest, EnterConfirmsInUpperCaseAndTheFieldStartsEmptyEveryTime) {
     QString seen;
     const QString name = [&] {
         QString got;
-        During(dialog, [&] { got = dialog.Ask(); }, [&] {
-            seen = dialog.PlayerName.text();
-            EXPECT_EQ(dialog.focusWidget(), &dialog.PlayerName);
-            QTest::keyClicks(&dialog.PlayerName, "joe-9x");
-            QTest::keyClick(&dialog.PlayerName, Qt::Key_Return);
-        });
+        During(
+            dialog, [&] { got = dialog.Ask(); },
+            [&] {
+                seen = dialog.PlayerName.text();
+                EXPECT_EQ(dialog.focusWidget(), &dialog.PlayerName);
+                QTest::keyClicks(&dialog.PlayerName, "joe-9x");
+                QTest::keyClick(&dialog.PlayerName, Qt::Key_Return);
+            });
         return got;
     }();
     EXPECT_EQ(seen, "");
@@ -182,13 +188,15 @@ TEST_F(EnterNameTest, EnterConfirmsInUpperCaseAndTheFieldStartsEmptyEveryTime) {
 
     // Escape does not leave without confirming; the keypad's Enter confirms.
     QString second;
-    During(dialog, [&] { second = dialog.Ask(); }, [&] {
-        seen = dialog.PlayerName.text();
-        QTest::keyClicks(&dialog.PlayerName, "ab");
-        QTest::keyClick(&dialog.PlayerName, Qt::Key_Escape);
-        EXPECT_TRUE(dialog.isVisible());
-        QTest::keyClick(&dialog.PlayerName, Qt::Key_Enter, Qt::KeypadModifier);
-    });
+    During(
+        dialog, [&] { second = dialog.Ask(); },
+        [&] {
+            seen = dialog.PlayerName.text();
+            QTest::keyClicks(&dialog.PlayerName, "ab");
+            QTest::keyClick(&dialog.PlayerName, Qt::Key_Escape);
+            EXPECT_TRUE(dialog.isVisible());
+            QTest::keyClick(&dialog.PlayerName, Qt::Key_Enter, Qt::KeypadModifier);
+        });
     EXPECT_EQ(seen, "");
     EXPECT_EQ(second, "AB");
 }
@@ -196,13 +204,15 @@ TEST_F(EnterNameTest, EnterConfirmsInUpperCaseAndTheFieldStartsEmptyEveryTime) {
 TEST_F(EnterNameTest, OkAtOnceGivesAnEmptyNameAndApplauseOncePerShowing) {
     for (int showing = 1; showing <= 2; ++showing) {
         QString name = "unchanged";
-        During(dialog, [&] { name = dialog.Ask(); }, [&] {
-            // Repaints while it is open must not play the applause again.
-            dialog.repaint();
-            dialog.update();
-            QCoreApplication::processEvents();  // the posted update paints now
-            QTest::mouseClick(&dialog.SpeedButton1, Qt::LeftButton);
-        });
+        During(
+            dialog, [&] { name = dialog.Ask(); },
+            [&] {
+                // Repaints while it is open must not play the applause again.
+                dialog.repaint();
+                dialog.update();
+                QCoreApplication::processEvents();  // the posted update paints now
+                QTest::mouseClick(&dialog.SpeedButton1, Qt::LeftButton);
+            });
         EXPECT_EQ(name, "");
         EXPECT_EQ(sounds.resumed, std::vector<Effect>(showing, Effect::Applause)) << showing;
     }
@@ -212,7 +222,10 @@ class GameOverTest : public ::testing::Test {
 protected:
     RecordingSounds sounds;
     TGameOver over{&sounds};
-    void Run(const std::function<void()>& script) { During(over, [&] { over.Show(); }, script); }
+    void Run(const std::function<void()>& script) {
+        During(
+            over, [&] { over.Show(); }, script);
+    }
 };
 
 // Nothing to type into or press: every key reaches the notice itself.
@@ -229,8 +242,7 @@ TEST_F(GameOverTest, HasNoNameFieldOrButtonAndSitsCentred) {
 TEST_F(GameOverTest, EveryKeyThatTypesACharacterClosesItOthersDoNot) {
     bool openAfterOthers = false;
     Run([&] {
-        for (auto key : {Qt::Key_Left, Qt::Key_F1, Qt::Key_Shift, Qt::Key_Control, Qt::Key_PageDown})
-            QTest::keyClick(&over, key);
+        for (auto key : {Qt::Key_Left, Qt::Key_F1, Qt::Key_Shift, Qt::Key_Control, Qt::Key_PageDown}) QTest::keyClick(&over, key);
         openAfterOthers = over.isVisible();
         over.repaint();
         QTest::keyClick(&over, Qt::Key_Q);

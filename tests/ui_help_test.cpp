@@ -170,8 +170,7 @@ protected:
     std::vector<QString> shown;
     std::vector<QUrl> opened;
     std::unique_ptr<TRules> Make() {
-        auto rules = std::make_unique<TRules>(skin, dir.Base(), &sounds,
-                                              [this](const QUrl& u) { opened.push_back(u); });
+        auto rules = std::make_unique<TRules>(skin, dir.Base(), &sounds, [this](const QUrl& u) { opened.push_back(u); });
         rules->TextHandler = [this](const QString& p) { shown.push_back(p); };
         return rules;
     }

@@ -155,7 +155,8 @@ TEST_F(KeysTest, EachIconAndSideButtonHintsItsActionAndKey) {
         {540, 200, ""},  // presses minimise, but is outside its hover rectangle
         {45, 200, ""},   // a lane
     };
-    for (const Case& c : cases) EXPECT_EQ(Probe(*main).HintAt(L + c.x, T + c.y), QString::fromLatin1(c.hint)) << c.x << "," << c.y;
+    for (const Case& c : cases)
+        EXPECT_EQ(Probe(*main).HintAt(L + c.x, T + c.y), QString::fromLatin1(c.hint)) << c.x << "," << c.y;
 
     // The real event shows it.
     const QPoint at(L + 45, T + 45);
@@ -244,17 +245,18 @@ TEST(LaneRingTest, EveryCornerTurnsBothWaysAndKeysAcrossASideMoveNothing) {
         Lane to;
     };
     const Case cases[] = {
-        {{3, 10}, Arrow::Down, {4, 1}},  {{4, 1}, Arrow::Left, {3, 10}},   // bottom left
+        {{3, 10}, Arrow::Down, {4, 1}},   {{4, 1}, Arrow::Left, {3, 10}},   // bottom left
         {{4, 10}, Arrow::Right, {1, 10}}, {{1, 10}, Arrow::Down, {4, 10}},  // bottom right
-        {{1, 1}, Arrow::Up, {2, 10}},    {{2, 10}, Arrow::Right, {1, 1}},   // top right
-        {{2, 1}, Arrow::Left, {3, 1}},   {{3, 1}, Arrow::Up, {2, 1}},       // top left
-        {{3, 5}, Arrow::Down, {3, 6}},   {{1, 5}, Arrow::Down, {1, 6}},     {{2, 5}, Arrow::Left, {2, 4}},
-        {{3, 5}, Arrow::Left, {3, 5}},   {{1, 5}, Arrow::Right, {1, 5}},    {{2, 5}, Arrow::Up, {2, 5}},
+        {{1, 1}, Arrow::Up, {2, 10}},     {{2, 10}, Arrow::Right, {1, 1}},  // top right
+        {{2, 1}, Arrow::Left, {3, 1}},    {{3, 1}, Arrow::Up, {2, 1}},      // top left
+        {{3, 5}, Arrow::Down, {3, 6}},    {{1, 5}, Arrow::Down, {1, 6}},   {{2, 5}, Arrow::Left, {2, 4}},
+        {{3, 5}, Arrow::Left, {3, 5}},    {{1, 5}, Arrow::Right, {1, 5}},  {{2, 5}, Arrow::Up, {2, 5}},
         {{4, 5}, Arrow::Down, {4, 5}},
     };
     for (const Case& c : cases) {
         const Lane to = cursor::Step(c.from, c.key);
-        EXPECT_EQ(to, c.to) << c.from.side << "/" << c.from.lane << " key " << int(c.key) << " gave " << to.side << "/" << to.lane;
+        EXPECT_EQ(to, c.to) << c.from.side << "/" << c.from.lane << " key " << int(c.key) << " gave " << to.side << "/"
+                            << to.lane;
     }
 }
 
@@ -297,7 +299,7 @@ TEST_F(KeysTest, ReturnLaunchesFromTheFramedLaneAndARefusalBeepsAndChangesNothin
     Key(Qt::Key_Return, Qt::NoModifier);
     EXPECT_EQ(st.board.at(1, 1).Color, colour);
     EXPECT_TRUE(st.UndoReady);
-    EXPECT_NE(Probe(*main).Canvas().image().copy(cell), empty);  // the press's redraw ran too
+    EXPECT_NE(Probe(*main).Canvas().image().copy(cell), empty);                      // the press's redraw ran too
     EXPECT_EQ(Probe(*main).Canvas().image().pixel(L, T + 90), qRgb(255, 255, 255));  // and the frame is back on top
 
     // Lane 2's row is empty: refused with the beep, as a click is.

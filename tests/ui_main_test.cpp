@@ -99,7 +99,8 @@ TEST_F(StartupTest, MissingFilesShowTheirMessagesAndTheSequenceGoesOn) {
     EXPECT_EQ(watcher.messages[1].text, "The skin file cound not be opened!");
     // skn still says "skn", so loading the images fails and the general report names the step.
     EXPECT_EQ(watcher.messages[2].icon, QMessageBox::Critical);
-    EXPECT_TRUE(watcher.messages[2].text.startsWith("Tesseron could not load the skin: ")) << watcher.messages[2].text.toStdString();
+    EXPECT_TRUE(watcher.messages[2].text.startsWith("Tesseron could not load the skin: "))
+        << watcher.messages[2].text.toStdString();
     for (const auto& m : watcher.messages) EXPECT_EQ(m.buttons, 1);
     EXPECT_TRUE(HasFirstSet(main->Engine().st));  // the first game started after the warning
     EXPECT_FALSE(session->SkinInUse().Present());
@@ -418,9 +419,8 @@ TEST_F(PointerTest, HoverRectanglesOfTheSideButtons) {
         int x, y, button;
     };
     const Case cases[] = {
-        {490, 90, 1},  {532, 131, 1}, {533, 131, 0}, {490, 89, 0},  {490, 173, 2}, {532, 214, 2},
-        {540, 200, 0}, {490, 256, 3}, {531, 297, 3}, {531, 298, 0}, {490, 341, 4}, {531, 382, 4},
-        {489, 341, 0}, {531, 383, 0},
+        {490, 90, 1},  {532, 131, 1}, {533, 131, 0}, {490, 89, 0},  {490, 173, 2}, {532, 214, 2}, {540, 200, 0},
+        {490, 256, 3}, {531, 297, 3}, {531, 298, 0}, {490, 341, 4}, {531, 382, 4}, {489, 341, 0}, {531, 383, 0},
     };
     for (const Case& c : cases) {
         MoveTo(main, L + c.x, T + c.y);
@@ -552,7 +552,10 @@ TEST_F(PointerTest, HostShowsTheScoreItIsGivenAndHandsOnTheFinalScore) {
     main->Engine().tmrSTEPTimer();  // a step refreshes the label from the engine
     EXPECT_EQ(Label(*main, "Scor")->text(), "77");
     int asked = 0;
-    session->EnterNameHandler = [&] { ++asked; return QStringLiteral("ADA"); };
+    session->EnterNameHandler = [&] {
+        ++asked;
+        return QStringLiteral("ADA");
+    };
     Probe(*main).EngineHost().GameOver(321);
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(Probe(*session).High().Names(7)[0], "ADA");
@@ -579,8 +582,8 @@ TEST_F(PointerTest, HostLeavesARunningStepTimerAloneAndRestartsTheSweep) {
 TEST_F(PointerTest, IconsAndButtonsAreRedrawnOnlyWhenTheHoverChanges) {
     std::vector<QRect> drawn;
     Probe(*main).Canvas().SetRecorder(&drawn);
-    MoveTo(main, L + 45, T + 45);  // onto the new-game icon: the four icons
-    EXPECT_EQ(drawn.size(), 4u + 4u);    // and the buttons, since undo lost its highlight
+    MoveTo(main, L + 45, T + 45);      // onto the new-game icon: the four icons
+    EXPECT_EQ(drawn.size(), 4u + 4u);  // and the buttons, since undo lost its highlight
     drawn.clear();
     MoveTo(main, L + 50, T + 60);
     MoveTo(main, L + 200, T + 200);  // into the zone: the icons once
@@ -747,4 +750,3 @@ TEST_F(StartupTest, ASettingsFileThatCannotBeReadIsToldOnceAndLeftAsItWas) {
 
 }  // namespace
 }  // namespace tesseron
-

@@ -153,8 +153,10 @@ TEST_F(OneGameTest, ALaterStartInAnyEnvironmentRaisesTheRunningGame) {
                   {"a runtime folder too long for a socket", longRun}};
     for (const auto& start : starts) {
         QProcessEnvironment env = Environment();
-        if (start.runtime.isEmpty()) env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        else env.insert(QStringLiteral("XDG_RUNTIME_DIR"), start.runtime);
+        if (start.runtime.isEmpty())
+            env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        else
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), start.runtime);
         QProcess later;
         const QByteArray err = StartUntil(later, env, "tesseron: raised the running game");
         EXPECT_TRUE(later.waitForFinished(30000)) << start.name;

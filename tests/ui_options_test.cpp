@@ -281,8 +281,8 @@ TEST(OptionsDialogs, DefaultChoosersAskForExistingFilesAndCancelToNothing) {
                 QStringList shown;  // what the player reads in the file type box
                 if (auto* types = d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")))
                     for (int i = 0; i < types->count(); ++i) shown << types->itemText(i);
-                seen.push_back({d->windowTitle(), d->defaultSuffix(), d->directory().absolutePath(),
-                                d->nameFilters(), shown, d->fileMode()});
+                seen.push_back({d->windowTitle(), d->defaultSuffix(), d->directory().absolutePath(), d->nameFilters(), shown,
+                                d->fileMode()});
                 d->reject();
             }
     });

@@ -34,8 +34,8 @@ QJsonObject Screen(const char* name, int x, int width, int height) {
 // display server would, and Qt tells the windows.
 void SetScreens(const QJsonArray& screens) {
     QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
-    auto get = reinterpret_cast<QJsonObject (*)(QPlatformNativeInterface*)>(
-        native->nativeResourceForIntegration("configuration"));
+    auto get =
+        reinterpret_cast<QJsonObject (*)(QPlatformNativeInterface*)>(native->nativeResourceForIntegration("configuration"));
     auto set = reinterpret_cast<void (*)(const QJsonObject&, QPlatformNativeInterface*)>(
         native->nativeResourceForIntegration("setConfiguration"));
     ASSERT_TRUE(get && set) << "this platform cannot change its screens";
@@ -69,7 +69,8 @@ protected:
         const QImage shown = main->grab().toImage().convertToFormat(QImage::Format_RGB32);
         for (int y = 0; y < 90 * k; y += 7)
             for (int x = 0; x < 90 * k; x += 5)
-                ASSERT_EQ(test::Decode(shown.pixel(at.x() + x, at.y() + y)), (test::Decoded{test::SheetIcons, x / k, 180 + y / k}))
+                ASSERT_EQ(test::Decode(shown.pixel(at.x() + x, at.y() + y)),
+                          (test::Decoded{test::SheetIcons, x / k, 180 + y / k}))
                     << x << ", " << y;
     }
 
@@ -78,7 +79,6 @@ protected:
     bool Fills(const QRect& screen) const {
         return main->isFullScreen() && main->geometry() == screen && main->windowHandle()->geometry() == screen;
     }
-
 };
 
 TEST_F(ScreenChange, AScreenSetToAnotherSizeLaysTheGameOutAnew) {

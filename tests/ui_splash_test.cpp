@@ -137,8 +137,8 @@ TEST_F(SplashTest, CornerIconsOpenTheirWindowsAndTheirCloseIconsLeadBack) {
         QPoint icon;
         SkinnedWindow* window;
     };
-    const Corner corners[] = {{{L + 435, T + 45}, &app->Scores}, {{L + 45, T + 435}, &app->Rules},
-                              {{L + 435, T + 435}, &app->Options}};
+    const Corner corners[] = {
+        {{L + 435, T + 45}, &app->Scores}, {{L + 45, T + 435}, &app->Rules}, {{L + 435, T + 435}, &app->Options}};
     for (const Corner& c : corners) {
         bool opened = false;
         QTimer::singleShot(0, [&] {  // runs in the window's own loop
@@ -155,4 +155,3 @@ TEST_F(SplashTest, CornerIconsOpenTheirWindowsAndTheirCloseIconsLeadBack) {
 
 }  // namespace
 }  // namespace tesseron
-

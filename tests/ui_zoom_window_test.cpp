@@ -45,7 +45,6 @@ protected:
         Probe(*main).FieldUpDate(true);
     }
     bool LaunchedLeftLane1() const { return main->Engine().st.board.at(1, 1).Dir == DirRight; }
-
 };
 
 TEST_F(ZoomedGame, EverySkinPixelReachesTheScreenAsATwoByTwoBlockAtTheDescribedPlace) {

@@ -88,24 +88,25 @@ std::string Replay::Execute(const std::string& line) {
     const std::vector<std::string> w = Words(line);
     if (w.empty() || w[0][0] == '#') return {};  // blank lines and comments
     const std::string& cmd = w[0];
-    const auto noArguments = [&]() -> std::string {
-        return w.size() == 1 ? std::string() : "'" + cmd + "' takes no arguments";
-    };
+    const auto noArguments = [&]() -> std::string { return w.size() == 1 ? std::string() : "'" + cmd + "' takes no arguments"; };
     if (cmd == "new" || cmd == "tick" || cmd == "sweep" || cmd == "undo" || cmd == "dump") {
         if (std::string e = noArguments(); !e.empty()) return e;
-        if (cmd == "new") game_.NewClick();
+        if (cmd == "new")
+            game_.NewClick();
         else if (cmd == "tick") {
             if (host_.stepTimerOn) game_.tmrSTEPTimer();
         } else if (cmd == "sweep") {
             if (host_.sweepTimerOn) game_.AntiMinusTimer();
-        } else if (cmd == "undo") game_.UndoClick();
-        else out_ << Dump() << '\n';
+        } else if (cmd == "undo")
+            game_.UndoClick();
+        else
+            out_ << Dump() << '\n';
         return {};
     }
     if (cmd == "launch") {
         int side = 0, lane = 0;
-        if (w.size() != 3 || !ParseNumber(w[1], side) || !ParseNumber(w[2], lane) || side < SideRight ||
-            side > SideBottom || lane < 1 || lane > ZoneSize)
+        if (w.size() != 3 || !ParseNumber(w[1], side) || !ParseNumber(w[2], lane) || side < SideRight || side > SideBottom ||
+            lane < 1 || lane > ZoneSize)
             return "'launch' needs SIDE 1..4 and LANE 1..10";
         game_.LaunchBrick(side, lane);
         return {};

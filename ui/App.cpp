@@ -36,14 +36,9 @@ void OnSignal(int) {
 }  // namespace
 
 App::App()
-    : audio(CreateSdlBackend()),
-      session(&audio),
-      Main(session.SkinInUse(), session.BaseDir(), &audio),
-      Scores(session.SkinInUse(), &audio),
-      Options(session.SkinInUse(), session.BaseDir(), &audio),
-      EnterName(&audio),
-      Rules(session.SkinInUse(), session.BaseDir(), &audio),
-      GameOver(&audio) {
+    : audio(CreateSdlBackend()), session(&audio), Main(session.SkinInUse(), session.BaseDir(), &audio),
+      Scores(session.SkinInUse(), &audio), Options(session.SkinInUse(), session.BaseDir(), &audio), EnterName(&audio),
+      Rules(session.SkinInUse(), session.BaseDir(), &audio), GameOver(&audio) {
     // Every window, those made later included, shows the game's own icon.
     QApplication::setWindowIcon(WindowIcon());
     session.SetFallbackSkin(ShippedFile(session.BaseDir(), QString::fromLatin1(storage::DefaultSkinName)));

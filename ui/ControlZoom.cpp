@@ -53,8 +53,8 @@ private:
 
 }  // namespace
 
-ZoomedMessageBox::ZoomedMessageBox(Icon icon, const QString& title, const QString& text, StandardButtons buttons,
-                                   QWidget* parent, const zoom::Zoom& zoom)
+ZoomedMessageBox::ZoomedMessageBox(Icon icon, const QString& title, const QString& text, StandardButtons buttons, QWidget* parent,
+                                   const zoom::Zoom& zoom)
     : QMessageBox(icon, title, text, buttons, parent), zoom_(zoom) {
     setFont(zoom.Font(font()));
     if (zoom.Scale() == 1) return;

@@ -15,10 +15,7 @@ QString UpperCaseName(const QString& name) {
 }
 
 TEnterName::TEnterName(Sounds* sounds, QWidget* parent)
-    : BlackDialog(QStringLiteral("Good work!"), 225, 89, parent),
-      PlayerName(&Panel1),
-      SpeedButton1(&Panel1),
-      sounds_(sounds) {
+    : BlackDialog(QStringLiteral("Good work!"), 225, 89, parent), PlayerName(&Panel1), SpeedButton1(&Panel1), sounds_(sounds) {
     Label1.setGeometry(13, 8, 204, 13);
     Label1.setText(QStringLiteral("Please enter your name for the hall of fame!"));
     // The face standing in for the original one is a little wider: shrink it until

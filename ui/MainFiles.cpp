@@ -22,9 +22,7 @@ void TMain::Loadgame1Click() {
         host_.StepTimer(true);
         FollowState();
         break;
-    case storage::LoadSlotResult::Spent:
-        Message(QMessageBox::Information, QString::fromLatin1(storage::MsgSameGameTwice));
-        break;
+    case storage::LoadSlotResult::Spent: Message(QMessageBox::Information, QString::fromLatin1(storage::MsgSameGameTwice)); break;
     case storage::LoadSlotResult::Failed:
         Message(QMessageBox::Warning, QString::fromLatin1(storage::MsgSavedGameNotOpened));
         game.NewClick();

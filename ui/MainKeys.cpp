@@ -17,7 +17,8 @@ namespace {
 
 // Hints in the order of the corner icons and of the side buttons.
 const char* const IconHints[IconCount] = {"New game (Ctrl+N)", "Hall of fame (Ctrl+H)", "Help (F1)", "Options (Ctrl+Shift+,)"};
-const char* const ButtonHints[ButtonCount] = {"Undo (Ctrl+Z)", "Minimise", "Load or save a game (Ctrl+O, Ctrl+S)", "Quit (Ctrl+Q)"};
+const char* const ButtonHints[ButtonCount] = {"Undo (Ctrl+Z)", "Minimise", "Load or save a game (Ctrl+O, Ctrl+S)",
+                                              "Quit (Ctrl+Q)"};
 
 }  // namespace
 

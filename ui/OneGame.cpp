@@ -66,8 +66,9 @@ bool AskToRaise(const QByteArray& name, qint64 holder, const QDeadlineTimer& dea
 }
 
 QString NoLockText(const QString& lockPath, int error) {
-    return QStringLiteral("Tesseron could not lock %1 (%2). This game writes no high scores, saved games or "
-                          "settings, so that it cannot overwrite another game's in that folder.")
+    return QStringLiteral(
+               "Tesseron could not lock %1 (%2). This game writes no high scores, saved games or "
+               "settings, so that it cannot overwrite another game's in that folder.")
         .arg(QDir::toNativeSeparators(lockPath), QString::fromLocal8Bit(std::strerror(error)));
 }
 }  // namespace
@@ -141,8 +142,9 @@ OneGame::Outcome OneGame::Claim(int limitMs) {
         if (AskToRaise(name_, holder_, deadline)) return Outcome::Raised;
         if (deadline.hasExpired()) {
             const QString who = holder_ > 0 ? QStringLiteral(" (process %1)").arg(holder_) : QString();
-            trouble_ = QStringLiteral("Tesseron is already running in %1%2 but does not answer. This game writes no "
-                                      "high scores, saved games or settings, so that it cannot overwrite that game's.")
+            trouble_ = QStringLiteral(
+                           "Tesseron is already running in %1%2 but does not answer. This game writes no "
+                           "high scores, saved games or settings, so that it cannot overwrite that game's.")
                            .arg(QDir::toNativeSeparators(folder_), who);
             return Outcome::NoAnswer;
         }
@@ -157,8 +159,7 @@ bool OneGame::Listen(std::function<void()> raise) {
     raise_ = std::move(raise);
     listener_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (listener_ < 0) return false;
-    if (::bind(listener_, reinterpret_cast<const sockaddr*>(&address), length) != 0 ||
-        ::listen(listener_, MaxCallers) != 0) {
+    if (::bind(listener_, reinterpret_cast<const sockaddr*>(&address), length) != 0 || ::listen(listener_, MaxCallers) != 0) {
         ::close(listener_);
         listener_ = -1;
         return false;

@@ -211,8 +211,8 @@ bool Session::FallBackToDefaultSkin() {
     } catch (const SkinError& e) {
         // Nothing left to draw with: the window stays black and Escape still quits.
         skin.skn = QStringList{QStringLiteral("skn")};
-        Message(QMessageBox::Critical, QStringLiteral("Tesseron could not load its own skin either: %1")
-                                           .arg(QString::fromLocal8Bit(e.what())));
+        Message(QMessageBox::Critical,
+                QStringLiteral("Tesseron could not load its own skin either: %1").arg(QString::fromLocal8Bit(e.what())));
         return false;
     }
     main_->SetSkinUsable(true);

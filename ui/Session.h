@@ -95,10 +95,10 @@ private:
     QString BaseDir_;
     QString SkinFile_;
     QString FallbackSkin;
-    QString unguarded_;  // why this game writes nothing; empty when it holds the lock
-    int32_t SkinNumber = 0;    // kept for the settings file only
+    QString unguarded_;      // why this game writes nothing; empty when it holds the lock
+    int32_t SkinNumber = 0;  // kept for the settings file only
     Skin skin;
-    storage::HighTable high;   // the high-score table, High
+    storage::HighTable high;         // the high-score table, High
     storage::Settings settings_;     // as last read; what no other part holds goes back from here
     bool keepSettingsFile_ = false;  // it was there but could not be read: left as it is
     QTimer t;                        // one-shot: the start-up sequence

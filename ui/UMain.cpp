@@ -27,8 +27,8 @@ using namespace layout;
 // --- Creation ----------------------------------------------------------------
 
 TMain::TMain(const Skin& sharedSkin, const QString& baseDir, Audio* sounds, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), skin(sharedSkin), BaseDir(baseDir), audio(sounds),
-      host_(*this), game(host_, random_), view(surface, skin, game.st, hover) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), skin(sharedSkin), BaseDir(baseDir), audio(sounds), host_(*this),
+      game(host_, random_), view(surface, skin, game.st, hover) {
     setWindowTitle(QStringLiteral("Tesseron"));
     // Every pixel comes from the surface, so Qt need not clear anything first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -138,7 +138,10 @@ void TMain::Uncover() {
     TakeFocus();
 }
 
-void TMain::RepaintWhole() { RepaintFromBlank(*this, surface, [this] { FormPaint(); }, zoom_); }
+void TMain::RepaintWhole() {
+    RepaintFromBlank(
+        *this, surface, [this] { FormPaint(); }, zoom_);
+}
 
 void TMain::TakeFocus() {
     // A box or window still open over the game keeps the keys.
@@ -250,10 +253,8 @@ bool TMain::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-            return true;
-        default:
-            break;
+        case QEvent::MouseButtonDblClick: return true;
+        default: break;
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -15,8 +15,8 @@ using namespace layout;
 
 namespace {
 
-std::optional<QString> RunOpenDialog(QWidget* parent, const QString& title, const QStringList& filters,
-                                     const QString& suffix, const QString& folder) {
+std::optional<QString> RunOpenDialog(QWidget* parent, const QString& title, const QStringList& filters, const QString& suffix,
+                                     const QString& folder) {
     QFileDialog dialog(parent, title, folder);
     dialog.setFont(display::Current().Font(dialog.font()));
     // Each filter is its shown name followed by its patterns in parentheses; only the name is shown.
@@ -61,8 +61,8 @@ void TOptions::PlaceLayout() {
 
 std::optional<QString> TOptions::SkinOpen() {
     return RunOpenDialog(this, QStringLiteral("Open a SKIN"),
-                         {QStringLiteral("Tesseron skins (*.skn)"), QStringLiteral("All files (*)")},
-                         QStringLiteral("skn"), SkinOpenDir);
+                         {QStringLiteral("Tesseron skins (*.skn)"), QStringLiteral("All files (*)")}, QStringLiteral("skn"),
+                         SkinOpenDir);
 }
 
 std::optional<QString> TOptions::MusOpen() {
@@ -75,8 +75,7 @@ int TOptions::Colours() const { return ColoursHandler ? ColoursHandler() : ownCo
 
 void TOptions::Copy(const QImage& sheet, const Box& from, const Box& to) {
     const Box at = to.shifted(OptionsLeft, OptionsTop);
-    surface.Copy(sheet, QRect(from.left, from.top, from.width(), from.height()),
-                 QRect(at.left, at.top, at.width(), at.height()));
+    surface.Copy(sheet, QRect(from.left, from.top, from.width(), from.height()), QRect(at.left, at.top, at.width(), at.height()));
 }
 
 void TOptions::FormPaint() {

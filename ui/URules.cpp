@@ -46,11 +46,10 @@ void Clickable(ClickLabel& l, std::function<void()> action) {
 int TRules::TitleLeft(int screenWidth) { return layout::ColumnOffset(screenWidth) + 215; }
 
 TRules::TRules(const Skin& skin, const QString& baseDir, Sounds* sounds, OpenFunction open)
-    : SkinnedWindow(skin, QStringLiteral("Help")),
-      Label1(this), Label2(this), Label7(this), Label13(this), ShellLink2(this, open), ovlogo(this), Label5(this),
-      ShellLink3(this, open), Label8(this), Label9(this), Label3(this), Label10(this), ovlabel(this), Label12(this),
-      Label4(this), Label14(this), ovlabel2(this), baseDir_(baseDir), sounds_(sounds),
-      open_(open ? std::move(open) : OpenFunction([](const QUrl& url) { QDesktopServices::openUrl(url); })) {
+    : SkinnedWindow(skin, QStringLiteral("Help")), Label1(this), Label2(this), Label7(this), Label13(this),
+      ShellLink2(this, open), ovlogo(this), Label5(this), ShellLink3(this, open), Label8(this), Label9(this), Label3(this),
+      Label10(this), ovlabel(this), Label12(this), Label4(this), Label14(this), ovlabel2(this), baseDir_(baseDir),
+      sounds_(sounds), open_(open ? std::move(open) : OpenFunction([](const QUrl& url) { QDesktopServices::openUrl(url); })) {
     FormPaintHandler = [this] { FormPaint(); };
     CloseHandler = [this] {
         if (sounds_) sounds_->ResumeEffect(Effect::Click);
@@ -67,8 +66,9 @@ TRules::TRules(const Skin& skin, const QString& baseDir, Sounds* sounds, OpenFun
 
     Style(Label7, Sans(12), QColor(227, 255, 236));
     Label7.setWordWrap(true);
-    Label7.setText(QStringLiteral("Tesseron 1.40\n"
-                                  "Game, pictures and sounds by Orvane. Free software under the GNU GPL v3 or later."));
+    Label7.setText(
+        QStringLiteral("Tesseron 1.40\n"
+                       "Game, pictures and sounds by Orvane. Free software under the GNU GPL v3 or later."));
 
     ShellLink2.setText(QStringLiteral("     ") + links::SupportAddress);
     Style(ShellLink2, Sans(13), QColor(183, 183, 255));
@@ -118,8 +118,7 @@ TRules::TRules(const Skin& skin, const QString& baseDir, Sounds* sounds, OpenFun
     Clickable(ovlabel, [this] { ovlogoClick(); });
     ovlabel.setVisible(false);
 
-    Label12.setText(
-        QStringLiteral("  If you have any questions or problems with the game feel free to e-mail support:"));
+    Label12.setText(QStringLiteral("  If you have any questions or problems with the game feel free to e-mail support:"));
     Style(Label12, Serif(19), Qt::white);
     Label12.setWordWrap(true);
 
@@ -138,9 +137,9 @@ TRules::TRules(const Skin& skin, const QString& baseDir, Sounds* sounds, OpenFun
 
     // The labels are stacked in creation order; ovlabel's transparent gap lies over the logo.
     LayOut();
-    for (QWidget* w : std::initializer_list<QWidget*>{&Label1, &Label2, &Label7, &Label13, &ShellLink2, &ovlogo, &Label5,
-                                                      &ShellLink3, &Label8, &Label9, &Label3, &Label10, &ovlabel, &Label12,
-                                                      &Label4, &Label14, &ovlabel2})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{&Label1, &Label2, &Label7, &Label13, &ShellLink2, &ovlogo, &Label5, &ShellLink3, &Label8,
+                                         &Label9, &Label3, &Label10, &ovlabel, &Label12, &Label4, &Label14, &ovlabel2})
         controls.Add(w);
     controls.AddFont(&ShellLink2.FocusFont);
     controls.AddFont(&ShellLink3.FocusFont);

@@ -124,9 +124,7 @@ void TSplash::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
-QString TSplash::TitlePicturePath() {
-    return ShippedFile(QDir::currentPath() + QLatin1Char('/'), QStringLiteral("title.bmp"));
-}
+QString TSplash::TitlePicturePath() { return ShippedFile(QDir::currentPath() + QLatin1Char('/'), QStringLiteral("title.bmp")); }
 
 void TSplash::TiTimer() {
     hide();

@@ -23,8 +23,7 @@ void CopyToScreen(QPainter& painter, const QImage& image, const QRegion& region,
     const QRect whole(0, 0, image.width() * k, image.height() * k);
     for (const QRect& r : region) {
         const int left = int(std::floor(r.left() * dpr)), top = int(std::floor(r.top() * dpr));
-        const QRect device(left, top, int(std::ceil((r.right() + 1) * dpr)) - left,
-                           int(std::ceil((r.bottom() + 1) * dpr)) - top);
+        const QRect device(left, top, int(std::ceil((r.right() + 1) * dpr)) - left, int(std::ceil((r.bottom() + 1) * dpr)) - top);
         const QRect inside = device.intersected(whole);
         if (!inside.isEmpty()) {
             // Whole skin pixels only; the painter's clip keeps the blocks inside the region.

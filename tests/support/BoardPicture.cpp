@@ -27,10 +27,22 @@ bool ParseCell(const std::string& tok, Cell& out) {
     uint8_t dir = DirNone;
     if (i < tok.size()) {
         switch (tok[i]) {
-        case '>': dir = DirRight; ++i; break;
-        case '^': dir = DirUp; ++i; break;
-        case '<': dir = DirLeft; ++i; break;
-        case 'v': dir = DirDown; ++i; break;
+        case '>':
+            dir = DirRight;
+            ++i;
+            break;
+        case '^':
+            dir = DirUp;
+            ++i;
+            break;
+        case '<':
+            dir = DirLeft;
+            ++i;
+            break;
+        case 'v':
+            dir = DirDown;
+            ++i;
+            break;
         default: break;
         }
     }
@@ -50,8 +62,10 @@ std::string CellText(const Cell& c, bool withRest) {
     if (c.Color < 0) s += '*';
     s += std::to_string(c.Color < 0 ? -c.Color : c.Color);
     static const char arrows[] = {'\0', '>', '^', '<', 'v'};
-    if (c.Dir >= DirRight && c.Dir <= DirDown) s += arrows[c.Dir];
-    else if (c.Dir != DirNone) s += "?" + std::to_string(c.Dir);
+    if (c.Dir >= DirRight && c.Dir <= DirDown)
+        s += arrows[c.Dir];
+    else if (c.Dir != DirNone)
+        s += "?" + std::to_string(c.Dir);
     if (withRest && c.AtRest != 0) s += '=';
     return s;
 }

@@ -49,7 +49,7 @@ private:
 class FakeMedia : public MediaBackend {
 public:
     std::vector<std::string> calls;
-    std::set<QString> missing;  // files whose Open fails
+    std::set<QString> missing;         // files whose Open fails
     std::vector<FakePlayer*> players;  // in creation order: S1..S5, Music
 
     std::unique_ptr<MediaPlayer> CreatePlayer() override {
@@ -78,8 +78,7 @@ inline bool FakePlayer::Open(DeviceKind k, const QString& f, QString& error) {
 }
 
 inline void FakePlayer::Close() {
-    if (!open)
-        return;
+    if (!open) return;
     Log("close");
     open = playing = false;
     done_ = nullptr;
@@ -87,10 +86,8 @@ inline void FakePlayer::Close() {
 
 inline void FakePlayer::Play(std::function<void()> done) {
     Log("play");
-    if (!open)
-        return;
-    if (position >= length)
-        position = 0;
+    if (!open) return;
+    if (position >= length) position = 0;
     playing = true;
     done_ = std::move(done);
 }
@@ -107,11 +104,9 @@ inline void FakePlayer::SeekToStart() {
 }
 
 inline void FakePlayer::Run(int ms) {
-    if (!playing)
-        return;
+    if (!playing) return;
     position = std::min(length, position + ms);
-    if (position < length)
-        return;
+    if (position < length) return;
     playing = false;
     if (auto d = std::move(done_)) {
         done_ = nullptr;

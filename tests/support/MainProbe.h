@@ -20,9 +20,7 @@ struct MainProbe {
     QPoint FieldOrigin() const { return {w.FieldLeft, w.FieldTop}; }
     const zoom::Zoom& Zoom() const { return w.zoom_; }
     // The lane the frame is drawn on, from the keys or the pointer; none while hidden.
-    std::optional<cursor::Lane> FramedLane() const {
-        return w.frameShown_ ? std::optional(w.cursor_) : std::nullopt;
-    }
+    std::optional<cursor::Lane> FramedLane() const { return w.frameShown_ ? std::optional(w.cursor_) : std::nullopt; }
     QString HintAt(int X, int Y, layout::Box* control = nullptr) const { return w.HintAt(X, Y, control); }
 
     void FieldUpDate(bool full) const { w.FieldUpDate(full); }

@@ -50,9 +50,8 @@ inline ::testing::AssertionResult ShowsRegion(const QImage& surface, const QRect
             const Decoded want{sheet, from.x() + dx, from.y() + dy};
             if (!(got == want))
                 return ::testing::AssertionFailure()
-                       << "at (" << dest.x() + dx << ", " << dest.y() + dy << ") sheet " << got.sheet << " pixel ("
-                       << got.x << ", " << got.y << "), expected sheet " << want.sheet << " pixel (" << want.x << ", "
-                       << want.y << ")";
+                       << "at (" << dest.x() + dx << ", " << dest.y() + dy << ") sheet " << got.sheet << " pixel (" << got.x
+                       << ", " << got.y << "), expected sheet " << want.sheet << " pixel (" << want.x << ", " << want.y << ")";
         }
     return ::testing::AssertionSuccess();
 }

@@ -125,16 +125,20 @@ private:
 
         void Seen(QWidget* w) {
             if (auto* box = qobject_cast<QMessageBox*>(w)) {
-                watcher_.messages.push_back(
-                    {box->icon(), box->text(), int(box->buttons().size()), box->parentWidget(), box->iconPixmap().size(), {}, {}});
+                watcher_.messages.push_back({box->icon(),
+                                             box->text(),
+                                             int(box->buttons().size()),
+                                             box->parentWidget(),
+                                             box->iconPixmap().size(),
+                                             {},
+                                             {}});
                 // Queued, so it runs in the box's own loop once exec() has started it.
                 QTimer::singleShot(delay_, box, [box, &seen = watcher_.messages, i = watcher_.messages.size() - 1] {
                     seen[i].size = box->size();
                     if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
                         seen[i].okSize = ok->size();
                         ok->click();
-                    }
-                    else
+                    } else
                         box->reject();
                 });
             } else if (auto* menu = qobject_cast<QMenu*>(w)) {
