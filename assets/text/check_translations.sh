@@ -16,7 +16,7 @@ fixed_names() {
     grep -oE '(https://|~/|\$XDG_)[^ ),;]*|[A-Za-z0-9_.-]+@[a-z.]+|[A-Za-z0-9*]+\.(txt|bmp|snd|mid|hig|ini|skn|sg[0-9])\b|GameSpeed|DisappearSpeed|skins/' "$1" | sort -u
 }
 # Shortcuts of Ctrl and one key; German keyboards call Ctrl Strg.
-shortcuts() { grep -oE '(Ctrl|Strg)\+[A-Z0-9<]([^A-Za-z]|$)|\bF1\b' "$1" | cut -c1-6 | sed 's/^Strg/Ctrl/' | sort -u; }
+shortcuts() { grep -oE '(Ctrl|Strg)\+[A-Z0-9<]([^A-Za-z]|$)|\bF11?\b' "$1" | cut -c1-6 | sed 's/^Strg/Ctrl/' | sort -u; }
 
 for kind in rules readme; do
     english=$src/$kind.txt
