@@ -320,7 +320,7 @@ Juego, imágenes y sonidos de Orvane. Software libre bajo la GNU GPL v3 o poster
     </message>
     <message>
         <source>Detailed help, News, Updates, Additional skins, Links...</source>
-        <translation>Ayuda, noticias, actualizaciones, apariencias, enlaces...</translation>
+        <translation>Ayuda, noticias, actualizaciones, apariencias...</translation>
     </message>
     <message>
         <source>                     [ Tesseron Readme ]</source>

@@ -320,7 +320,7 @@ Spel, afbeeldingen en geluiden door Orvane. Vrije software onder de GNU GPL v3 o
     </message>
     <message>
         <source>Detailed help, News, Updates, Additional skins, Links...</source>
-        <translation>Uitgebreide help, nieuws, updates, extra skins, links...</translation>
+        <translation>Help, nieuws, updates, extra skins, links...</translation>
     </message>
     <message>
         <source>                     [ Tesseron Readme ]</source>

@@ -320,7 +320,7 @@ Game, pictures and sounds by Orvane. Free software under the GNU GPL v3 or later
     </message>
     <message>
         <source>Detailed help, News, Updates, Additional skins, Links...</source>
-        <translation>Справка, новости, обновления, новые скины, ссылки...</translation>
+        <translation>Справка, новости, обновления, скины, ссылки...</translation>
     </message>
     <message>
         <source>                     [ Tesseron Readme ]</source>
