@@ -312,7 +312,7 @@ Spiel, Bilder und Klänge von Orvane. Freie Software unter der GNU GPL v3 oder n
     </message>
     <message>
         <source>Visit the                website</source>
-        <translation>Zur                      Website</translation>
+        <translation>Zur                        Website</translation>
     </message>
     <message>
         <source>  If you have any questions or problems with the game feel free to e-mail support:</source>

@@ -312,7 +312,7 @@ Spel, afbeeldingen en geluiden door Orvane. Vrije software onder de GNU GPL v3 o
     </message>
     <message>
         <source>Visit the                website</source>
-        <translation>Bezoek de                website</translation>
+        <translation>De                          website</translation>
     </message>
     <message>
         <source>  If you have any questions or problems with the game feel free to e-mail support:</source>

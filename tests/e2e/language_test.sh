@@ -16,7 +16,7 @@ unset LANGUAGE LC_ALL LC_MESSAGES LANG
 L=272 T=144  # field origin: (1024 - 480) / 2, (768 - 480) / 2
 skin=$work/prefix/share/tesseron/skins/scoarching-red
 convert "$skin/icons.bmp" -crop 90x90+0+180 +repage "$work/ref-newgame.png"
-convert "$skin/icons.bmp" -crop 90x90+0+360 +repage "$work/ref-close.png"
+convert "$skin/icons.bmp" -crop 90x90+90+360 +repage "$work/ref-close.png"
 icon_at() {  # icon_at NAME X Y REF: a fresh shot shows the icon REF at (X, Y)
     shot "$1"
     crop "$1" "$2" "$3" 90 90 "$1-icon"
@@ -46,7 +46,7 @@ play() {
     main=$(xdotool search --onlyvisible --pid "$game" | head -n 1)
     xdotool mousemove 1000 20
 
-    click $((L + 500)) $((T + 280))
+    click $((L + 515)) $((T + 280))
     wait_for 10 other || fail "$name: the load/save button showed no menu"
     menu_w=$WIDTH
     shot "menu-$name"
