@@ -188,5 +188,36 @@ TEST_F(TranslationsTest, LongerTextsFitTheirPanelsInEveryLanguage) {
     }
 }
 
+// The help window opens the rules and the readme in the language the windows speak,
+// and the English ones where the folder has no translation of them.
+TEST_F(TranslationsTest, TheHelpWindowOpensTheTextsInItsLanguage) {
+    struct Case {
+        const char* lang;
+        const char *rules, *readme;
+    };
+    const Case cases[] = {
+        {"de", "rules.de.txt", "readme.de.txt"},
+        {"pt_BR", "rules.pt_BR.txt", "readme.txt"},  // no Portuguese readme in this folder
+        {"fr", "rules.txt", "readme.txt"},           // neither in French
+        {"", "rules.txt", "readme.txt"},
+    };
+    test::CodedSkinDir dir;
+    Skin skin;
+    dir.LoadInto(skin);
+    for (const char* name : {"rules.txt", "readme.txt", "rules.de.txt", "readme.de.txt", "rules.pt_BR.txt"})
+        test::WriteFile(dir.Path(QString::fromLatin1(name)), "text");
+    test::WriteFile(dir.Path("readme.pt.txt"), "a language that is not shipped");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lang);
+        InstallTranslations(QString::fromLatin1(c.lang));
+        TRules rules(skin, dir.Base(), nullptr, [](const QUrl&) {});
+        QStringList shown;
+        rules.TextHandler = [&](const QString& path) { shown << path; };
+        QTest::mouseClick(&rules.Label8, Qt::LeftButton);
+        QTest::mouseClick(&rules.Label14, Qt::LeftButton);
+        EXPECT_EQ(shown, QStringList({dir.Path(QString::fromLatin1(c.rules)), dir.Path(QString::fromLatin1(c.readme))}));
+    }
+}
+
 }  // namespace
 }  // namespace tesseron

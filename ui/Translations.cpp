@@ -17,6 +17,7 @@ const QString OwnFolder = QStringLiteral(":/i18n");
 
 // Owned by the application; kept to be replaced when a test switches languages.
 QPointer<QTranslator> own, qt;
+QString installed;
 
 void Drop(QPointer<QTranslator>& t) {
     if (!t) return;
@@ -36,12 +37,16 @@ QTranslator* Load(const QString& name, const QString& folder) {
 bool InstallTranslations(const QString& lang) {
     Drop(own);
     Drop(qt);
+    installed.clear();
     if (lang.isEmpty() || !QCoreApplication::instance()) return false;
     // Qt's first: a translator installed later is asked first, so the game's own words win.
     qt = Load(QStringLiteral("qtbase_") + lang, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     own = Load(QStringLiteral("tesseron_") + lang, OwnFolder);
+    installed = own ? lang : QString();
     return own;
 }
+
+QString InstalledLanguage() { return installed; }
 
 QString InstallTranslations() {
     const QString lang = language::Chosen();

@@ -12,5 +12,7 @@ namespace tesseron {
 bool InstallTranslations(const QString& lang);
 // The same for the desktop's language; returns the suffix taken, empty for English.
 QString InstallTranslations();
+// The language the windows speak: the suffix whose translation is installed, empty for English.
+QString InstalledLanguage();
 
 }  // namespace tesseron

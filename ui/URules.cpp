@@ -4,9 +4,13 @@
 #include "draw/BitmapText.h"
 #include "draw/Layout.h"
 #include "ui/Links.h"
+#include "ui/Translations.h"
+
+#include "storage/Language.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -40,6 +44,13 @@ void Style(QLabel& l, const QFont& font, const QColor& text, const QColor& backg
 void Clickable(ClickLabel& l, std::function<void()> action) {
     l.setCursor(Qt::PointingHandCursor);
     l.OnClick = std::move(action);
+}
+
+// The rules and the readme in the language the windows speak, where the folder has it.
+QString InLanguage(const QString& folder, const QString& name) {
+    for (const QString& variant : language::Variants(name, InstalledLanguage()))
+        if (QFileInfo(folder + variant).isFile()) return folder + variant;
+    return folder + name;
 }
 
 }  // namespace
@@ -200,11 +211,11 @@ void TRules::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 }
 
 void TRules::Label8Click() {
-    if (TextHandler) TextHandler(baseDir_ + QStringLiteral("rules.txt"));
+    if (TextHandler) TextHandler(InLanguage(baseDir_, QStringLiteral("rules.txt")));
 }
 
 void TRules::Label14Click() {
-    if (TextHandler) TextHandler(baseDir_ + QStringLiteral("readme.txt"));
+    if (TextHandler) TextHandler(InLanguage(baseDir_, QStringLiteral("readme.txt")));
 }
 
 void TRules::Label9Click() { open_(QUrl(links::GameSite)); }
