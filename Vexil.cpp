@@ -5,6 +5,7 @@
 #include "ui/ControlZoom.h"
 #include "ui/Display.h"
 #include "ui/OneGame.h"
+#include "ui/Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,12 +20,20 @@ Q_LOGGING_CATEGORY(lcTesseron, "tesseron", QtWarningMsg)
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Answered before Qt opens the display, so that they work in any terminal.
+    // Answered before Qt opens the display, so that they work in any terminal; a core
+    // application is enough for them to speak the player's language.
     QStringList args;
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-    if (const int status = tesseron::AnswerCommandLine(tesseron::ParseCommandLine(args)); status >= 0) return status;
+    const tesseron::CommandLine line = tesseron::ParseCommandLine(args);
+    if (line.action != tesseron::CommandLine::Action::Play) {
+        QCoreApplication core(argc, argv);
+        tesseron::InstallTranslations();
+        return tesseron::AnswerCommandLine(line);
+    }
 
     QApplication app(argc, argv);
+    // Before any window or message: every text, Qt's own included, in the desktop's language.
+    tesseron::InstallTranslations();
     // No display name: Qt would append it to every window's title ("Open a SKIN — Tesseron").
     QApplication::setApplicationName(QStringLiteral("Tesseron"));
     // Ties the windows to the installed desktop entry and its icon.

@@ -4,13 +4,17 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 #include <cstdint>
 
 namespace tesseron::storage {
 
-inline constexpr const char* MsgHighNotFound = "The high scores file was not found! A new file was created.";  // warning
-inline constexpr const char* MsgHighNotCreated = "The high scores file could not be created!";                 // warning
+// The player reads these translated: the window that shows them looks them up in "Storage".
+inline constexpr const char* MsgHighNotFound =
+    QT_TRANSLATE_NOOP("Storage", "The high scores file was not found! A new file was created.");  // warning
+inline constexpr const char* MsgHighNotCreated =
+    QT_TRANSLATE_NOOP("Storage", "The high scores file could not be created!");  // warning
 
 inline constexpr const char* HighFileName = "Vexil.hig";
 inline constexpr const char* DefaultHighHeader = "Tesseron high scores";

@@ -4,14 +4,18 @@
 #include "game/GameState.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdint>
 
 namespace tesseron::storage {
 
-inline constexpr const char* MsgGameNotSaved = "The game could not be saved!";                              // warning
-inline constexpr const char* MsgSameGameTwice = "You can not open the same game twice";                     // information
-inline constexpr const char* MsgSavedGameNotOpened = "Could not open the saved game. A new game started.";  // warning
+// The player reads these translated: the window that shows them looks them up in "Storage".
+inline constexpr const char* MsgGameNotSaved = QT_TRANSLATE_NOOP("Storage", "The game could not be saved!");  // warning
+inline constexpr const char* MsgSameGameTwice =
+    QT_TRANSLATE_NOOP("Storage", "You can not open the same game twice");  // information
+inline constexpr const char* MsgSavedGameNotOpened =
+    QT_TRANSLATE_NOOP("Storage", "Could not open the saved game. A new game started.");  // warning
 
 // First byte of a slot that holds no game (a real record has 0 there: corner cell (0, 0)).
 constexpr uint8_t SpentMark = 11;

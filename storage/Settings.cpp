@@ -52,19 +52,24 @@ bool InFile(const IniFile& ini, const Row& r) {
 
 }  // namespace
 
-QString UnableToWriteMessage(const QString& fileName) {
-    QString text = QString::fromLatin1(MsgUnableToWrite);
+namespace {
+QString English(const char* text) { return QString::fromLatin1(text); }
+}  // namespace
+
+QString UnableToWriteMessage(const QString& fileName, Translate translate) {
+    QString text = (translate ? translate : English)(MsgUnableToWrite);
     return text.replace(QStringLiteral("%s"), fileName);
 }
 
-QString UnreadableSettingsMessage(const QString& path, IniFile::LoadResult why) {
-    const char* reason = "there is no permission to read it, or reading it failed";
-    if (why == IniFile::LoadResult::TooLarge) reason = "it is larger than 1 MiB";
-    if (why == IniFile::LoadResult::NotAFile) reason = "it is not a regular file";
-    return QStringLiteral(
-               "The settings file %1 could not be read (%2). Tesseron plays with the default settings "
-               "and leaves the file as it is.")
-        .arg(path, QLatin1String(reason));
+QString UnreadableSettingsMessage(const QString& path, IniFile::LoadResult why, Translate translate) {
+    if (!translate) translate = English;
+    const char* reason = QT_TRANSLATE_NOOP("Storage", "there is no permission to read it, or reading it failed");
+    if (why == IniFile::LoadResult::TooLarge) reason = QT_TRANSLATE_NOOP("Storage", "it is larger than 1 MiB");
+    if (why == IniFile::LoadResult::NotAFile) reason = QT_TRANSLATE_NOOP("Storage", "it is not a regular file");
+    return translate(QT_TRANSLATE_NOOP("Storage",
+                                       "The settings file %1 could not be read (%2). Tesseron plays with the default "
+                                       "settings and leaves the file as it is."))
+        .arg(path, translate(reason));
 }
 
 Settings ReadSettings(const IniFile& ini, const QString& baseDir) {

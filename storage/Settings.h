@@ -5,14 +5,19 @@
 #include "SettingsTable.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdint>
 
 namespace tesseron::storage {
 
+// The messages below are the player's, translated by the window in the context
+// "Storage"; `translate`, when given, looks up each text the functions put together.
+using Translate = QString (*)(const char* text);
+
 // Shown when the configuration file cannot be written; %s is the file name.
-inline constexpr const char* MsgUnableToWrite = "Unable to write to %s";
-QString UnableToWriteMessage(const QString& fileName);
+inline constexpr const char* MsgUnableToWrite = QT_TRANSLATE_NOOP("Storage", "Unable to write to %s");
+QString UnableToWriteMessage(const QString& fileName, Translate translate = nullptr);
 
 inline constexpr const char* SettingsFileName = "kelm.ini";
 
@@ -33,7 +38,7 @@ void WriteSettings(IniFile& ini, const Settings& s);
 
 // Told at start-up when the settings file is there but could not be read (why is
 // neither Loaded nor Missing); %1 is the file's path.
-QString UnreadableSettingsMessage(const QString& path, IniFile::LoadResult why);
+QString UnreadableSettingsMessage(const QString& path, IniFile::LoadResult why, Translate translate = nullptr);
 
 // $XDG_CONFIG_HOME/tesseron/kelm.ini, ~/.config/tesseron/kelm.ini when unset; empty
 // when there is no home folder to put it in.

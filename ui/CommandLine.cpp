@@ -1,5 +1,7 @@
 #include "ui/CommandLine.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 // TESSERON_VERSION, the project's version, comes from the build (ui/CMakeLists.txt).
@@ -22,24 +24,24 @@ CommandLine ParseCommandLine(const QStringList& args) {
 }
 
 QString Usage() {
-    return QStringLiteral(
-        "Usage: tesseron [--help | --version]\n"
-        "\n"
-        "Tesseron, a puzzle game: shoot coloured bricks from the queues around a 10 x 10\n"
-        "field; three or more touching bricks of one colour explode and score.\n"
-        "\n"
-        "Options:\n"
-        "  -h, --help     show this help and exit\n"
-        "      --version  show the version and exit\n"
-        "\n"
-        "Files:\n"
-        "  $XDG_DATA_HOME/tesseron/ (normally ~/.local/share/tesseron/)\n"
-        "      your data folder: skins, sounds, texts, the high scores (Vexil.hig) and\n"
-        "      the saved games (kelm.sg1 to kelm.sg6)\n"
-        "  $XDG_CONFIG_HOME/tesseron/kelm.ini (normally ~/.config/tesseron/kelm.ini)\n"
-        "      the settings\n"
-        "\n"
-        "More in the manual: man tesseron\n");
+    return QCoreApplication::translate("CommandLine",
+                                       "Usage: tesseron [--help | --version]\n"
+                                       "\n"
+                                       "Tesseron, a puzzle game: shoot coloured bricks from the queues around a 10 x 10\n"
+                                       "field; three or more touching bricks of one colour explode and score.\n"
+                                       "\n"
+                                       "Options:\n"
+                                       "  -h, --help     show this help and exit\n"
+                                       "      --version  show the version and exit\n"
+                                       "\n"
+                                       "Files:\n"
+                                       "  $XDG_DATA_HOME/tesseron/ (normally ~/.local/share/tesseron/)\n"
+                                       "      your data folder: skins, sounds, texts, the high scores (Vexil.hig) and\n"
+                                       "      the saved games (kelm.sg1 to kelm.sg6)\n"
+                                       "  $XDG_CONFIG_HOME/tesseron/kelm.ini (normally ~/.config/tesseron/kelm.ini)\n"
+                                       "      the settings\n"
+                                       "\n"
+                                       "More in the manual: man tesseron\n");
 }
 
 QString VersionText() { return QStringLiteral("tesseron " TESSERON_VERSION "\n"); }
@@ -50,7 +52,9 @@ int AnswerCommandLine(const CommandLine& line) {
     case CommandLine::Action::Help: std::fputs(qPrintable(Usage()), stdout); return 0;
     case CommandLine::Action::Version: std::fputs(qPrintable(VersionText()), stdout); return 0;
     case CommandLine::Action::Refuse:
-        std::fprintf(stderr, "tesseron: unknown argument '%s'\n\n%s", qPrintable(line.wrong), qPrintable(Usage()));
+        std::fputs(qPrintable(QCoreApplication::translate("CommandLine", "tesseron: unknown argument '%1'").arg(line.wrong) +
+                              QStringLiteral("\n\n") + Usage()),
+                   stderr);
         return 2;
     }
     return -1;

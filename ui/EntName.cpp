@@ -2,6 +2,7 @@
 
 #include "audio/Sounds.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QShowEvent>
 
@@ -15,9 +16,10 @@ QString UpperCaseName(const QString& name) {
 }
 
 TEnterName::TEnterName(Sounds* sounds, QWidget* parent)
-    : BlackDialog(QStringLiteral("Good work!"), 225, 89, parent), PlayerName(&Panel1), SpeedButton1(&Panel1), sounds_(sounds) {
+    : BlackDialog(QCoreApplication::translate("TEnterName", "Good work!"), 225, 89, parent), PlayerName(&Panel1),
+      SpeedButton1(&Panel1), sounds_(sounds) {
     Label1.setGeometry(13, 8, 204, 13);
-    Label1.setText(QStringLiteral("Please enter your name for the hall of fame!"));
+    Label1.setText(QCoreApplication::translate("TEnterName", "Please enter your name for the hall of fame!"));
     // The face standing in for the original one is a little wider: shrink it until
     // the whole sentence fits the label rather than cutting its end off.
     for (QFont f = Label1.font(); f.pixelSize() > 8 && Label1.sizeHint().width() > Label1.width();) {
@@ -30,7 +32,7 @@ TEnterName::TEnterName(Sounds* sounds, QWidget* parent)
     PlayerName.installEventFilter(this);
 
     SpeedButton1.setGeometry(8, 56, 209, 25);
-    SpeedButton1.setText(QStringLiteral("OK"));
+    SpeedButton1.setText(QCoreApplication::translate("TEnterName", "OK"));
     SpeedButton1.setFlat(true);
     SpeedButton1.setFocusPolicy(Qt::NoFocus);
     // Not a default button: Enter in the field is handled once, by the field.

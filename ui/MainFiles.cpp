@@ -4,12 +4,14 @@
 
 #include "storage/SavedGames.h"
 
+#include <QCoreApplication>
+
 namespace tesseron {
 
 void TMain::SaveClick() {
     PlayEffect(Effect::Click);
     if (storage::SaveSlot(storage::SlotPath(BaseDir, NumCol), game.st) != storage::SaveSlotResult::Saved)
-        Message(QMessageBox::Warning, QString::fromLatin1(storage::MsgGameNotSaved));
+        Message(QMessageBox::Warning, QCoreApplication::translate("Storage", storage::MsgGameNotSaved));
 }
 
 void TMain::Loadgame1Click() {
@@ -22,9 +24,11 @@ void TMain::Loadgame1Click() {
         host_.StepTimer(true);
         FollowState();
         break;
-    case storage::LoadSlotResult::Spent: Message(QMessageBox::Information, QString::fromLatin1(storage::MsgSameGameTwice)); break;
+    case storage::LoadSlotResult::Spent:
+        Message(QMessageBox::Information, QCoreApplication::translate("Storage", storage::MsgSameGameTwice));
+        break;
     case storage::LoadSlotResult::Failed:
-        Message(QMessageBox::Warning, QString::fromLatin1(storage::MsgSavedGameNotOpened));
+        Message(QMessageBox::Warning, QCoreApplication::translate("Storage", storage::MsgSavedGameNotOpened));
         game.NewClick();
         break;
     }

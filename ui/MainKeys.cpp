@@ -4,8 +4,10 @@
 
 #include "ui/Hint.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 
 #include <algorithm>
 
@@ -15,10 +17,29 @@ using namespace layout;
 
 namespace {
 
-// Hints in the order of the corner icons and of the side buttons.
-const char* const IconHints[IconCount] = {"New game (Ctrl+N)", "Hall of fame (Ctrl+H)", "Help (F1)", "Options (Ctrl+Shift+,)"};
-const char* const ButtonHints[ButtonCount] = {"Undo (Ctrl+Z)", "Minimise", "Load or save a game (Ctrl+O, Ctrl+S)",
-                                              "Quit (Ctrl+Q)"};
+// Hints in the order of the corner icons and of the side buttons, with their keys. Qt
+// names the keys as the desktop does in the player's language ("Strg+N" in German).
+struct HintText {
+    const char* text;
+    QKeyCombination first, second;
+};
+//: %1 and %2 are keys, as the desktop names them
+const HintText IconHints[IconCount] = {{QT_TRANSLATE_NOOP("TMain", "New game (%1)"), Qt::CTRL | Qt::Key_N, {}},
+                                       {QT_TRANSLATE_NOOP("TMain", "Hall of fame (%1)"), Qt::CTRL | Qt::Key_H, {}},
+                                       {QT_TRANSLATE_NOOP("TMain", "Help (%1)"), QKeyCombination(Qt::Key_F1), {}},
+                                       {QT_TRANSLATE_NOOP("TMain", "Options (%1)"), Qt::CTRL | Qt::SHIFT | Qt::Key_Comma, {}}};
+const HintText ButtonHints[ButtonCount] = {
+    {QT_TRANSLATE_NOOP("TMain", "Undo (%1)"), Qt::CTRL | Qt::Key_Z, {}},
+    {QT_TRANSLATE_NOOP("TMain", "Minimise"), {}, {}},
+    {QT_TRANSLATE_NOOP("TMain", "Load or save a game (%1, %2)"), Qt::CTRL | Qt::Key_O, Qt::CTRL | Qt::Key_S},
+    {QT_TRANSLATE_NOOP("TMain", "Quit (%1)"), Qt::CTRL | Qt::Key_Q, {}}};
+
+QString Text(const HintText& hint) {
+    QString text = QCoreApplication::translate("TMain", hint.text);
+    for (QKeyCombination key : {hint.first, hint.second})
+        if (key.key() != Qt::Key(0)) text = text.arg(QKeySequence(key).toString(QKeySequence::NativeText));
+    return text;
+}
 
 }  // namespace
 
@@ -117,12 +138,12 @@ QString TMain::HintAt(int X, int Y, Box* control) const {
                 *control = Box{std::min(h.left, p.left), std::min(h.top, p.top), std::max(h.right, p.right),
                                std::max(h.bottom, p.bottom)}
                                .shifted(FieldLeft, FieldTop);
-            return QString::fromLatin1(ButtonHints[i]);
+            return Text(ButtonHints[i]);
         }
     for (int i = 0; i < IconCount; ++i)
         if (Inside(CornerIcon[i].shifted(FieldLeft, FieldTop), IconHoverBounds, X, Y)) {
             if (control) *control = CornerIcon[i].shifted(FieldLeft, FieldTop);
-            return QString::fromLatin1(IconHints[i]);
+            return Text(IconHints[i]);
         }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "ui/OneGame.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QThread>
@@ -66,9 +67,9 @@ bool AskToRaise(const QByteArray& name, qint64 holder, const QDeadlineTimer& dea
 }
 
 QString NoLockText(const QString& lockPath, int error) {
-    return QStringLiteral(
-               "Tesseron could not lock %1 (%2). This game writes no high scores, saved games or "
-               "settings, so that it cannot overwrite another game's in that folder.")
+    return QCoreApplication::translate("OneGame",
+                                       "Tesseron could not lock %1 (%2). This game writes no high scores, saved games or "
+                                       "settings, so that it cannot overwrite another game's in that folder.")
         .arg(QDir::toNativeSeparators(lockPath), QString::fromLocal8Bit(std::strerror(error)));
 }
 }  // namespace
@@ -141,11 +142,13 @@ OneGame::Outcome OneGame::Claim(int limitMs) {
         // The holder may still be starting: it listens a moment after taking the lock.
         if (AskToRaise(name_, holder_, deadline)) return Outcome::Raised;
         if (deadline.hasExpired()) {
-            const QString who = holder_ > 0 ? QStringLiteral(" (process %1)").arg(holder_) : QString();
-            trouble_ = QStringLiteral(
-                           "Tesseron is already running in %1%2 but does not answer. This game writes no "
-                           "high scores, saved games or settings, so that it cannot overwrite that game's.")
-                           .arg(QDir::toNativeSeparators(folder_), who);
+            const QString who = holder_ > 0 ? QCoreApplication::translate("OneGame", " (process %1)").arg(holder_) : QString();
+            //: %1 is the data folder; %2 is empty or " (process 1234)"
+            trouble_ =
+                QCoreApplication::translate("OneGame",
+                                            "Tesseron is already running in %1%2 but does not answer. This game writes no "
+                                            "high scores, saved games or settings, so that it cannot overwrite that game's.")
+                    .arg(QDir::toNativeSeparators(folder_), who);
             return Outcome::NoAnswer;
         }
         QThread::msleep(10);

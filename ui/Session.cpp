@@ -6,6 +6,7 @@
 
 #include "storage/WriteHold.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -13,6 +14,11 @@
 #include <exception>
 
 namespace tesseron {
+
+namespace {
+QString StorageText(const char* text) { return QCoreApplication::translate("Storage", text); }
+QString Step(const char* step) { return QCoreApplication::translate("Session", step); }
+}  // namespace
 
 Session::Session(Audio* audio) : audio_(audio) {
     BaseDir_ = QDir::currentPath();
@@ -42,9 +48,11 @@ bool Session::Attempt(const char* step, F&& f) {
         return !closing_;
     } catch (const std::exception& e) {
         Message(QMessageBox::Critical,
-                QStringLiteral("Tesseron could not %1: %2").arg(QLatin1String(step), QString::fromLocal8Bit(e.what())));
+                //: %1 is one of the start-up's steps ("load the high scores"); %2 says why
+                QCoreApplication::translate("Session", "Tesseron could not %1: %2")
+                    .arg(Step(step), QString::fromLocal8Bit(e.what())));
     } catch (...) {
-        Message(QMessageBox::Critical, QStringLiteral("Tesseron could not %1.").arg(QLatin1String(step)));
+        Message(QMessageBox::Critical, QCoreApplication::translate("Session", "Tesseron could not %1.").arg(Step(step)));
     }
     return false;
 }
@@ -68,20 +76,20 @@ void Session::FormActivate() {
         Message(QMessageBox::Warning, unguarded_);
         if (closing_) return;
     }
-    if (!Attempt("load the high scores", [this] { LoadHigh(); })) return;
-    if (!Attempt("read the settings", [this] { ReadIni(); })) return;
-    if (!Attempt("start a new game", [this] { main_->Engine().NewClick(); })) return;
-    if (!Attempt("read the skin description", [this] {
+    if (!Attempt(QT_TRANSLATE_NOOP("Session", "load the high scores"), [this] { LoadHigh(); })) return;
+    if (!Attempt(QT_TRANSLATE_NOOP("Session", "read the settings"), [this] { ReadIni(); })) return;
+    if (!Attempt(QT_TRANSLATE_NOOP("Session", "start a new game"), [this] { main_->Engine().NewClick(); })) return;
+    if (!Attempt(QT_TRANSLATE_NOOP("Session", "read the skin description"), [this] {
             try {
                 skin.skn = Skin::ReadDescription(SkinFile_);
             } catch (const SkinError&) {
-                Message(QMessageBox::Critical, QStringLiteral("The skin file cound not be opened!"));
+                Message(QMessageBox::Critical, QCoreApplication::translate("Session", "The skin file cound not be opened!"));
             }
         }))
         return;
     // A skin that cannot be used gives way to the shipped one, so the player is never stuck.
-    if (!Attempt("load the skin", [this] { LoadSkin(); }) && !FallBackToDefaultSkin()) return;
-    if (!Attempt("bring the hall of fame up to date", [this] { UpDateScores(); })) return;
+    if (!Attempt(QT_TRANSLATE_NOOP("Session", "load the skin"), [this] { LoadSkin(); }) && !FallBackToDefaultSkin()) return;
+    if (!Attempt(QT_TRANSLATE_NOOP("Session", "bring the hall of fame up to date"), [this] { UpDateScores(); })) return;
     main_->Engine().ForgetUndo();
 }
 
@@ -99,7 +107,7 @@ void Session::ReadIni() {
     SkinNumber = settings_.SkinNumber;
     SkinFile_ = settings_.SkinFile;
     if (audio_) audio_->StartAudio();
-    if (keepSettingsFile_) Message(QMessageBox::Warning, storage::UnreadableSettingsMessage(path, read));
+    if (keepSettingsFile_) Message(QMessageBox::Warning, storage::UnreadableSettingsMessage(path, read, StorageText));
 }
 
 void Session::WriteIni() {
@@ -115,8 +123,8 @@ void Session::WriteIni() {
     const QString path = storage::SettingsPath();
     // Without a home folder there is no path, and the message names the bare file.
     if (storage::SaveSettingsFile(path, s) != storage::IniFile::SaveResult::Ok)
-        Message(QMessageBox::Critical,
-                storage::UnableToWriteMessage(path.isEmpty() ? QString::fromLatin1(storage::SettingsFileName) : path));
+        Message(QMessageBox::Critical, storage::UnableToWriteMessage(
+                                           path.isEmpty() ? QString::fromLatin1(storage::SettingsFileName) : path, StorageText));
 }
 
 void Session::FormClose() {
@@ -137,7 +145,8 @@ void Session::FormClose() {
 void Session::LoadHigh() {
     const storage::LoadHighResult read = high.LoadHigh(storage::HighPath(BaseDir_));
     highRead_ = true;
-    if (read != storage::LoadHighResult::Loaded) Message(QMessageBox::Warning, QString::fromLatin1(storage::MsgHighNotFound));
+    if (read != storage::LoadHighResult::Loaded)
+        Message(QMessageBox::Warning, QCoreApplication::translate("Storage", storage::MsgHighNotFound));
 }
 
 void Session::SaveHigh() {
@@ -145,7 +154,7 @@ void Session::SaveHigh() {
     // folder's lock the file may be another game's.
     if (!highRead_ || storage::WritesHeld()) return;
     if (high.SaveHigh(storage::HighPath(BaseDir_)) != storage::SaveHighResult::Ok)
-        Message(QMessageBox::Warning, QString::fromLatin1(storage::MsgHighNotCreated));
+        Message(QMessageBox::Warning, QCoreApplication::translate("Storage", storage::MsgHighNotCreated));
 }
 
 void Session::UpDateScores() {
@@ -185,14 +194,15 @@ bool Session::ChangeSkin(const QString& path) {
     try {
         skin.skn = Skin::ReadDescription(path);
     } catch (const SkinError&) {
-        Message(QMessageBox::Critical, QStringLiteral("The skin file cound not be opened!"));
+        Message(QMessageBox::Critical, QCoreApplication::translate("Session", "The skin file cound not be opened!"));
         return false;
     }
     try {
         LoadSkin();
     } catch (const SkinError& e) {
-        Message(QMessageBox::Critical,
-                QStringLiteral("Tesseron could not load the skin: %1").arg(QString::fromLocal8Bit(e.what())));
+        Message(
+            QMessageBox::Critical,
+            QCoreApplication::translate("Session", "Tesseron could not load the skin: %1").arg(QString::fromLocal8Bit(e.what())));
         // Some of the chosen skin's images may already be in use: what is drawn changed either way.
         FallBackToDefaultSkin();
         return true;
@@ -211,8 +221,8 @@ bool Session::FallBackToDefaultSkin() {
     } catch (const SkinError& e) {
         // Nothing left to draw with: the window stays black and Escape still quits.
         skin.skn = QStringList{QStringLiteral("skn")};
-        Message(QMessageBox::Critical,
-                QStringLiteral("Tesseron could not load its own skin either: %1").arg(QString::fromLocal8Bit(e.what())));
+        Message(QMessageBox::Critical, QCoreApplication::translate("Session", "Tesseron could not load its own skin either: %1")
+                                           .arg(QString::fromLocal8Bit(e.what())));
         return false;
     }
     main_->SetSkinUsable(true);

@@ -2,17 +2,23 @@
 
 #include "audio/Sounds.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QShowEvent>
 
 namespace tesseron {
 
 TGameOver::TGameOver(Sounds* sounds, QWidget* parent)
-    : BlackDialog(QStringLiteral("GameOver"), 236, 55, parent), sounds_(sounds) {
+    : BlackDialog(QCoreApplication::translate("TGameOver", "GameOver"), 236, 55, parent), sounds_(sounds) {
     QFont serif(QStringLiteral("Liberation Serif"));
     serif.setPixelSize(35);
     Label1.setFont(serif);
-    Label1.setText(QStringLiteral("GAME OVER"));
+    Label1.setText(QCoreApplication::translate("TGameOver", "GAME OVER"));
+    // A translation may be longer than the panel: its size shrinks until it fits.
+    while (serif.pixelSize() > 12 && Label1.sizeHint().width() > 236 - 2 * 13) {
+        serif.setPixelSize(serif.pixelSize() - 1);
+        Label1.setFont(serif);
+    }
     Label1.setGeometry(13, 8, Label1.sizeHint().width(), 40);
 
     Label1.OnClick = [this] { Label1Click(); };

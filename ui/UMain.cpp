@@ -42,8 +42,8 @@ TMain::TMain(const Skin& sharedSkin, const QString& baseDir, Audio* sounds, QWid
     Scor->setObjectName(QStringLiteral("Scor"));
     hint_ = new Hint(this);
     loadsave = new QMenu(this);
-    loadsave->addAction(QStringLiteral("Load game"), this, &TMain::Loadgame1Click);
-    loadsave->addAction(QStringLiteral("Save game"), this, &TMain::SaveClick);
+    loadsave->addAction(QCoreApplication::translate("TMain", "Load game"), this, &TMain::Loadgame1Click);
+    loadsave->addAction(QCoreApplication::translate("TMain", "Save game"), this, &TMain::SaveClick);
 
     // The labels' and the menu's fonts at 1x; Place sets them at the zoom.
     timeFont_ = QFont(QStringLiteral("Times New Roman"));
@@ -58,7 +58,7 @@ TMain::TMain(const Skin& sharedSkin, const QString& baseDir, Audio* sounds, QWid
     QPalette timePalette = lblTime->palette();
     timePalette.setColor(QPalette::WindowText, QColor(0, 147, 0));
     lblTime->setPalette(timePalette);
-    lblTime->setToolTip(QStringLiteral("Current time"));
+    lblTime->setToolTip(QCoreApplication::translate("TMain", "Current time"));
     lblTime->installEventFilter(this);
 
     QPalette scorePalette = Scor->palette();

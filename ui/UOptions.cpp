@@ -4,6 +4,7 @@
 #include "draw/BitmapText.h"
 #include "ui/Display.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMouseEvent>
 
@@ -34,7 +35,7 @@ std::optional<QString> RunOpenDialog(QWidget* parent, const QString& title, cons
 }  // namespace
 
 TOptions::TOptions(const Skin& skin, const QString& baseDir, Audio* audio, QWidget* parent)
-    : SkinnedWindow(skin, QStringLiteral("Options"), parent), SkinOpenDir(baseDir), audio_(audio) {
+    : SkinnedWindow(skin, QCoreApplication::translate("TOptions", "Options"), parent), SkinOpenDir(baseDir), audio_(audio) {
     FormPaintHandler = [this] { FormPaint(); };
     CloseHandler = [this] {
         if (audio_) audio_->ResumeEffect(Effect::Click);
@@ -60,14 +61,16 @@ void TOptions::PlaceLayout() {
 }
 
 std::optional<QString> TOptions::SkinOpen() {
-    return RunOpenDialog(this, QStringLiteral("Open a SKIN"),
-                         {QStringLiteral("Tesseron skins (*.skn)"), QStringLiteral("All files (*)")}, QStringLiteral("skn"),
-                         SkinOpenDir);
+    return RunOpenDialog(this, QCoreApplication::translate("TOptions", "Open a SKIN"),
+                         {QCoreApplication::translate("TOptions", "Tesseron skins") + QStringLiteral(" (*.skn)"),
+                          QCoreApplication::translate("TOptions", "All files") + QStringLiteral(" (*)")},
+                         QStringLiteral("skn"), SkinOpenDir);
 }
 
 std::optional<QString> TOptions::MusOpen() {
-    return RunOpenDialog(this, QStringLiteral("Open music file"),
-                         {QStringLiteral("MIDI files (*.mid,*.rmi) (*.mid *.rmi)"), QStringLiteral("All files (*)")},
+    return RunOpenDialog(this, QCoreApplication::translate("TOptions", "Open music file"),
+                         {QCoreApplication::translate("TOptions", "MIDI files (*.mid,*.rmi)") + QStringLiteral(" (*.mid *.rmi)"),
+                          QCoreApplication::translate("TOptions", "All files") + QStringLiteral(" (*)")},
                          QStringLiteral("mid"), QString());
 }
 

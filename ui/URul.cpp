@@ -2,18 +2,19 @@
 
 #include "files/UntrustedFile.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QStringDecoder>
 
 namespace tesseron {
 
-const QString Trul::NotFound = QStringLiteral("The file was not found!");
+const char* const Trul::NotFound = QT_TRANSLATE_NOOP("Trul", "The file was not found!");
 
-Trul::Trul(QWidget* parent) : QDialog(parent), Memo1(this), Panel1(QStringLiteral("Close"), this) {
+Trul::Trul(QWidget* parent) : QDialog(parent), Memo1(this), Panel1(QCoreApplication::translate("Trul", "Close"), this) {
     Memo1.setReadOnly(true);
     Memo1.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1.setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    Memo1.setPlainText(NotFound);
+    Memo1.setPlainText(QCoreApplication::translate("Trul", NotFound));
     Panel1.setAlignment(Qt::AlignCenter);
     Panel1.setCursor(Qt::PointingHandCursor);
     Panel1.OnClick = [this] { Panel1Click(); };
@@ -63,7 +64,7 @@ bool Trul::LoadFile(const QString& path) {
     QByteArray bytes;
     const auto read = files::ReadUntrustedFile(path, MaxTextBytes, bytes, files::Oversized::KeepStart);
     if (read != files::ReadStatus::Ok && read != files::ReadStatus::TooLarge) {
-        Memo1.setPlainText(NotFound);
+        Memo1.setPlainText(QCoreApplication::translate("Trul", NotFound));
         return false;
     }
     QString text = DecodeText(bytes, read == files::ReadStatus::TooLarge);

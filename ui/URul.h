@@ -18,7 +18,7 @@ public:
     ClickLabel Panel1;
 
     static constexpr qint64 MaxTextBytes = qint64(4) << 20;
-    static const QString NotFound;
+    static const char* const NotFound;  // translated where shown
 
     // Replaces the text with the file's; the single line NotFound when it cannot be read.
     // Returns whether the file was read.

@@ -4,8 +4,13 @@
 #include "draw/BitmapText.h"
 #include "draw/Layout.h"
 #include "ui/Links.h"
+#include "ui/Translations.h"
 
+#include "storage/Language.h"
+
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -41,12 +46,19 @@ void Clickable(ClickLabel& l, std::function<void()> action) {
     l.OnClick = std::move(action);
 }
 
+// The rules and the readme in the language the windows speak, where the folder has it.
+QString InLanguage(const QString& folder, const QString& name) {
+    for (const QString& variant : language::Variants(name, InstalledLanguage()))
+        if (QFileInfo(folder + variant).isFile()) return folder + variant;
+    return folder + name;
+}
+
 }  // namespace
 
 int TRules::TitleLeft(int screenWidth) { return layout::ColumnOffset(screenWidth) + 215; }
 
 TRules::TRules(const Skin& skin, const QString& baseDir, Sounds* sounds, OpenFunction open)
-    : SkinnedWindow(skin, QStringLiteral("Help")), Label1(this), Label2(this), Label7(this), Label13(this),
+    : SkinnedWindow(skin, QCoreApplication::translate("TRules", "Help")), Label1(this), Label2(this), Label7(this), Label13(this),
       ShellLink2(this, open), ovlogo(this), Label5(this), ShellLink3(this, open), Label8(this), Label9(this), Label3(this),
       Label10(this), ovlabel(this), Label12(this), Label4(this), Label14(this), ovlabel2(this), baseDir_(baseDir),
       sounds_(sounds), open_(open ? std::move(open) : OpenFunction([](const QUrl& url) { QDesktopServices::openUrl(url); })) {
@@ -67,14 +79,15 @@ TRules::TRules(const Skin& skin, const QString& baseDir, Sounds* sounds, OpenFun
     Style(Label7, Sans(12), QColor(227, 255, 236));
     Label7.setWordWrap(true);
     Label7.setText(
-        QStringLiteral("Tesseron 1.40\n"
-                       "Game, pictures and sounds by Orvane. Free software under the GNU GPL v3 or later."));
+        QCoreApplication::translate("TRules",
+                                    "Tesseron 1.40\n"
+                                    "Game, pictures and sounds by Orvane. Free software under the GNU GPL v3 or later."));
 
     ShellLink2.setText(QStringLiteral("     ") + links::SupportAddress);
     Style(ShellLink2, Sans(13), QColor(183, 183, 255));
     ShellLink2.FocusFont = Sans(13);
     ShellLink2.FocusColor = QColor(255, 170, 170);
-    ShellLink2.setToolTip(QStringLiteral("Send e-mail to the author"));
+    ShellLink2.setToolTip(QCoreApplication::translate("TRules", "Send e-mail to the author"));
     ShellLink2.setCursor(Qt::PointingHandCursor);
     ShellLink2.Link = mailto;
 
@@ -98,40 +111,41 @@ TRules::TRules(const Skin& skin, const QString& baseDir, Sounds* sounds, OpenFun
     // Never cut the address short: the label grows when the address is longer.
     ShellLink3.resize(std::max(196, ShellLink3.sizeHint().width()), 21);
 
-    Label8.setText(QStringLiteral("           [ Rules of the game ]"));
+    Label8.setText(QCoreApplication::translate("TRules", "           [ Rules of the game ]"));
     Style(Label8, Serif(27), QColor(217, 255, 138), QColor(30, 60, 0));
     Clickable(Label8, [this] { Label8Click(); });
 
     Label9.setGeometry(40, 352, 248, 26);
-    Label9.setText(QStringLiteral("Visit Tesseron website"));
+    Label9.setText(QCoreApplication::translate("TRules", "Visit Tesseron website"));
     Style(Label9, Serif(23), QColor(217, 255, 138), Qt::black);
     Clickable(Label9, [this] { Label9Click(); });
 
     Label10.setGeometry(24, 320, 265, 26);
-    Label10.setText(QStringLiteral("Tesseron in the Internet:"));
+    Label10.setText(QCoreApplication::translate("TRules", "Tesseron in the Internet:"));
     Style(Label10, Serif(23), QColor(236, 255, 198), Qt::black);
 
     ovlabel.setGeometry(40, 384, 243, 26);
-    ovlabel.setText(QStringLiteral("Visit the                website"));
+    ovlabel.setText(QCoreApplication::translate("TRules", "Visit the                website"));
     Style(ovlabel, Serif(23), QColor(217, 255, 138));
     ovlabel.setToolTip(links::MakerSite);
     Clickable(ovlabel, [this] { ovlogoClick(); });
     ovlabel.setVisible(false);
 
-    Label12.setText(QStringLiteral("  If you have any questions or problems with the game feel free to e-mail support:"));
+    Label12.setText(QCoreApplication::translate(
+        "TRules", "  If you have any questions or problems with the game feel free to e-mail support:"));
     Style(Label12, Serif(19), Qt::white);
     Label12.setWordWrap(true);
 
     Label4.setGeometry(304, 360, 260, 13);
-    Label4.setText(QStringLiteral("Detailed help, News, Updates, Additional skins, Links..."));
+    Label4.setText(QCoreApplication::translate("TRules", "Detailed help, News, Updates, Additional skins, Links..."));
     Style(Label4, Sans(11), QColor(164, 164, 164), Qt::black);
 
-    Label14.setText(QStringLiteral("                     [ Tesseron Readme ]"));
+    Label14.setText(QCoreApplication::translate("TRules", "                     [ Tesseron Readme ]"));
     Style(Label14, Serif(27), QColor(217, 255, 138), QColor(27, 53, 0));
     Clickable(Label14, [this] { Label14Click(); });
 
     ovlabel2.setGeometry(304, 392, 306, 13);
-    ovlabel2.setText(QStringLiteral("The Orvane website. News, games, projects, demos..."));
+    ovlabel2.setText(QCoreApplication::translate("TRules", "The Orvane website. News, games, projects, demos..."));
     Style(ovlabel2, Sans(11), QColor(164, 164, 164), Qt::black);
     ovlabel2.setVisible(false);
 
@@ -197,11 +211,11 @@ void TRules::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 }
 
 void TRules::Label8Click() {
-    if (TextHandler) TextHandler(baseDir_ + QStringLiteral("rules.txt"));
+    if (TextHandler) TextHandler(InLanguage(baseDir_, QStringLiteral("rules.txt")));
 }
 
 void TRules::Label14Click() {
-    if (TextHandler) TextHandler(baseDir_ + QStringLiteral("readme.txt"));
+    if (TextHandler) TextHandler(InLanguage(baseDir_, QStringLiteral("readme.txt")));
 }
 
 void TRules::Label9Click() { open_(QUrl(links::GameSite)); }

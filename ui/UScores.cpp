@@ -4,6 +4,7 @@
 #include "draw/BitmapText.h"
 #include "draw/Layout.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 namespace tesseron {
@@ -13,7 +14,7 @@ using namespace layout;
 static_assert(FameRanks == 5, "FameNames and FameScores hold one entry per rank");
 
 TScores::TScores(const Skin& skin, Sounds* sounds, QWidget* parent)
-    : SkinnedWindow(skin, QStringLiteral("Scores"), parent), sounds_(sounds) {
+    : SkinnedWindow(skin, QCoreApplication::translate("TScores", "Scores"), parent), sounds_(sounds) {
     FormPaintHandler = [this] { FormPaint(); };
     CloseHandler = [this] {
         accept();

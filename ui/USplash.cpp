@@ -69,7 +69,7 @@ QImage LoadTitlePicture(const QString& path) {
 }  // namespace
 
 TSplash::TSplash(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
-    setWindowTitle(QStringLiteral("Splash"));
+    setWindowTitle(QCoreApplication::translate("TSplash", "Splash"));
     Panel1 = new QFrame(this);
     Panel1->setGeometry(0, 0, PictureWidth + 2, PictureHeight + 2);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -158,9 +158,10 @@ void TSplash::closeEvent(QCloseEvent* event) {
         FormClose();
     } catch (const std::exception& e) {
         // A failed save keeps the program running with its windows as they were.
-        ZoomedMessageBox box(QMessageBox::Critical, QStringLiteral("Tesseron"),
-                             QStringLiteral("Tesseron could not finish closing: %1").arg(QString::fromLocal8Bit(e.what())),
-                             QMessageBox::Ok, nullptr, display::Current());
+        ZoomedMessageBox box(
+            QMessageBox::Critical, QStringLiteral("Tesseron"),
+            QCoreApplication::translate("TSplash", "Tesseron could not finish closing: %1").arg(QString::fromLocal8Bit(e.what())),
+            QMessageBox::Ok, nullptr, display::Current());
         box.exec();
         event->ignore();
         return;

@@ -2,6 +2,7 @@
 
 #include "ui/Display.h"
 
+#include <QCoreApplication>
 #include <QShowEvent>
 
 namespace tesseron {
@@ -47,7 +48,7 @@ Tureadme::Tureadme(QWidget* parent) : Trul(parent), Panel2(this), Panel3(this), 
     Memo1.setFont(PixelFont(QStringLiteral("Liberation Sans"), 16));
     Flat(Memo1, Qt::black, QColor(113, 225, 0));
     Memo1.viewport()->setAutoFillBackground(true);
-    Memo1.setPlainText(NotFound);
+    Memo1.setPlainText(QCoreApplication::translate("Trul", NotFound));
 
     Panel1.setGeometry(16, 434, 561, 30);
     Panel1.setFont(PixelFont(QStringLiteral("Liberation Serif"), 19));
