@@ -1,12 +1,11 @@
 #include "support/ui_skin_fixture.h"
 #include "draw/BitmapText.h"
 
+#include "support/CaptionTranslator.h"
+
 #include <QCoreApplication>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
-
-#include <map>
 
 namespace tesseron {
 namespace {
@@ -153,18 +152,6 @@ TEST_P(CaptionTable, DrawsTheFoldedTranslationOrTheEnglish) {
 
 INSTANTIATE_TEST_SUITE_P(Captions, CaptionTable, ::testing::ValuesIn(CaptionCases));
 
-// A translator made in the test: the real translations land as .qm files later.
-class MapTranslator : public QTranslator {
-public:
-    std::map<QString, QString> words;
-    QString translate(const char* context, const char* source, const char*, int) const override {
-        if (QLatin1String(context) != QLatin1String("Caption")) return {};
-        const auto it = words.find(QString::fromUtf8(source));
-        return it == words.end() ? QString() : it->second;
-    }
-    bool isEmpty() const override { return false; }
-};
-
 class DrawCaptionTest : public BitmapTextTest {
 protected:
     DrawCaptionTest() {
@@ -174,37 +161,19 @@ protected:
         static char* argv[] = {name, nullptr};
         static QCoreApplication* app = QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv);
         (void)app;
-        QCoreApplication::installTranslator(&translator);
+        surface.Fill(QRect(0, 0, 800, 200), qRgb(0, 0, 0));
     }
-    ~DrawCaptionTest() override { QCoreApplication::removeTranslator(&translator); }
-    // The glyph each advance of font 1 shows, from the surface; '?' for another region.
-    QByteArray Drawn(int x, int y, int count) const {
-        QByteArray out;
-        const char* glyphs = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789+-=:;\"$#@%()&!";
-        for (int i = 0; i < count; ++i) {
-            const QRect cell(x + 20 * i, y, 20, 30);
-            if (surface.image().pixel(cell.topLeft()) == qRgb(0, 0, 0)) {
-                out += ' ';
-                continue;
-            }
-            const Decoded d = Decode(surface.image().pixel(cell.topLeft()));
-            const bool whole = d.sheet == SheetFont1 && d.x % 20 == 0 && d.y == 0 &&
-                               ShowsRegion(surface.image(), cell, SheetFont1, QRect(d.x, 0, 20, 30));
-            out += whole ? glyphs[d.x / 20] : '?';
-        }
-        return out;
-    }
-    MapTranslator translator;
+    QByteArray Drawn(int x, int y, int count) const { return DrawnGlyphs(surface.image(), x, y, 1, count); }
 };
 
 TEST_F(DrawCaptionTest, TheInstalledTranslationIsDrawnWithTheSkinsLetters) {
-    translator.words[QStringLiteral("SOUNDS")] = QStringLiteral("KLÄNGE");
+    const InstalledCaptions german(test::CaptionWords{{QStringLiteral("SOUNDS"), QStringLiteral("KLÄNGE")}});
     DrawCaption(0, 0, surface, skin, 1, 340, "Caption", "SOUNDS");
     EXPECT_EQ(Drawn(0, 0, 7), QByteArray("KLANGE "));
 }
 
 TEST_F(DrawCaptionTest, WithoutATranslationOrInAnotherContextTheEnglishIsDrawn) {
-    translator.words[QStringLiteral("SOUNDS")] = QStringLiteral("KLÄNGE");
+    const InstalledCaptions german(test::CaptionWords{{QStringLiteral("SOUNDS"), QStringLiteral("KLÄNGE")}});
     DrawCaption(0, 0, surface, skin, 1, 340, "Caption", "MUSIC");
     EXPECT_EQ(Drawn(0, 0, 5), QByteArray("MUSIC"));
     DrawCaption(0, 40, surface, skin, 1, 340, "Other", "SOUNDS");
@@ -212,7 +181,7 @@ TEST_F(DrawCaptionTest, WithoutATranslationOrInAnotherContextTheEnglishIsDrawn) 
 }
 
 TEST_F(DrawCaptionTest, CyrillicFallsBackToTheEnglishCaption) {
-    translator.words[QStringLiteral("SOUNDS")] = QStringLiteral("ЗВУКИ");
+    const InstalledCaptions russian(test::CaptionWords{{QStringLiteral("SOUNDS"), QStringLiteral("ЗВУКИ")}});
     DrawCaption(0, 0, surface, skin, 1, 340, "Caption", "SOUNDS");
     EXPECT_EQ(Drawn(0, 0, 6), QByteArray("SOUNDS"));
 }

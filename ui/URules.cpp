@@ -3,9 +3,12 @@
 #include "audio/Sounds.h"
 #include "draw/BitmapText.h"
 #include "draw/Layout.h"
+#include "storage/Language.h"
+#include "ui/Captions.h"
 #include "ui/Links.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -187,7 +190,9 @@ void TRules::FormCreate() {
 void TRules::FormPaint() {
     PaintBackground();
     DrawCloseIcon();
-    DrawString(TitleLeft(surface.width()), layout::TitleTop, surface, skin_, 2, QByteArrayLiteral("H E L P"));
+    const int titleLeft = TitleLeft(surface.width());
+    DrawCaption(titleLeft, layout::TitleTop, surface, skin_, 2, layout::TitleRoom(surface.width(), titleLeft), captions::Context,
+                captions::HelpTitle);
 }
 
 void TRules::FormMouseMove(Qt::KeyboardModifiers, int x, int y) { TrackCloseHover(x, y); }
@@ -197,11 +202,19 @@ void TRules::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 }
 
 void TRules::Label8Click() {
-    if (TextHandler) TextHandler(baseDir_ + QStringLiteral("rules.txt"));
+    if (TextHandler) TextHandler(LongText(QStringLiteral("rules.txt")));
 }
 
 void TRules::Label14Click() {
-    if (TextHandler) TextHandler(baseDir_ + QStringLiteral("readme.txt"));
+    if (TextHandler) TextHandler(LongText(QStringLiteral("readme.txt")));
+}
+
+QString TRules::LongText(const QString& name) const {
+    // The player's language where its translation is there; the viewer tells of a missing English file.
+    const QStringList names = language::Variants(name, Language);
+    for (const QString& n : names)
+        if (QFileInfo(baseDir_ + n).isFile()) return baseDir_ + n;
+    return baseDir_ + names.last();
 }
 
 void TRules::Label9Click() { open_(QUrl(links::GameSite)); }
