@@ -4,6 +4,7 @@
 #include "ui/SoundSettings.h"
 #include "ui/UMain.h"
 
+#include "storage/Language.h"
 #include "storage/WriteHold.h"
 
 #include <QDir>
@@ -14,7 +15,7 @@
 
 namespace tesseron {
 
-Session::Session(Audio* audio) : audio_(audio) {
+Session::Session(Audio* audio) : audio_(audio), language_(language::Chosen()) {
     BaseDir_ = QDir::currentPath();
     if (!BaseDir_.endsWith(QLatin1Char('/'))) BaseDir_ += QLatin1Char('/');
     skin.BackgroundTile = skin.bgimg;
@@ -177,7 +178,7 @@ void Session::AddHighScore(int32_t score) {
 
 void Session::LoadSkin() {
     main_->SetSkinUsable(false);
-    skin.LoadImages(BaseDir_);
+    skin.LoadImages(BaseDir_, language_);
     main_->SetSkinUsable(true);
 }
 
@@ -207,7 +208,7 @@ bool Session::FallBackToDefaultSkin() {
     if (FallbackSkin.isEmpty()) return false;
     try {
         skin.skn = Skin::ReadDescription(FallbackSkin);
-        skin.LoadImages(QFileInfo(FallbackSkin).absolutePath() + QLatin1Char('/'));
+        skin.LoadImages(QFileInfo(FallbackSkin).absolutePath() + QLatin1Char('/'), language_);
     } catch (const SkinError& e) {
         // Nothing left to draw with: the window stays black and Escape still quits.
         skin.skn = QStringList{QStringLiteral("skn")};
