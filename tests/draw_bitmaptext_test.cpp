@@ -1,10 +1,6 @@
 #include "support/ui_skin_fixture.h"
 #include "draw/BitmapText.h"
 
-#include "support/CaptionTranslator.h"
-
-#include <QCoreApplication>
-
 #include <gtest/gtest.h>
 
 namespace tesseron {
@@ -151,40 +147,6 @@ TEST_P(CaptionTable, DrawsTheFoldedTranslationOrTheEnglish) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Captions, CaptionTable, ::testing::ValuesIn(CaptionCases));
-
-class DrawCaptionTest : public BitmapTextTest {
-protected:
-    DrawCaptionTest() {
-        // Translators are asked only through an application object.
-        static int argc = 1;
-        static char name[] = "draw_bitmaptext_test";
-        static char* argv[] = {name, nullptr};
-        static QCoreApplication* app = QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv);
-        (void)app;
-        surface.Fill(QRect(0, 0, 800, 200), qRgb(0, 0, 0));
-    }
-    QByteArray Drawn(int x, int y, int count) const { return DrawnGlyphs(surface.image(), x, y, 1, count); }
-};
-
-TEST_F(DrawCaptionTest, TheInstalledTranslationIsDrawnWithTheSkinsLetters) {
-    const InstalledCaptions german(test::CaptionWords{{QStringLiteral("SOUNDS"), QStringLiteral("KLÄNGE")}});
-    DrawCaption(0, 0, surface, skin, 1, 340, "Caption", "SOUNDS");
-    EXPECT_EQ(Drawn(0, 0, 7), QByteArray("KLANGE "));
-}
-
-TEST_F(DrawCaptionTest, WithoutATranslationOrInAnotherContextTheEnglishIsDrawn) {
-    const InstalledCaptions german(test::CaptionWords{{QStringLiteral("SOUNDS"), QStringLiteral("KLÄNGE")}});
-    DrawCaption(0, 0, surface, skin, 1, 340, "Caption", "MUSIC");
-    EXPECT_EQ(Drawn(0, 0, 5), QByteArray("MUSIC"));
-    DrawCaption(0, 40, surface, skin, 1, 340, "Other", "SOUNDS");
-    EXPECT_EQ(Drawn(0, 40, 6), QByteArray("SOUNDS"));
-}
-
-TEST_F(DrawCaptionTest, CyrillicFallsBackToTheEnglishCaption) {
-    const InstalledCaptions russian(test::CaptionWords{{QStringLiteral("SOUNDS"), QStringLiteral("ЗВУКИ")}});
-    DrawCaption(0, 0, surface, skin, 1, 340, "Caption", "SOUNDS");
-    EXPECT_EQ(Drawn(0, 0, 6), QByteArray("SOUNDS"));
-}
 
 }  // namespace
 }  // namespace tesseron
