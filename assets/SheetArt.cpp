@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QTransform>
 #include <cmath>
+#include <stdexcept>
 
 namespace tesseron::assets {
 
@@ -100,18 +101,53 @@ void PaintIconPicture(QPainter& p, Icon icon, const SkinStyle& s, bool hot) {
     }
 }
 
-QString IconCaption(Icon icon) {
-    switch (icon) {
-    case Icon::NewGame: return QStringLiteral("NEW GAME");
-    case Icon::HallOfFame: return QStringLiteral("HALL OF FAME");
-    case Icon::Help: return QStringLiteral("HELP");
-    case Icon::Options: return QStringLiteral("OPTIONS");
-    case Icon::Back: return QStringLiteral("BACK");
-    }
-    return {};
+// The words under the icons, as the glossary has them; the back icon's word is its own.
+struct IconWords {
+    const char* language;
+    const char* words[5];  // new game, hall of fame, help, options, back
+};
+const IconWords Captions[] = {
+    {"", {"NEW GAME", "HALL OF FAME", "HELP", "OPTIONS", "BACK"}},
+    {"de", {"NEUES SPIEL", "RUHMESHALLE", "HILFE", "OPTIONEN", "ZURÜCK"}},
+    {"fr", {"NOUVELLE PARTIE", "TABLEAU D’HONNEUR", "AIDE", "OPTIONS", "RETOUR"}},
+    {"es", {"NUEVA PARTIDA", "SALÓN DE LA FAMA", "AYUDA", "OPCIONES", "VOLVER"}},
+    {"it", {"NUOVA PARTITA", "ALBO D’ORO", "AIUTO", "OPZIONI", "INDIETRO"}},
+    {"pt_BR", {"NOVO JOGO", "HALL DA FAMA", "AJUDA", "OPÇÕES", "VOLTAR"}},
+    {"pl", {"NOWA GRA", "GALERIA SŁAW", "POMOC", "OPCJE", "WSTECZ"}},
+    {"nl", {"NIEUW SPEL", "EREGALERIJ", "HELP", "OPTIES", "TERUG"}},
+    {"ru", {"НОВАЯ ИГРА", "ЗАЛ СЛАВЫ", "СПРАВКА", "НАСТРОЙКИ", "НАЗАД"}},
+};
+
+QString IconCaption(Icon icon, const QString& language) {
+    for (const IconWords& w : Captions)
+        if (language == QLatin1String(w.language)) return QString::fromUtf8(w.words[int(icon)]);
+    throw std::runtime_error("no icon words for the language \"" + language.toStdString() + "\"");
 }
 
-void PaintIconTile(QPainter& p, QPointF origin, Icon icon, const SkinStyle& s, bool hot) {
+// The caption under an icon's disc: one line of capitals 8 high, or, where one line would
+// have to be squeezed to less than three quarters of its width, two lines of 6.5.
+QPainterPath CaptionPath(const QString& words) {
+    const QFont font = BoldFont(QStringLiteral("Liberation Sans"), QFont::SansSerif);
+    const double refCap = -TextOutline(QStringLiteral("H"), font).boundingRect().top();
+    auto line = [&](const QString& text, double cap, double baseline) {
+        const QPainterPath path = TextOutline(text, font);
+        const double k = std::min(cap / refCap, 82.0 / path.boundingRect().width());
+        QTransform t;
+        t.translate(45, baseline);
+        t.scale(k, cap / refCap);
+        t.translate(-path.boundingRect().center().x(), 0);
+        return t.map(path);
+    };
+    const QPainterPath one = TextOutline(words, font);
+    const int space = words.indexOf(QLatin1Char(' '), words.size() / 2 - 1);
+    const int split = space >= 0 ? space : words.lastIndexOf(QLatin1Char(' '));
+    if (split < 0 || one.boundingRect().width() * 8.0 / refCap * 0.75 <= 82.0) return line(words, 8, 86);
+    QPainterPath two = line(words.left(split), 6.5, 78.5);
+    two.addPath(line(words.mid(split + 1), 6.5, 87));
+    return two;
+}
+
+void PaintIconTile(QPainter& p, QPointF origin, Icon icon, const SkinStyle& s, bool hot, const QString& language) {
     p.save();
     p.translate(origin);
     const QRectF tile(0, 0, layout::IconSize, layout::IconSize);
@@ -163,15 +199,7 @@ void PaintIconTile(QPainter& p, QPointF origin, Icon icon, const SkinStyle& s, b
     PaintIconPicture(p, icon, s, hot);
     p.restore();
 
-    const QFont font = BoldFont(QStringLiteral("Liberation Sans"), QFont::SansSerif);
-    const QPainterPath text = TextOutline(IconCaption(icon), font);
-    const double refCap = -TextOutline(QStringLiteral("H"), font).boundingRect().top();
-    const double k = std::min(8.0 / refCap, 82.0 / text.boundingRect().width());
-    QTransform t;
-    t.translate(45, 86);
-    t.scale(k, 8.0 / refCap);
-    t.translate(-text.boundingRect().center().x(), 0);
-    const QPainterPath caption = t.map(text);
+    const QPainterPath caption = CaptionPath(IconCaption(icon, language));
     p.setBrush(QColor(0, 0, 0, 170));
     p.drawPath(caption.translated(0.8, 0.8));
     p.setBrush(hot ? s.inkHot : Mix(s.ink, s.metalDark, 0.25));
@@ -386,7 +414,7 @@ void PaintFolder(QPainter& p, const QRect& region, const SkinStyle& s, const QCo
 
 }  // namespace
 
-QImage PaintIcons(const SkinStyle& s) {
+QImage PaintIcons(const SkinStyle& s, const QString& language) {
     QImage img = Canvas(layout::IconSheet.width, layout::IconSheet.height, s.panelBottom);
     QPainter p(&img);
     SetupPainter(p);
@@ -394,11 +422,11 @@ QImage PaintIcons(const SkinStyle& s) {
     for (int i = 0; i < layout::IconCount; ++i)
         for (const int offset : {layout::IconHighlighted, layout::IconNormal}) {
             const layout::Box r = layout::IconRegion(i, offset);
-            PaintIconTile(p, QPointF(r.left, r.top), commands[i], s, offset == layout::IconHighlighted);
+            PaintIconTile(p, QPointF(r.left, r.top), commands[i], s, offset == layout::IconHighlighted, language);
         }
     for (const int x : {layout::BackIconHighlighted, layout::BackIconNormal}) {
         const layout::Box r = layout::BackIconRegion(x);
-        PaintIconTile(p, QPointF(r.left, r.top), Icon::Back, s, x == layout::BackIconHighlighted);
+        PaintIconTile(p, QPointF(r.left, r.top), Icon::Back, s, x == layout::BackIconHighlighted, language);
     }
     return img;
 }

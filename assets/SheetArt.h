@@ -5,10 +5,13 @@
 #include "assets/SkinArt.h"
 
 #include <QImage>
+#include <QString>
 
 namespace tesseron::assets {
 
-QImage PaintIcons(const SkinStyle& s);
+// The icons with their captions in `language` (a shipped language's suffix, "" for
+// English); throws for a language it has no words for.
+QImage PaintIcons(const SkinStyle& s, const QString& language = QString());
 // `behind` is the background tile's mean colour, which the plates' corners take.
 QImage PaintPictograms(const SkinStyle& s, const QColor& behind);
 

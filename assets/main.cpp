@@ -4,11 +4,13 @@
 #include "assets/IconArt.h"
 #include "assets/LogoArt.h"
 #include "assets/Paint.h"
+#include "assets/SheetArt.h"
 #include "assets/SkinArt.h"
 #include "assets/SoundArt.h"
 #include "assets/TitleArt.h"
 #include "assets/TuneArt.h"
 #include "storage/HighScores.h"
+#include "storage/Language.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,6 +64,12 @@ void WriteSkin(const QDir& out, const SkinStyle& s) {
     if (!out.mkpath(s.folder)) throw std::runtime_error("cannot create " + out.filePath(s.folder).toStdString());
     const SkinImages images = PaintSkin(s);
     for (const Bitmap& b : Bitmaps) SaveBmp(images.*(b.image), out.filePath(s.folder + '/' + b.file));
+    // The icons carry words: a sheet for each shipped language, beside the English one.
+    // The pictograms carry none and have no such versions.
+    for (const QString& language : tesseron::language::Shipped()) {
+        const QString name = tesseron::language::Variants(QStringLiteral("icons.bmp"), language).first();
+        SaveBmp(PaintIcons(s, language), out.filePath(s.folder + '/' + name));
+    }
     WriteFile(out.filePath(s.title + ".skn"), Description(s));
 }
 

@@ -173,7 +173,10 @@ constexpr int FontHeight[4] = {0, 30, 45, 30};
 constexpr int FontGlyphs[4] = {0, 50, 26, 10};
 constexpr int TitleTop = 5;  // y of the titles of the full-screen windows
 // The full-screen windows lay their content out on a 640-wide column centred on the screen.
-constexpr int ColumnOffset(int screenWidth) { return (screenWidth - 640) / 2; }
+constexpr int ColumnWidth = 640;
+constexpr int ColumnOffset(int screenWidth) { return (screenWidth - ColumnWidth) / 2; }
+// A translated title, drawn from `left` on the screen, may run to the column's right edge.
+constexpr int TitleRoom(int screenWidth, int left) { return ColumnOffset(screenWidth) + ColumnWidth - left; }
 
 // --- Skin description ----------------------------------------------------------
 
@@ -228,6 +231,10 @@ constexpr Box SoundSwitch{340, 57, 370, 79};
 constexpr Box MusicSwitch{340, 97, 370, 119};
 constexpr Box MusicFileIcon{470, 100, 511, 141};
 constexpr Box SkinIcon{340, 160, 381, 201};
+// A translated caption ends where the control of its row begins; every row's starts at 340.
+constexpr int OptionsCaptionRoom = SoundSwitch.left - SoundsCaption.x;
+static_assert(ColourStrip.left == OptionsCaptionRoom && MusicSwitch.left == OptionsCaptionRoom &&
+              SkinIcon.left == OptionsCaptionRoom && ColoursCaption.x == 0 && MusicCaption.x == 0 && SkinCaption.x == 0);
 
 // What a press on the options window does after the colour selection, in this
 // order; the close icon (InCloseIcon, window coordinates) is tested last.

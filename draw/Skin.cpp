@@ -3,6 +3,7 @@
 #include "draw/Layout.h"
 
 #include "files/UntrustedFile.h"
+#include "storage/Language.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 namespace tesseron {
@@ -160,7 +162,24 @@ QImage Skin::LoadBitmap(const QString& path, qint64 pixelBudget) {
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-void Skin::LoadImages(const QString& baseDir) {
+QImage Skin::LoadSheet(const QString& baseDir, const QString& name, const QString& language, qint64 budget) {
+    // Only the file's own name takes the language, never a folder above it.
+    const qsizetype slash = name.lastIndexOf(QLatin1Char('/')) + 1;
+    const QStringList names = language::Variants(name.mid(slash), language);
+    for (qsizetype k = 0; k + 1 < names.size(); ++k) {
+        const QString path = baseDir + name.left(slash) + names[k];
+        if (!QFileInfo::exists(path)) continue;
+        try {
+            return LoadBitmap(path, budget);
+        } catch (const SkinError& e) {
+            // The untranslated picture still says everything.
+            std::fprintf(stderr, "tesseron: %s The picture \"%s\" is used instead.\n", e.what(), qUtf8Printable(name));
+        }
+    }
+    return LoadBitmap(baseDir + name, budget);
+}
+
+void Skin::LoadImages(const QString& baseDir, const QString& language) {
     // In the order of the description's bitmap lines.
     static constexpr QImage Skin::*images[layout::SkinImageCount] = {
         &Skin::bgimg, &Skin::br, &Skin::citems, &Skin::pictograms, &Skin::font1, &Skin::font2, &Skin::font3,
@@ -176,7 +195,7 @@ void Skin::LoadImages(const QString& baseDir) {
                                 .arg(line)
                                 .toStdString());
         // Replaced only once decoded, so a failing image keeps its old content.
-        this->*images[i] = LoadBitmap(path, budget);
+        this->*images[i] = LoadSheet(baseDir, name, language, budget);
         budget -= qint64((this->*images[i]).width()) * (this->*images[i]).height();
     }
     BackgroundTile = bgimg;

@@ -42,7 +42,9 @@ public:
     // Loads the seven images named by skn (lines 4, 6, 8, 10, 13, 15, 17, each relative
     // to baseDir) in that order. Stops at the first failure and throws: images before
     // it hold the new skin, it and those after keep their content, BackgroundTile stays.
-    void LoadImages(const QString& baseDir);
+    // With a language ("de"), a picture NAME.de.bmp beside NAME.bmp takes its place;
+    // one that cannot be loaded leaves the place to NAME.bmp, with a line on stderr.
+    void LoadImages(const QString& baseDir, const QString& language = QString());
 
     static constexpr int MaxImageSide = 8192;
     static constexpr qint64 MaxImagePixels = qint64(8192) * 4096;  // 128 MiB at 32 bits
@@ -55,6 +57,9 @@ public:
     const QImage& ExplodingBricks() const;
 
 private:
+    // One picture of the skin: its version in `language` where that loads, else `name` itself.
+    static QImage LoadSheet(const QString& baseDir, const QString& name, const QString& language, qint64 budget);
+
     mutable QImage exploding_;
     mutable qint64 explodingKey_ = -1;
 };

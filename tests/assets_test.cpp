@@ -1,6 +1,7 @@
 // The shipped skins and title picture as the game will read them from the data folder.
 #include "draw/Layout.h"
 #include "draw/Skin.h"
+#include "storage/Language.h"
 
 #include <gtest/gtest.h>
 
@@ -202,6 +203,33 @@ TEST(AssetsTest, TheTwoSkinsLookDifferent) {
     }
 }
 
+// The icons carry words: each shipped language has its sheet beside the English one,
+// loadable as the game loads it, with the same pictures and only its words changed.
+TEST(AssetsTest, EachShippedLanguageHasItsIconSheetWithOnlyTheWordsChanged) {
+    const int tiles[][2] = {{0, 0}, {90, 0}, {0, 90}, {90, 90}, {0, 180}, {90, 180}, {0, 270}, {90, 270}, {0, 360}, {90, 360}};
+    for (const QString& skin : SkinFiles) {
+        const QString icons = Description(skin).value(SkinLines[2]);
+        ASSERT_TRUE(icons.endsWith(".bmp")) << icons.toStdString();
+        const QImage base = tesseron::Skin::LoadBitmap(DataDir + '/' + icons);
+        for (const QString& language : tesseron::language::Shipped()) {
+            const QString name = tesseron::language::Variants(icons, language).first();
+            SCOPED_TRACE(name.toStdString());
+            QImage sheet;
+            ASSERT_NO_THROW(sheet = tesseron::Skin::LoadBitmap(DataDir + '/' + name));
+            ASSERT_EQ(sheet.size(), base.size());
+            int changed = 0;
+            for (const auto& [x, y] : tiles) {
+                // The disc and its picture end at row 70 of a tile; the caption lies below.
+                EXPECT_EQ(Bytes(sheet, QRect(x, y, 90, 70)), Bytes(base, QRect(x, y, 90, 70))) << x << ", " << y;
+                if (Bytes(sheet, QRect(x, y + 70, 90, 20)) != Bytes(base, QRect(x, y + 70, 90, 20))) ++changed;
+                EXPECT_GT(Contrast(sheet, QRect(x + 5, y + 74, 80, 14)), 0.3) << "no caption at " << x << ", " << y;
+            }
+            // Every language has its own words for most commands ("HELP" is Dutch too).
+            EXPECT_GE(changed, 6);
+        }
+    }
+}
+
 TEST(AssetsTest, GeneratorWritesTheSameBytesAgain) {
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());
@@ -226,7 +254,8 @@ TEST(AssetsTest, GeneratorWritesTheSameBytesAgain) {
         EXPECT_TRUE(fresh.readAll() == built.readAll()) << relative.toStdString() << " differs";
         ++files;
     }
-    EXPECT_EQ(files, 2 * 8 + 1 + 1 + 6 + 1);  // two skins of 8 files, title, logo, sounds, tune, high scores
+    // Two skins of 8 files and an icon sheet per language, title, logo, sounds, tune, high scores.
+    EXPECT_EQ(files, 2 * (8 + tesseron::language::Shipped().size()) + 1 + 1 + 6 + 1);
 }
 
 // A first start is seeded with this file: the default table as the game saves it, 31

@@ -94,5 +94,59 @@ TEST_F(BitmapTextTest, NegativeNumberInTheDigitFontShowsItsMinusAsZero) {
     EXPECT_TRUE(ShowsRegion(surface.image(), QRect(40, 100, 20, 30), SheetFont3, QRect(40, 0, 20, 30)));
 }
 
+// --- Translated captions ------------------------------------------------------
+
+struct CaptionCase {
+    const char* why;
+    const char* translated;  // UTF-8
+    const char* source;
+    int font;
+    int room;
+    const char* drawn;
+};
+
+const CaptionCase CaptionCases[] = {
+    {"German umlauts drop their dots", "ANZAHL DER FARBEN", "NUMBER OF COLORS", 1, 340, "ANZAHL DER FARBEN"},
+    {"German umlauts drop their dots", "KLÄNGE", "SOUNDS", 1, 340, "KLANGE"},
+    {"German O and U umlauts", "ÖFFNEN ÜBER", "SKIN", 1, 340, "OFFNEN UBER"},
+    {"sharp s is spelled SS", "SCHLIEßEN", "SKIN", 1, 340, "SCHLIESSEN"},
+    {"capital sharp s too", "GRÜẞE", "SKIN", 1, 340, "GRUSSE"},
+    {"lower case is drawn with the capitals", "Musik", "MUSIC", 1, 340, "MUSIK"},
+    {"French acute and cedilla", "RÉGLAGES FAÇADE", "SKIN", 1, 340, "REGLAGES FACADE"},
+    {"French grave and circumflex", "RÈGLES DU JEU Ô", "SKIN", 1, 340, "REGLES DU JEU O"},
+    {"French too long for its row", "NOMBRE DE COULEURS", "NUMBER OF COLORS", 1, 340, "NUMBER OF COLORS"},
+    {"apostrophe has no glyph", "D'HONNEUR", "SKIN", 1, 340, "SKIN"},
+    {"Polish stroke and accents", "ŁĄKA ŚWIT ŻÓŁW", "SKIN", 1, 340, "LAKA SWIT ZOLW"},
+    {"Polish ogonek and acute", "DŹWIĘKI", "SOUNDS", 1, 340, "DZWIEKI"},
+    {"Polish lower case stroke", "łódź", "SKIN", 1, 340, "LODZ"},
+    {"Spanish tilde, exactly the room", "NÚMERO DE COLORES", "NUMBER OF COLORS", 1, 340, "NUMERO DE COLORES"},
+    {"Spanish enye", "AÑO", "SKIN", 1, 340, "ANO"},
+    {"Nordic and ligatures", "ØRE ÆBLE ŒUVRE", "SKIN", 1, 340, "ORE AEBLE OEUVRE"},
+    {"Russian has no glyphs", "ЧИСЛО ЦВЕТОВ", "NUMBER OF COLORS", 1, 340, "NUMBER OF COLORS"},
+    {"one Cyrillic letter is enough", "SKIN Ж", "SKIN", 1, 340, "SKIN"},
+    {"Greek has no glyphs", "ΉΧΟΙ", "SOUNDS", 1, 340, "SOUNDS"},
+    {"empty translation", "", "MUSIC", 1, 340, "MUSIC"},
+    {"blank translation", "   ", "MUSIC", 1, 340, "MUSIC"},
+    {"outer spaces take no room", "  MUSIK  ", "MUSIC", 1, 100, "MUSIK"},
+    {"one letter past the room", "ABCDEF", "MUSIC", 1, 119, "MUSIC"},
+    {"signs of the first font", "TON: AN (1)", "SOUNDS", 1, 340, "TON: AN (1)"},
+    {"a title with spaced letters", "O P T I O N E N", "O P T I O N S", 2, 515, "O P T I O N E N"},
+    {"a title too wide", "R U H M E S H A L L E", "HALL OF FAME", 2, 500, "HALL OF FAME"},
+    {"the title font has no digits", "HILFE 2", "H E L P", 2, 425, "H E L P"},
+    {"the title font has no signs", "HILFE!", "H E L P", 2, 425, "H E L P"},
+    {"a title with an umlaut", "RUHMESHÄLLE", "HALL OF FAME", 2, 500, "RUHMESHALLE"},
+    {"a font without letters", "EINS", "1", 3, 200, "1"},
+    {"no font", "MUSIK", "MUSIC", 4, 340, "MUSIC"},
+};
+
+class CaptionTable : public ::testing::TestWithParam<CaptionCase> {};
+
+TEST_P(CaptionTable, DrawsTheFoldedTranslationOrTheEnglish) {
+    const CaptionCase& c = GetParam();
+    EXPECT_EQ(ChooseCaption(QString::fromUtf8(c.translated), c.source, c.font, c.room), QByteArray(c.drawn)) << c.why;
+}
+
+INSTANTIATE_TEST_SUITE_P(Captions, CaptionTable, ::testing::ValuesIn(CaptionCases));
+
 }  // namespace
 }  // namespace tesseron

@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
+
+#include <functional>
 
 #include <sys/stat.h>
 
@@ -280,6 +283,78 @@ TEST(SkinBudgetTest, TheSevenImagesShareOnePixelBudget) {
     } catch (const SkinError& e) {
         EXPECT_NE(std::string(e.what()).find("f1.bmp"), std::string::npos) << e.what();
     }
+}
+
+// --- Pictures in the player's language -----------------------------------------
+
+QImage Solid(QSize size, QRgb colour) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+QByteArray BmpBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+// What stands in "icons.de.bmp" (written only when given), and which sheet a language takes.
+struct LanguageSheetCase {
+    const char* why;
+    std::function<QByteArray()> german;  // null: no such file
+    const char* language;
+    bool germanShown;
+};
+
+const QRgb GermanColour = qRgb(10, 200, 30);
+
+const LanguageSheetCase LanguageSheetCases[] = {
+    {"German for German", [] { return BmpBytes(Solid(SheetSize(SheetIcons), GermanColour)); }, "de", true},
+    {"French has none, takes the base", [] { return BmpBytes(Solid(SheetSize(SheetIcons), GermanColour)); }, "fr", false},
+    {"English takes the base", [] { return BmpBytes(Solid(SheetSize(SheetIcons), GermanColour)); }, "", false},
+    {"no German sheet", nullptr, "de", false},
+    {"truncated German sheet", [] { return BmpBytes(Solid(SheetSize(SheetIcons), GermanColour)).left(300); }, "de", false},
+    {"German sheet that is no picture", [] { return QByteArray("BM not a bitmap at all"); }, "de", false},
+    {"empty German sheet", [] { return QByteArray(); }, "de", false},
+    {"German sheet claiming 60000 x 60000",
+     [] {
+         QByteArray b = BmpBytes(Solid(QSize(4, 4), GermanColour));
+         qToLittleEndian<qint32>(60000, b.data() + 18);
+         qToLittleEndian<qint32>(60000, b.data() + 22);
+         return b;
+     },
+     "de", false},
+};
+
+class LanguageSheets : public ::testing::TestWithParam<LanguageSheetCase> {};
+
+TEST_P(LanguageSheets, TheLanguagesPictureWhereItLoadsElseTheBase) {
+    CodedSkinDir coded;
+    const LanguageSheetCase& c = GetParam();
+    if (c.german) WriteFile(coded.Path("icons.de.bmp"), c.german());
+    Skin skin;
+    skin.skn = coded.Lines();
+    ASSERT_NO_THROW(skin.LoadImages(coded.Base(), QString::fromLatin1(c.language))) << c.why;
+    if (c.germanShown) {
+        EXPECT_EQ(skin.citems.pixel(17, 33), GermanColour) << c.why;
+    } else {
+        EXPECT_TRUE(ShowsRegion(skin.citems, skin.citems.rect(), SheetIcons, skin.citems.rect())) << c.why;
+    }
+    // The other sheets have no German version and stay as they are.
+    EXPECT_TRUE(ShowsRegion(skin.pictograms, skin.pictograms.rect(), SheetPictograms, skin.pictograms.rect()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, LanguageSheets, ::testing::ValuesIn(LanguageSheetCases));
+
+TEST(LanguageSheetsTest, ABrokenBaseSheetStillFailsWhenTheLanguageHasNone) {
+    CodedSkinDir coded;
+    WriteFile(coded.Path("icons.bmp"), "BM");
+    Skin skin;
+    skin.skn = coded.Lines();
+    EXPECT_THROW(skin.LoadImages(coded.Base(), "de"), SkinError);
 }
 
 }  // namespace

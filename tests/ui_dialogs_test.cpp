@@ -6,6 +6,7 @@
 #include "ui/UScores.h"
 
 #include "audio/Sounds.h"
+#include "support/CaptionTranslator.h"
 #include "support/ui_window_fixture.h"
 
 #include <QAbstractButton>
@@ -52,6 +53,36 @@ protected:
     Skin skin;
     RecordingSounds sounds;
 };
+
+struct FameTitleCase {
+    const char* translated;
+    const char* drawn;
+};
+
+// From x 220 on an 800-wide screen the title has 500 pixels: 16 glyphs.
+const FameTitleCase FameTitleCases[] = {
+    {"RUHMESHALLE", "RUHMESHALLE"},
+    {"SALÓN DE LA FAMA", "SALON DE LA FAMA"},
+    {"ЗАЛ СЛАВЫ", "HALL OF FAME"},
+    {"GALERIA SŁAW", "GALERIA SLAW"},
+    {"TABLEAU D'HONNEUR", "HALL OF FAME"},
+    {"ABCDEFGHIJKLMNOPQ", "HALL OF FAME"},
+    {"", "HALL OF FAME"},
+};
+
+class FameTitle : public ScoresTest, public ::testing::WithParamInterface<FameTitleCase> {};
+
+TEST_P(FameTitle, TheTitleIsTranslatedAndTheNamesKeepTheirLetters) {
+    const test::InstalledCaptions words(test::CaptionWords{{"HALL OF FAME", QString::fromUtf8(GetParam().translated)}});
+    TScores scores(skin, &sounds);
+    scores.SetEntries({"AB"}, {"1"});
+    scores.show();
+    const QImage& img = scores.surface.image();
+    EXPECT_EQ(test::DrawnGlyphs(img, 220, 5, 2, 16), QByteArray(GetParam().drawn).leftJustified(16, ' '));
+    EXPECT_EQ(test::DrawnGlyphs(img, 380, 90, 1, 2), QByteArray("AB"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, FameTitle, ::testing::ValuesIn(FameTitleCases));
 
 TEST_F(ScoresTest, TitleNamesAndScoresSitWhereTheScreenWidthPutsThem) {
     TScores scores(skin, &sounds);

@@ -7,6 +7,7 @@
 #include "ui/readme.h"
 
 #include "audio/Sounds.h"
+#include "support/CaptionTranslator.h"
 #include "support/ui_window_fixture.h"
 
 #include <QApplication>
@@ -239,6 +240,59 @@ TEST_F(HelpWindowTest, LabelsOpenTheirTargets) {
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_EQ(opened[1].scheme(), "mailto");
 }
+
+TEST_F(HelpWindowTest, TheTitleIsTranslatedWhereTheSkinHasItsLetters) {
+    const int x = TESSERON_TEST_SCREEN_W == 640 ? 215 : 407;
+    for (const auto& [translated, drawn] : std::vector<std::pair<QString, QByteArray>>{
+             {"H I L F E", "H I L F E"}, {"Ą I U T O", "A I U T O"}, {"С П Р А В К А", "H E L P"}, {"H I L F E ?", "H E L P"}}) {
+        const test::InstalledCaptions words(test::CaptionWords{{"H E L P", translated}});
+        auto rules = Make();
+        rules->show();
+        EXPECT_EQ(test::DrawnGlyphs(rules->surface.image(), x, 5, 2, 14), drawn.leftJustified(14, ' ')) << drawn.data();
+    }
+}
+
+struct LongTextCase {
+    const char* why;
+    const char* language;
+    std::vector<const char*> files;  // in the start-up folder; a name ending in '/' is a folder
+    const char* rules;
+    const char* readme;
+};
+
+const LongTextCase LongTextCases[] = {
+    {"German where it is there",
+     "de",
+     {"rules.txt", "readme.txt", "rules.de.txt", "readme.de.txt"},
+     "rules.de.txt",
+     "readme.de.txt"},
+    {"only the rules translated", "de", {"rules.txt", "readme.txt", "rules.de.txt"}, "rules.de.txt", "readme.txt"},
+    {"another language's files", "fr", {"rules.txt", "readme.txt", "rules.de.txt"}, "rules.txt", "readme.txt"},
+    {"English asks for no translation", "", {"rules.txt", "rules.de.txt", "rules..txt"}, "rules.txt", "readme.txt"},
+    {"a country's form", "pt_BR", {"rules.pt_BR.txt", "readme.pt.txt"}, "rules.pt_BR.txt", "readme.txt"},
+    {"nothing there: the English, which the viewer reports", "de", {}, "rules.txt", "readme.txt"},
+    {"a folder is no text", "de", {"rules.txt", "rules.de.txt/"}, "rules.txt", "readme.txt"},
+};
+
+class LongTexts : public HelpWindowTest, public ::testing::WithParamInterface<LongTextCase> {};
+
+TEST_P(LongTexts, TheLinksOpenThePlayersLanguageWhereItIsThere) {
+    for (const char* f : GetParam().files) {
+        const QString name = QString::fromLatin1(f);
+        if (name.endsWith('/'))
+            QDir().mkpath(dir.Path(name));
+        else
+            test::WriteFile(dir.Path(name), "text\n");
+    }
+    auto rules = Make();
+    rules->Language = QString::fromLatin1(GetParam().language);
+    rules->show();
+    QTest::mouseClick(&rules->Label8, Qt::LeftButton);
+    QTest::mouseClick(&rules->Label14, Qt::LeftButton);
+    EXPECT_EQ(shown, (std::vector<QString>{dir.Path(GetParam().rules), dir.Path(GetParam().readme)})) << GetParam().why;
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LongTexts, ::testing::ValuesIn(LongTextCases));
 
 }  // namespace
 }  // namespace tesseron

@@ -224,6 +224,25 @@ TEST_F(StartupTest, ABrokenSkinGivesWayToTheShippedOneAndAChangeKeepsTheLastGood
     EXPECT_TRUE(session->SkinInUse().Present());
 }
 
+TEST_F(StartupTest, TheSkinTakesThePlayersLanguageSheetWhereItLoads) {
+    Start();
+    QImage german(180, 450, QImage::Format_RGB32);
+    german.fill(qRgb(10, 200, 30));
+    ASSERT_TRUE(german.save(dir.Path("icons.de.bmp"), "BMP"));
+    const QString skin = dir.Path("Scoarching red.skn");
+    for (const auto& [language, germanShown] : std::vector<std::pair<QString, bool>>{{"de", true}, {"fr", false}, {"", false}}) {
+        Probe(*session).SetLanguage(language);
+        ASSERT_TRUE(session->ChangeSkin(skin));
+        EXPECT_EQ(session->SkinInUse().citems.pixel(3, 3) == qRgb(10, 200, 30), germanShown) << language.toStdString();
+    }
+    // A broken German sheet leaves its place to the base one, without a message.
+    test::WriteFile(dir.Path("icons.de.bmp"), "BM broken");
+    Probe(*session).SetLanguage("de");
+    ASSERT_TRUE(session->ChangeSkin(skin));
+    EXPECT_EQ(test::Decode(session->SkinInUse().citems.pixel(3, 3)).sheet, test::SheetIcons);
+    EXPECT_TRUE(watcher.messages.empty());
+}
+
 TEST_F(StartupTest, WithNoSkinAtAllEscapeStillQuits) {
     dir.Remove("Scoarching red.skn");
     Start(dir.Path("missing.skn"));

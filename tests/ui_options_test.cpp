@@ -3,6 +3,7 @@
 #include "ui/UOptions.h"
 
 #include "audio/Audio.h"
+#include "support/CaptionTranslator.h"
 #include "support/FakeMedia.h"
 #include "support/ui_window_fixture.h"
 
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace tesseron {
@@ -262,6 +264,62 @@ namespace tesseron {
 namespace {
 
 // The default choosers: the dialog's title, filters, suffix, folder and must-exist rule.
+// What the options window draws for a language's captions: the title, then the rows.
+struct OptionsCaptionsCase {
+    const char* language;
+    std::map<QString, QString> words;
+    std::vector<QByteArray> drawn;
+};
+
+const OptionsCaptionsCase OptionsCaptionsCases[] = {
+    {"English", {}, {"O P T I O N S", "NUMBER OF COLORS", "SOUNDS", "MUSIC", "SKIN"}},
+    {"German",
+     {{"O P T I O N S", "O P T I O N E N"},
+      {"NUMBER OF COLORS", "ANZAHL DER FARBEN"},
+      {"SOUNDS", "KLÄNGE"},
+      {"MUSIC", "MUSIK"},
+      {"SKIN", "SKIN"}},
+     {"O P T I O N E N", "ANZAHL DER FARBEN", "KLANGE", "MUSIK", "SKIN"}},
+    {"French, its colour row too long",
+     {{"O P T I O N S", "O P T I O N S"},
+      {"NUMBER OF COLORS", "NOMBRE DE COULEURS"},
+      {"SOUNDS", "SONS"},
+      {"MUSIC", "MUSIQUE"},
+      {"SKIN", "HABILLAGE"}},
+     {"O P T I O N S", "NUMBER OF COLORS", "SONS", "MUSIQUE", "HABILLAGE"}},
+    {"Polish",
+     {{"NUMBER OF COLORS", "LICZBA KOLORÓW"}, {"SOUNDS", "DŹWIĘKI"}, {"MUSIC", "MUZYKA"}, {"SKIN", "SKÓRKA"}},
+     {"O P T I O N S", "LICZBA KOLOROW", "DZWIEKI", "MUZYKA", "SKORKA"}},
+    {"Russian",
+     {{"O P T I O N S", "Н А С Т Р О Й К И"},
+      {"NUMBER OF COLORS", "ЧИСЛО ЦВЕТОВ"},
+      {"SOUNDS", "ЗВУКИ"},
+      {"MUSIC", "МУЗЫКА"},
+      {"SKIN", "СКИН"}},
+     {"O P T I O N S", "NUMBER OF COLORS", "SOUNDS", "MUSIC", "SKIN"}},
+    {"a title wider than the column",
+     {{"O P T I O N S", "E I N S T E L L U N G"}},
+     {"O P T I O N S", "NUMBER OF COLORS", "SOUNDS", "MUSIC", "SKIN"}},
+};
+
+class OptionsCaptions : public OptionsTest, public ::testing::WithParamInterface<OptionsCaptionsCase> {};
+
+TEST_P(OptionsCaptions, EachCaptionIsDrawnInItsPlaceAndNothingPastIt) {
+    const test::InstalledCaptions words(GetParam().words);
+    options.show();
+    const QImage& img = options.surface.image();
+    const std::vector<QByteArray>& want = GetParam().drawn;
+    EXPECT_EQ(test::DrawnGlyphs(img, L + OptionsTitleLeft, TitleTop, 2, 17), want[0].leftJustified(17, ' '));
+    const Point rows[] = {ColoursCaption, SoundsCaption, MusicCaption, SkinCaption};
+    for (int i = 0; i < 4; ++i) {
+        // Up to the row's control at x 340, which is no glyph.
+        EXPECT_EQ(test::DrawnGlyphs(img, L + rows[i].x, T + rows[i].y, 1, 17), want[i + 1].leftJustified(17, ' ')) << i;
+        EXPECT_EQ(test::Decode(img.pixel(L + OptionsCaptionRoom, T + rows[i].y + 3)).sheet == test::SheetFont1, false) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, OptionsCaptions, ::testing::ValuesIn(OptionsCaptionsCases));
+
 TEST(OptionsDialogs, DefaultChoosersAskForExistingFilesAndCancelToNothing) {
     CodedSkinDir dir;
     Skin skin;

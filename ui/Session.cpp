@@ -4,6 +4,7 @@
 #include "ui/SoundSettings.h"
 #include "ui/UMain.h"
 
+#include "storage/Language.h"
 #include "storage/WriteHold.h"
 
 #include <QCoreApplication>
@@ -20,7 +21,7 @@ QString StorageText(const char* text) { return QCoreApplication::translate("Stor
 QString Step(const char* step) { return QCoreApplication::translate("Session", step); }
 }  // namespace
 
-Session::Session(Audio* audio) : audio_(audio) {
+Session::Session(Audio* audio) : audio_(audio), language_(language::Chosen()) {
     BaseDir_ = QDir::currentPath();
     if (!BaseDir_.endsWith(QLatin1Char('/'))) BaseDir_ += QLatin1Char('/');
     skin.BackgroundTile = skin.bgimg;
@@ -186,7 +187,7 @@ void Session::AddHighScore(int32_t score) {
 
 void Session::LoadSkin() {
     main_->SetSkinUsable(false);
-    skin.LoadImages(BaseDir_);
+    skin.LoadImages(BaseDir_, language_);
     main_->SetSkinUsable(true);
 }
 
@@ -217,7 +218,7 @@ bool Session::FallBackToDefaultSkin() {
     if (FallbackSkin.isEmpty()) return false;
     try {
         skin.skn = Skin::ReadDescription(FallbackSkin);
-        skin.LoadImages(QFileInfo(FallbackSkin).absolutePath() + QLatin1Char('/'));
+        skin.LoadImages(QFileInfo(FallbackSkin).absolutePath() + QLatin1Char('/'), language_);
     } catch (const SkinError& e) {
         // Nothing left to draw with: the window stays black and Escape still quits.
         skin.skn = QStringList{QStringLiteral("skn")};

@@ -96,6 +96,7 @@ private:
     QString SkinFile_;
     QString FallbackSkin;
     QString unguarded_;      // why this game writes nothing; empty when it holds the lock
+    QString language_;       // whose labelled pictures the skin takes where it has them
     int32_t SkinNumber = 0;  // kept for the settings file only
     Skin skin;
     storage::HighTable high;         // the high-score table, High

@@ -2,6 +2,7 @@
 
 #include "audio/Audio.h"
 #include "draw/BitmapText.h"
+#include "ui/Captions.h"
 #include "ui/Display.h"
 
 #include <QCoreApplication>
@@ -86,14 +87,19 @@ void TOptions::FormPaint() {
     const int L = OptionsLeft, T = OptionsTop;
     PaintBackground();
     DrawCloseIcon();
-    DrawString(L + OptionsTitleLeft, TitleTop, surface, skin_, 2, QByteArrayLiteral("O P T I O N S"));
-    DrawString(L + ColoursCaption.x, T + ColoursCaption.y, surface, skin_, 1, QByteArrayLiteral("NUMBER OF COLORS"));
+    const int titleLeft = L + OptionsTitleLeft;
+    DrawCaption(titleLeft, TitleTop, surface, skin_, 2, TitleRoom(surface.width(), titleLeft), captions::Context,
+                captions::OptionsTitle);
+    DrawCaption(L + ColoursCaption.x, T + ColoursCaption.y, surface, skin_, 1, OptionsCaptionRoom, captions::Context,
+                captions::NumberOfColors);
     DrawColorStrip();
-    DrawString(L + SoundsCaption.x, T + SoundsCaption.y, surface, skin_, 1, QByteArrayLiteral("SOUNDS"));
+    DrawCaption(L + SoundsCaption.x, T + SoundsCaption.y, surface, skin_, 1, OptionsCaptionRoom, captions::Context,
+                captions::Sounds);
     DrawSoundSwitch();
-    DrawString(L + MusicCaption.x, T + MusicCaption.y, surface, skin_, 1, QByteArrayLiteral("MUSIC"));
+    DrawCaption(L + MusicCaption.x, T + MusicCaption.y, surface, skin_, 1, OptionsCaptionRoom, captions::Context,
+                captions::Music);
     DrawMusicSwitch();
-    DrawString(L + SkinCaption.x, T + SkinCaption.y, surface, skin_, 1, QByteArrayLiteral("SKIN"));
+    DrawCaption(L + SkinCaption.x, T + SkinCaption.y, surface, skin_, 1, OptionsCaptionRoom, captions::Context, captions::Skin);
     Copy(skin_.pictograms, FolderPicture, SkinIcon);
 }
 

@@ -3,10 +3,10 @@
 #include "audio/Sounds.h"
 #include "draw/BitmapText.h"
 #include "draw/Layout.h"
+#include "storage/Language.h"
+#include "ui/Captions.h"
 #include "ui/Links.h"
 #include "ui/Translations.h"
-
-#include "storage/Language.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -44,13 +44,6 @@ void Style(QLabel& l, const QFont& font, const QColor& text, const QColor& backg
 void Clickable(ClickLabel& l, std::function<void()> action) {
     l.setCursor(Qt::PointingHandCursor);
     l.OnClick = std::move(action);
-}
-
-// The rules and the readme in the language the windows speak, where the folder has it.
-QString InLanguage(const QString& folder, const QString& name) {
-    for (const QString& variant : language::Variants(name, InstalledLanguage()))
-        if (QFileInfo(folder + variant).isFile()) return folder + variant;
-    return folder + name;
 }
 
 }  // namespace
@@ -201,7 +194,9 @@ void TRules::FormCreate() {
 void TRules::FormPaint() {
     PaintBackground();
     DrawCloseIcon();
-    DrawString(TitleLeft(surface.width()), layout::TitleTop, surface, skin_, 2, QByteArrayLiteral("H E L P"));
+    const int titleLeft = TitleLeft(surface.width());
+    DrawCaption(titleLeft, layout::TitleTop, surface, skin_, 2, layout::TitleRoom(surface.width(), titleLeft), captions::Context,
+                captions::HelpTitle);
 }
 
 void TRules::FormMouseMove(Qt::KeyboardModifiers, int x, int y) { TrackCloseHover(x, y); }
@@ -211,11 +206,19 @@ void TRules::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
 }
 
 void TRules::Label8Click() {
-    if (TextHandler) TextHandler(InLanguage(baseDir_, QStringLiteral("rules.txt")));
+    if (TextHandler) TextHandler(LongText(QStringLiteral("rules.txt")));
 }
 
 void TRules::Label14Click() {
-    if (TextHandler) TextHandler(InLanguage(baseDir_, QStringLiteral("readme.txt")));
+    if (TextHandler) TextHandler(LongText(QStringLiteral("readme.txt")));
+}
+
+QString TRules::LongText(const QString& name) const {
+    // The player's language where its translation is there; the viewer tells of a missing English file.
+    const QStringList names = language::Variants(name, Language);
+    for (const QString& n : names)
+        if (QFileInfo(baseDir_ + n).isFile()) return baseDir_ + n;
+    return baseDir_ + names.last();
 }
 
 void TRules::Label9Click() { open_(QUrl(links::GameSite)); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/ShelLink.h"
+#include "ui/Translations.h"
 #include "ui/SkinnedWindow.h"
 #include "ui/ClickLabel.h"
 
@@ -26,6 +27,8 @@ public:
 
     // Shows a text file in the viewer: the rules and the readme.
     std::function<void(const QString& path)> TextHandler;
+    // The language whose rules and readme are shown where the start-up folder has them.
+    QString Language = InstalledLanguage();
 
     // In creation order; stacked ones are placed by LayOut from the window's size.
     QLabel Label1, Label2, Label7, Label13;
@@ -60,6 +63,8 @@ private:
     void ovlogoClick();
 
     void LayOut();
+    // The start-up folder's text `name` in Language where there is one, else the English.
+    QString LongText(const QString& name) const;
 
     QString baseDir_;
     Sounds* sounds_;

@@ -3,6 +3,7 @@
 #include "audio/Sounds.h"
 #include "draw/BitmapText.h"
 #include "draw/Layout.h"
+#include "ui/Captions.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
@@ -52,7 +53,9 @@ void TScores::DrawCentred(int y, const QString& text, int font) {
 void TScores::FormPaint() {
     PaintBackground();
     DrawCloseIcon();
-    DrawString(TitleLeft(surface.width()), TitleTop, surface, skin_, 2, QByteArrayLiteral("HALL OF FAME"));
+    const int titleLeft = TitleLeft(surface.width());
+    DrawCaption(titleLeft, TitleTop, surface, skin_, 2, TitleRoom(surface.width(), titleLeft), captions::Context,
+                captions::HallOfFame);
     for (int k = 1; k <= FameRanks; ++k) {
         DrawCentred(FameNameTop(k), FameNames[k - 1], 1);
         DrawCentred(FameNameTop(k) + FameScoreDrop, FameScores[k - 1], 3);

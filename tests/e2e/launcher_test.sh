@@ -24,6 +24,13 @@ for f in "Glacier blue.skn" skins/glacier-blue/bricks.bmp skins/scoarching-red/f
     rules.txt readme.txt logo.bmp; do
     cmp -s "$shipped/$f" "$data/$f" || fail "$f was not seeded whole"
 done
+# Every translation of the texts and every language's skin picture the build shipped.
+while IFS= read -r -d '' f; do
+    cmp -s "$shipped/$f" "$data/$f" || fail "$f was not seeded whole"
+    found=yes
+done < <(cd "$shipped" && find . \( -name 'rules.*.txt' -o -name 'readme.*.txt' -o -path './skins/*.*.bmp' \) -print0)
+[ "${found-}" = yes ] || fail "the build shipped no translations to seed"
+[ -f "$data/rules.de.txt" ] && [ -f "$data/skins/glacier-blue/icons.de.bmp" ] || fail "no German text or picture was seeded"
 [ -z "$(find "$data" -name '*.seed.*')" ] || fail "temporary copies were left behind"
 # An existing folder without high scores keeps it that way: the game warns of the loss.
 [ -z "$(find "$data" -name 'Vexil.hig' -o -name 'kelm.ini')" ] || fail "player files were seeded"

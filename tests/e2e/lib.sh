@@ -4,6 +4,10 @@
 # Every wait is on something the test can see, with a limit; none is on the clock.
 set -euo pipefail
 
+# The screens are compared with the English pictures; a test of another language sets
+# LANGUAGE itself.
+export LANGUAGE=en
+
 # How often the waits below look again, in seconds.
 E2E_POLL=${E2E_POLL:-0.2}
 # How long a screen region must look the same to be at rest: longer than a game step.

@@ -53,7 +53,8 @@ fi
 dpkg -L tesseron >"$work/files"
 for f in /usr/games/tesseron /usr/lib/games/tesseron/tesseron-bin /usr/share/games/tesseron/title.bmp \
     /usr/share/man/man6/tesseron.6.gz /usr/share/applications/org.example.Tesseron.desktop \
-    /usr/share/metainfo/org.example.Tesseron.metainfo.xml /usr/share/icons/hicolor/48x48/apps/org.example.Tesseron.png; do
+    /usr/share/metainfo/org.example.Tesseron.metainfo.xml /usr/share/icons/hicolor/48x48/apps/org.example.Tesseron.png \
+    /usr/share/games/tesseron/rules.de.txt /usr/share/games/tesseron/skins/scoarching-red/icons.de.bmp; do
     grep -qxF "$f" "$work/files" && [ -f "$f" ] || fail "$f is not installed by the package"
 done
 step "installed: $(wc -l <"$work/files") paths"

@@ -12,6 +12,8 @@ struct SessionProbe {
     const storage::HighTable& High() const { return s.high; }
     // The skin description the next start reads.
     const QString& SkinFile() const { return s.SkinFile_; }
+    // The language whose pictures the next skin load takes.
+    void SetLanguage(const QString& language) { s.language_ = language; }
 };
 
 inline SessionProbe Probe(Session& s) { return {s}; }
