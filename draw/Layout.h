@@ -224,6 +224,13 @@ constexpr bool InColourZone(int colours, int dx) {
     return left < dx && dx < left + ColorZoneWidth;
 }
 
+// A count's zone as one control the whole height of the strip: where the keyboard's
+// frame goes and what a screen reader points at.
+constexpr Box ColourZone(int colours) {
+    const int left = ColourStrip.left + ColorZoneX[colours - MinColours];
+    return {left, ColourStrip.top, left + ColorZoneWidth, ColourStrip.bottom};
+}
+
 constexpr Box SoundSwitch{340, 57, 370, 79};
 constexpr Box MusicSwitch{340, 97, 370, 119};
 constexpr Box MusicFileIcon{470, 100, 511, 141};
