@@ -19,7 +19,8 @@ struct Stroke {
 };
 
 // How far the frame reaches into its box.
-constexpr int Thickness = 3;
+constexpr int Thickness = layout::FocusFrameWidth;
+static_assert(Thickness == 3, "the strokes below are two light pixels and one dark");
 
 // The outline first, then the dark line, each as top, bottom, left and right.
 inline std::array<Stroke, 8> Strokes(const layout::Box& b) {

@@ -175,6 +175,11 @@ constexpr int TitleTop = 5;  // y of the titles of the full-screen windows
 // The full-screen windows lay their content out on a 640-wide column centred on the screen.
 constexpr int ColumnOffset(int screenWidth) { return (screenWidth - 640) / 2; }
 
+// --- The keyboard's focus frame ------------------------------------------------------
+
+constexpr int FocusFrameWidth = 3;      // two white pixels and a dark one, round a control
+constexpr int FocusWordsClearance = 2;  // between a link's words and the frame's dark line
+
 // --- Skin description ----------------------------------------------------------
 
 // Lines naming the seven bitmaps, in loading order: tile, bricks, icons,

@@ -160,9 +160,10 @@ QRect TRules::WordsOf(const QLabel& label) const {
     const QFontMetrics metrics(label.font());
     const int left = label.x() + metrics.horizontalAdvance(text.left(lead));
     const QRect words(left, label.y(), metrics.horizontalAdvance(text.mid(lead).trimmed()), label.height());
-    // Two pixels clear of the words each side, for the letters that reach past their advance.
+    // Clear of the words each side, for the letters that reach past their advance.
+    const int clear = layout::FocusWordsClearance;
     return QRect(zoom_.ToLayout(words.topLeft()), zoom_.ToLayout(words.topLeft() + QPoint(words.width(), words.height())))
-        .adjusted(-2, 0, 1, -1);
+        .adjusted(-clear, 0, clear - 1, -1);
 }
 
 std::vector<TRules::Stop> TRules::Stops() const {
