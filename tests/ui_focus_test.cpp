@@ -283,22 +283,6 @@ TEST_F(FocusTest, HelpShowsItsFrameRoundTheRulesAsItOpensAndEachOpeningStartsThe
     EXPECT_EQ(Focused(*rules), 0);
 }
 
-// --- The hall of fame ----------------------------------------------------------------------
-
-TEST_F(FocusTest, HallOfFameClosesOnReturnSpaceAndEscapeOnly) {
-    const std::pair<Qt::Key, bool> cases[] = {{Qt::Key_Return, true}, {Qt::Key_Enter, true}, {Qt::Key_Space, true},
-                                              {Qt::Key_Escape, true}, {Qt::Key_Tab, false},  {Qt::Key_A, false},
-                                              {Qt::Key_Down, false}};
-    for (const auto& [key, closes] : cases) {
-        RecordingSounds sounds;
-        TScores scores(skin, &sounds);
-        scores.show();
-        Keys(scores, {key});
-        EXPECT_EQ(!scores.isVisible(), closes) << key;
-        EXPECT_EQ(sounds.resumed, closes ? std::vector<Effect>{Effect::Click} : std::vector<Effect>{}) << key;
-    }
-}
-
 // --- What each window lists ----------------------------------------------------------------
 
 struct ControlCase {
