@@ -178,6 +178,11 @@ constexpr int ColumnOffset(int screenWidth) { return (screenWidth - ColumnWidth)
 // A translated title, drawn from `left` on the screen, may run to the column's right edge.
 constexpr int TitleRoom(int screenWidth, int left) { return ColumnOffset(screenWidth) + ColumnWidth - left; }
 
+// --- The keyboard's focus frame ------------------------------------------------------
+
+constexpr int FocusFrameWidth = 3;      // two white pixels and a dark one, round a control
+constexpr int FocusWordsClearance = 2;  // between a link's words and the frame's dark line
+
 // --- Skin description ----------------------------------------------------------
 
 // Lines naming the seven bitmaps, in loading order: tile, bricks, icons,
@@ -225,6 +230,13 @@ constexpr Box ColourMarker(int colours) {
 constexpr bool InColourZone(int colours, int dx) {
     const int left = ColourStrip.left + ColorZoneX[colours - MinColours];
     return left < dx && dx < left + ColorZoneWidth;
+}
+
+// A count's zone as one control the whole height of the strip: where the keyboard's
+// frame goes and what a screen reader points at.
+constexpr Box ColourZone(int colours) {
+    const int left = ColourStrip.left + ColorZoneX[colours - MinColours];
+    return {left, ColourStrip.top, left + ColorZoneWidth, ColourStrip.bottom};
 }
 
 constexpr Box SoundSwitch{340, 57, 370, 79};

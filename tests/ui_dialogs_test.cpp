@@ -151,16 +151,20 @@ TEST_F(ScoresTest, PressInsideTheCloseIconClosesAndClicksOnce) {
     EXPECT_EQ(silent.result(), QDialog::Accepted);
 }
 
-TEST_F(ScoresTest, EscapeClosesLikeTheCloseIconOtherKeysDoNothing) {
-    TScores scores(skin, &sounds);
-    scores.show();
-    for (auto key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Q}) QTest::keyClick(&scores, key);
-    EXPECT_TRUE(scores.isVisible());
-    EXPECT_TRUE(sounds.resumed.empty());
-    QTest::keyClick(&scores, Qt::Key_Escape);
-    EXPECT_FALSE(scores.isVisible());
-    EXPECT_EQ(scores.result(), QDialog::Accepted);
-    EXPECT_EQ(sounds.resumed, std::vector<Effect>{Effect::Click});
+// Nothing else on it takes a press: Return and Space go to the close icon, as Escape does.
+TEST_F(ScoresTest, EscapeReturnAndSpaceCloseLikeTheCloseIconOtherKeysDoNothing) {
+    for (auto key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        TScores scores(skin, &sounds);
+        scores.show();
+        for (auto other : {Qt::Key_Q, Qt::Key_Tab, Qt::Key_Down}) QTest::keyClick(&scores, other);
+        EXPECT_TRUE(scores.isVisible()) << key;
+        EXPECT_TRUE(sounds.resumed.empty()) << key;
+        QTest::keyClick(&scores, key);
+        EXPECT_FALSE(scores.isVisible()) << key;
+        EXPECT_EQ(scores.result(), QDialog::Accepted) << key;
+        EXPECT_EQ(sounds.resumed, std::vector<Effect>{Effect::Click}) << key;
+        sounds.resumed.clear();
+    }
 }
 
 TEST_F(ScoresTest, HoverRedrawsOnlyTheIconAndOnlyWhenItChanges) {

@@ -285,6 +285,35 @@ TEST_F(KeysTest, FirstArrowShowsTheLeftTopLaneAndFortyStepsEachWayComeBack) {
     EXPECT_EQ(Probe(*main).FramedLane(), Lane(cursor::Start));
 }
 
+// Tab runs the ring the way the arrows run it onward, Shift+Tab back; the first only shows.
+TEST_F(KeysTest, TabAndShiftTabShowTheFrameThenStepRoundThePeriphery) {
+    struct Case {
+        int tabs, backtabs;
+        Lane at;  // after this row's keys, following the rows before
+    };
+    const Case cases[] = {
+        {0, 1, {3, 1}},   {1, 0, {3, 2}},  {9, 0, {4, 1}}, {10, 0, {1, 10}},
+        {10, 0, {2, 10}}, {10, 0, {3, 1}}, {0, 1, {2, 1}}, {0, 10, {1, 1}},
+    };
+    EXPECT_FALSE(Probe(*main).FramedLane());
+    for (const Case& c : cases) {
+        for (int i = 0; i < c.tabs; ++i) Key(Qt::Key_Tab, Qt::NoModifier);
+        for (int i = 0; i < c.backtabs; ++i) Key(Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(Probe(*main).FramedLane(), c.at) << c.tabs << " tabs, " << c.backtabs << " back";
+    }
+    // Hidden by the pointer, the frame comes back where it was left.
+    QTest::mouseMove(main, QPoint(L + 240, T + 240));
+    ASSERT_TRUE(WaitUntil([&] { return !Probe(*main).FramedLane(); }));
+    Key(Qt::Key_Tab, Qt::NoModifier);
+    EXPECT_EQ(Probe(*main).FramedLane(), (Lane{1, 1}));
+    // Each Tab goes where the onward arrow of its side goes.
+    for (int i = 0; i < cursor::RingSize; ++i) {
+        const Lane at = *Probe(*main).FramedLane();
+        Key(Qt::Key_Tab, Qt::NoModifier);
+        EXPECT_EQ(Probe(*main).FramedLane(), cursor::Step(at, Onward(at.side)));
+    }
+}
+
 TEST_F(KeysTest, ReturnLaunchesFromTheFramedLaneAndARefusalBeepsAndChangesNothing) {
     GameState& st = main->Engine().st;
     for (auto& column : st.board.cells)

@@ -6,6 +6,7 @@
 #include "ui/Session.h"
 #include "ui/UGameOver.h"
 #include "ui/UMain.h"
+#include "ui/UOptions.h"
 #include "ui/UScores.h"
 #include "ui/USplash.h"
 
@@ -142,6 +143,30 @@ TEST_F(ZoomedGame, TheHallOfFameOpensZoomedClosesAtItsZoomedEdgeAndFollowsANewFa
     });
     scores.ShowModal();
     EXPECT_FALSE(scores.isVisible());
+}
+
+TEST_F(ZoomedGame, TheOptionsFocusFrameIsDrawnInBlocksRoundItsZoomedControl) {
+    TOptions options(session->SkinInUse(), session->BaseDir(), nullptr);
+    QImage shown;
+    QRect skinIcon;
+    QTimer::singleShot(0, [&] {
+        for (int i = 0; i < 10; ++i) QTest::keyClick(&options, Qt::Key_Tab);  // the skin's icon
+        skinIcon = options.Controls().at(9).rect;
+        shown = options.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        options.reject();
+    });
+    options.ShowModal();
+    const int L = (960 - 640) / 2, T = (540 - 400) / 2 + 80;  // on the zoomed screen
+    ASSERT_EQ(skinIcon, QRect(2 * (L + 340), 2 * (T + 160), 2 * 41, 2 * 41));
+    // Three skin pixels outside the icon: two white, one dark, each two screen pixels wide.
+    const QPoint frame = skinIcon.topLeft() - QPoint(6, 6);
+    for (int d = 0; d < 4; ++d) {
+        EXPECT_EQ(shown.pixel(frame + QPoint(d, 20)), qRgb(255, 255, 255)) << d;
+        EXPECT_EQ(shown.pixel(frame + QPoint(20, d)), qRgb(255, 255, 255)) << d;
+    }
+    EXPECT_EQ(shown.pixel(frame + QPoint(4, 20)), qRgb(0, 0, 0));
+    EXPECT_EQ(shown.pixel(frame + QPoint(5, 20)), qRgb(0, 0, 0));
+    EXPECT_NE(shown.pixel(frame + QPoint(-1, 20)), qRgb(255, 255, 255));
 }
 
 // The height of the ink of a dialog's text, in screen pixels.

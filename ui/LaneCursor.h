@@ -2,6 +2,7 @@
 // frame drawn around a lane.
 #pragma once
 
+#include "draw/FocusFrame.h"
 #include "draw/Layout.h"
 #include "draw/Surface.h"
 
@@ -59,20 +60,12 @@ constexpr layout::Box Bricks(Lane l) {
     return {left, top, right, bottom};
 }
 
-// The frame around a lane, drawn here rather than from the skin: a white outline with
-// a dark inner line shows on light and dark bricks alike.
+// The frame around a lane: the keyboard's focus frame over its three bricks.
 inline void DrawFrame(Surface& surface, int fieldLeft, int fieldTop, Lane l) {
-    const layout::Box b = Bricks(l).shifted(fieldLeft, fieldTop);
-    const int w = b.width(), h = b.height();
-    const QRgb light = qRgb(255, 255, 255), dark = qRgb(0, 0, 0);
-    surface.Fill(QRect(b.left, b.top, w, 2), light);
-    surface.Fill(QRect(b.left, b.bottom - 2, w, 2), light);
-    surface.Fill(QRect(b.left, b.top + 2, 2, h - 4), light);
-    surface.Fill(QRect(b.right - 2, b.top + 2, 2, h - 4), light);
-    surface.Fill(QRect(b.left + 2, b.top + 2, w - 4, 1), dark);
-    surface.Fill(QRect(b.left + 2, b.bottom - 3, w - 4, 1), dark);
-    surface.Fill(QRect(b.left + 2, b.top + 3, 1, h - 6), dark);
-    surface.Fill(QRect(b.right - 3, b.top + 3, 1, h - 6), dark);
+    focus::Draw(surface, Bricks(l).shifted(fieldLeft, fieldTop));
 }
+
+// Tab and Shift+Tab run the whole ring, forwards and back, whichever side the cursor is on.
+constexpr Lane Tab(Lane from, bool forward) { return AtRing(RingIndex(from) + (forward ? 1 : -1)); }
 
 }  // namespace tesseron::cursor

@@ -70,8 +70,11 @@ void TMain::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (key == Qt::Key_F1 && mods == Qt::NoModifier) return Shortcut([this] { Run(Command::Rules, 0, 0); });
+    // Shift+Tab comes as Backtab, with or without the Shift it was typed with.
+    if (key == Qt::Key_Backtab && (mods == Qt::ShiftModifier || mods == Qt::NoModifier)) return TabKey(false);
     if (mods == Qt::NoModifier) {
         switch (key) {
+        case Qt::Key_Tab: return TabKey(true);
         case Qt::Key_Up: return CursorKey(cursor::Arrow::Up);
         case Qt::Key_Down: return CursorKey(cursor::Arrow::Down);
         case Qt::Key_Left: return CursorKey(cursor::Arrow::Left);
@@ -99,6 +102,8 @@ void TMain::CursorKey(cursor::Arrow key) {
     // A hidden cursor first shows where it was left, so the player sees it before it moves.
     MoveFrame(frameShown_ ? cursor::Step(cursor_, key) : cursor_);
 }
+
+void TMain::TabKey(bool forward) { MoveFrame(frameShown_ ? cursor::Tab(cursor_, forward) : cursor_); }
 
 void TMain::LaunchFromFrame() {
     // Nothing framed: the key only shows the cursor, so no brick leaves unseen.
@@ -160,6 +165,13 @@ void TMain::ShowHint(const QHelpEvent& help) {
 
 bool TMain::event(QEvent* event) {
     switch (event->type()) {
+    // Tab steps the lane cursor; Qt would only pass the focus on between the labels.
+    case QEvent::KeyPress:
+        if (const int key = static_cast<QKeyEvent*>(event)->key(); key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            keyPressEvent(static_cast<QKeyEvent*>(event));
+            return true;
+        }
+        break;
     // One painted widget: the hint comes from the rectangle under the pointer. Qt's own
     // tooltip would sit under the pointer and take the next press.
     case QEvent::ToolTip: ShowHint(*static_cast<QHelpEvent*>(event)); return true;

@@ -165,8 +165,10 @@ private:
     void Run(layout::Command command, int X, int Y);
     // A keyboard shortcut: its command, then what follows a press.
     void Shortcut(const std::function<void()>& command);
-    // The lane cursor: an arrow shows or moves it; Space and Return launch from it.
+    // The lane cursor: an arrow or Tab shows or moves it; Space and Return launch from it.
     void CursorKey(cursor::Arrow key);
+    // Tab and Shift+Tab: the same, stepping round the whole ring.
+    void TabKey(bool forward);
     void LaunchFromFrame();
     // Moves the frame to a lane, or hides it, redrawing only the two lanes concerned.
     void MoveFrame(std::optional<cursor::Lane> to);

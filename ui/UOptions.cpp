@@ -4,6 +4,7 @@
 #include "draw/BitmapText.h"
 #include "ui/Captions.h"
 #include "ui/Display.h"
+#include "ui/FocusRing.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -47,6 +48,8 @@ TOptions::TOptions(const Skin& skin, const QString& baseDir, Audio* audio, QWidg
     ChooseSkin = [this] { return SkinOpen(); };
     ChooseMusic = [this] { return MusOpen(); };
     FormCreate();
+    focus_ = new FocusRing(
+        *this, *this, [this](int i) { return Stops().at(i).box; }, FocusRing::Start::Hidden);
 }
 
 void TOptions::FormCreate() {
@@ -131,41 +134,95 @@ void TOptions::Moving(int x, int y) {
     if (!Inside(ColourStripHit, ColourStripBounds, dx, dy)) return;
     for (int n = MinColours; n <= MaxColours; ++n) {
         if (!InColourZone(n, dx)) continue;
-        const int old = Colours();
-        if (ColoursChosenHandler) ColoursChosenHandler(n);
-        if (n != old && NewGameHandler) NewGameHandler();
-        DrawColorStrip();
-        Flush();
+        ChooseColours(n);
         return;  // the zones do not overlap
     }
+}
+
+void TOptions::ChooseColours(int n) {
+    const int old = Colours();
+    if (ColoursChosenHandler) ColoursChosenHandler(n);
+    if (n != old && NewGameHandler) NewGameHandler();
+    DrawColorStrip();
+    Flush();
 }
 
 void TOptions::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
     Moving(x, y);
     const int dx = x - OptionsLeft, dy = y - OptionsTop;
-    for (const OptionsRegion& r : OptionsPressRegions) {
-        if (!Inside(r.box, r.bounds, dx, dy)) continue;
-        switch (r.command) {
-        case OptionsCommand::MusicFile:
-            if (audio_) audio_->MusFile1Click(ChooseMusic ? ChooseMusic : Chooser([] { return std::nullopt; }));
-            break;
-        case OptionsCommand::Skin: {
-            if (audio_) audio_->ResumeEffect(Effect::Click);
-            const std::optional<QString> path = ChooseSkin ? ChooseSkin() : std::nullopt;
-            // Repainted in whatever skin is now in use, the shipped one when the chosen one failed.
-            if (path && ChangeSkinHandler && ChangeSkinHandler(*path)) Repaint();
-            break;
-        }
-        case OptionsCommand::Sounds:
-            if (audio_) audio_->ToggleSounds([this] { DrawSoundSwitch(); });
-            break;
-        case OptionsCommand::Music:
-            if (audio_) audio_->ToggleMusic([this] { DrawMusicSwitch(); });
-            break;
-        }
-    }
+    for (const OptionsRegion& r : OptionsPressRegions)
+        if (Inside(r.box, r.bounds, dx, dy)) Press(r.command);
     Flush();
     if (InCloseIcon(x, y)) CloseHandler();
+}
+
+void TOptions::Press(OptionsCommand command) {
+    switch (command) {
+    case OptionsCommand::MusicFile:
+        if (audio_) audio_->MusFile1Click(ChooseMusic ? ChooseMusic : Chooser([] { return std::nullopt; }));
+        break;
+    case OptionsCommand::Skin: {
+        if (audio_) audio_->ResumeEffect(Effect::Click);
+        const std::optional<QString> path = ChooseSkin ? ChooseSkin() : std::nullopt;
+        // Repainted in whatever skin is now in use, the shipped one when the chosen one failed.
+        if (path && ChangeSkinHandler && ChangeSkinHandler(*path)) Repaint();
+        break;
+    }
+    case OptionsCommand::Sounds:
+        if (audio_) audio_->ToggleSounds([this] { DrawSoundSwitch(); });
+        break;
+    case OptionsCommand::Music:
+        if (audio_) audio_->ToggleMusic([this] { DrawMusicSwitch(); });
+        break;
+    }
+    Flush();
+}
+
+std::vector<TOptions::Stop> TOptions::Stops() const {
+    std::vector<Stop> stops;
+    // The list only describes the window; its presses act on it.
+    TOptions* self = const_cast<TOptions*>(this);
+    const int L = OptionsLeftOf(surface.width()), T = OptionsTopOf(surface.height());
+    const auto add = [&](QAccessible::Role role, const QString& name, const Box& box, std::function<void()> press) -> Stop& {
+        PaintedControl c;
+        c.role = role;
+        c.name = name;
+        c.press = std::move(press);
+        return stops.emplace_back(Stop{std::move(c), QRect(box.left, box.top, box.width(), box.height())});
+    };
+    const int chosen = std::clamp(Colours(), MinColours, MaxColours);
+    for (int n = MinColours; n <= MaxColours; ++n) {
+        PaintedControl& c = add(QAccessible::RadioButton, tr("%1 colors").arg(n), ColourZone(n).shifted(L, T), [self, n] {
+                                self->ChooseColours(n);
+                            }).control;
+        c.checkable = true;
+        c.checked = n == chosen;
+    }
+    const std::pair<bool, OptionsCommand> switches[] = {{audio_ && audio_->Sound, OptionsCommand::Sounds},
+                                                        {audio_ && audio_->Music, OptionsCommand::Music}};
+    for (const auto& [on, command] : switches) {
+        const bool sounds = command == OptionsCommand::Sounds;
+        PaintedControl& c =
+            add(QAccessible::CheckBox, sounds ? tr("Sounds") : tr("Music"), (sounds ? SoundSwitch : MusicSwitch).shifted(L, T),
+                [self, command = command] { self->Press(command); })
+                .control;
+        c.checkable = true;
+        c.checked = on;
+    }
+    add(QAccessible::Button, tr("Music file"), MusicFileIcon.shifted(L, T), [self] { self->Press(OptionsCommand::MusicFile); });
+    add(QAccessible::Button, tr("Skin"), SkinIcon.shifted(L, T), [self] { self->Press(OptionsCommand::Skin); });
+    add(QAccessible::Button, tr("Close"), CloseIcon, [self] { self->CloseHandler(); });
+    return stops;
+}
+
+std::vector<PaintedControl> TOptions::Controls() const {
+    std::vector<PaintedControl> controls;
+    for (Stop& s : Stops()) {
+        s.control.rect = zoom_.ToWindow(s.box);
+        s.control.focused = focus_->Framed(int(controls.size()));
+        controls.push_back(std::move(s.control));
+    }
+    return controls;
 }
 
 void TOptions::mouseMoveEvent(QMouseEvent* event) {

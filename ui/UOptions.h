@@ -4,19 +4,25 @@
 #pragma once
 
 #include "draw/Layout.h"
+#include "ui/PaintedControls.h"
 #include "ui/SkinnedWindow.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace tesseron {
 
 class Audio;
+class FocusRing;
 
-class TOptions : public SkinnedWindow {
+class TOptions : public SkinnedWindow, public PaintedControls {
+    Q_DECLARE_TR_FUNCTIONS(TOptions)
+
 public:
     using Chooser = std::function<std::optional<QString>()>;
 
@@ -43,6 +49,10 @@ public:
     void Moving(int x, int y);
     void FormMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
+    // The colour counts, sounds, music, the tune, the skin and the close icon: the
+    // keyboard's order too.
+    std::vector<PaintedControl> Controls() const override;
+
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -57,6 +67,16 @@ private:
     std::optional<QString> SkinOpen();
     std::optional<QString> MusOpen();
 
+    // What a click on a count or a control does; the keys call the same.
+    void ChooseColours(int n);
+    void Press(layout::OptionsCommand command);
+    // Each control with the box it stands in, in skin pixels on the window.
+    struct Stop {
+        PaintedControl control;
+        QRect box;
+    };
+    std::vector<Stop> Stops() const;
+
     int Colours() const;
     // L and T on the zoomed screen the surface now stands for.
     void PlaceLayout();
@@ -64,6 +84,7 @@ private:
 
     Audio* audio_;
     int ownColours_ = 7;  // stands in for NumCol until the hooks are set
+    FocusRing* focus_;    // a child of the window
 };
 
 }  // namespace tesseron

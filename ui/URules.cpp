@@ -5,12 +5,14 @@
 #include "draw/Layout.h"
 #include "storage/Language.h"
 #include "ui/Captions.h"
+#include "ui/FocusRing.h"
 #include "ui/Links.h"
 #include "ui/Translations.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -153,6 +155,58 @@ TRules::TRules(const Skin& skin, const QString& baseDir, Sounds* sounds, OpenFun
     ZoomedHandler = [this] { LayOut(); };
     Rezoom();
     FormCreate();
+    // The frame shows as the window opens: Return there opens the rules at once.
+    focus_ = new FocusRing(
+        *this, *this, [this](int i) { return Stops().at(i).box; }, FocusRing::Start::Shown);
+}
+
+QRect TRules::WordsOf(const QLabel& label) const {
+    const QString text = label.text();
+    int lead = 0;
+    while (lead < text.size() && text[lead] == QLatin1Char(' ')) ++lead;
+    const QFontMetrics metrics(label.font());
+    const int left = label.x() + metrics.horizontalAdvance(text.left(lead));
+    const QRect words(left, label.y(), metrics.horizontalAdvance(text.mid(lead).trimmed()), label.height());
+    // Clear of the words each side, for the letters that reach past their advance.
+    const int clear = layout::FocusWordsClearance;
+    return QRect(zoom_.ToLayout(words.topLeft()), zoom_.ToLayout(words.topLeft() + QPoint(words.width(), words.height())))
+        .adjusted(-clear, 0, clear - 1, -1);
+}
+
+std::vector<TRules::Stop> TRules::Stops() const {
+    std::vector<Stop> stops;
+    // The list only describes the window; its presses act on it.
+    TRules* self = const_cast<TRules*>(this);
+    const auto add = [&](const QLabel& label, const QString& name, std::function<void()> press) -> PaintedControl& {
+        PaintedControl c;
+        c.role = QAccessible::Link;
+        c.name = name;
+        c.rect = label.geometry();
+        c.press = std::move(press);
+        return stops.emplace_back(Stop{std::move(c), WordsOf(label)}).control;
+    };
+    add(Label8, tr("Rules of the game"), [self] { self->Label8Click(); });
+    add(Label14, tr("Tesseron Readme"), [self] { self->Label14Click(); });
+    add(ShellLink3, links::SupportAddress, [self] { self->ShellLink3.Click(); });
+    add(Label9, tr("Visit Tesseron website"), [self] { self->Label9Click(); });
+    add(ovlabel, tr("Visit the Orvane website"), [self] { self->ovlogoClick(); }).description = links::MakerSite;
+    add(ShellLink2, tr("Send e-mail to the author"), [self] { self->ShellLink2.Click(); }).description = links::SupportAddress;
+    PaintedControl close;
+    close.name = tr("Close");
+    const QRect icon(layout::CloseIcon.left, layout::CloseIcon.top, layout::CloseIcon.width(), layout::CloseIcon.height());
+    close.rect = zoom_.ToWindow(icon);
+    close.press = [self] { self->CloseHandler(); };
+    stops.push_back({std::move(close), icon});
+    return stops;
+}
+
+std::vector<PaintedControl> TRules::Controls() const {
+    std::vector<PaintedControl> controls;
+    for (Stop& s : Stops()) {
+        s.control.focused = focus_->Framed(int(controls.size()));
+        controls.push_back(std::move(s.control));
+    }
+    return controls;
 }
 
 void TRules::LayOut() {

@@ -2,22 +2,28 @@
 // texts and links as ordinary labels on top.
 #pragma once
 
+#include "ui/ClickLabel.h"
+#include "ui/PaintedControls.h"
 #include "ui/ShelLink.h"
 #include "ui/Translations.h"
 #include "ui/SkinnedWindow.h"
-#include "ui/ClickLabel.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QString>
 #include <QUrl>
 
 #include <functional>
+#include <vector>
 
 namespace tesseron {
 
+class FocusRing;
 class Sounds;
 
-class TRules : public SkinnedWindow {
+class TRules : public SkinnedWindow, public PaintedControls {
+    Q_DECLARE_TR_FUNCTIONS(TRules)
+
 public:
     using OpenFunction = std::function<void(const QUrl&)>;
 
@@ -46,6 +52,10 @@ public:
     // Where the title starts on a screen of this width.
     static int TitleLeft(int screenWidth);
 
+    // The rules, the readme, the support address, the two websites, the address at the
+    // foot and the close icon: the keyboard's order too, the rules in focus as it opens.
+    std::vector<PaintedControl> Controls() const override;
+
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -65,10 +75,19 @@ private:
     void LayOut();
     // The start-up folder's text `name` in Language where there is one, else the English.
     QString LongText(const QString& name) const;
+    // Each control with the box, in skin pixels, its frame goes round.
+    struct Stop {
+        PaintedControl control;
+        QRect box;
+    };
+    std::vector<Stop> Stops() const;
+    // A link's words: the bars run the whole width and pad their texts with spaces.
+    QRect WordsOf(const QLabel& label) const;
 
     QString baseDir_;
     Sounds* sounds_;
     OpenFunction open_;
+    FocusRing* focus_;  // a child of the window
 };
 
 }  // namespace tesseron

@@ -6,6 +6,7 @@
 #include "ui/Captions.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace tesseron {
@@ -66,6 +67,41 @@ void TScores::FormMouseMove(Qt::KeyboardModifiers, int x, int y) { TrackCloseHov
 
 void TScores::FormMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
     if (InCloseIcon(x, y)) CloseHandler();
+}
+
+std::vector<PaintedControl> TScores::Controls() const {
+    PaintedControl list;
+    list.role = QAccessible::List;
+    list.name = tr("Hall of fame");
+    const int top = FameNameTop(1), bottom = FameNameTop(FameRanks) + FameScoreDrop + FontHeight[3];
+    list.rect = zoom_.ToWindow(QRect(0, top, surface.width(), bottom - top));
+    for (int k = 1; k <= FameRanks; ++k) {
+        PaintedControl line;
+        line.role = QAccessible::ListItem;
+        line.name = FameNames[k - 1] + QLatin1Char(' ') + FameScores[k - 1];
+        const int lineBottom = FameNameTop(k) + FameScoreDrop + FontHeight[3];
+        line.rect = zoom_.ToWindow(QRect(0, FameNameTop(k), surface.width(), lineBottom - FameNameTop(k)));
+        list.items.push_back(std::move(line));
+    }
+    PaintedControl close;
+    close.name = tr("Close");
+    close.rect = zoom_.ToWindow(QRect(CloseIcon.left, CloseIcon.top, CloseIcon.width(), CloseIcon.height()));
+    close.focused = true;
+    // The list only describes the window; its press acts on it.
+    close.press = [self = const_cast<TScores*>(this)] { self->CloseHandler(); };
+    return {std::move(list), std::move(close)};
+}
+
+// Nothing else on the window takes a press, so Return and Space go to the close icon.
+void TScores::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (mods == Qt::NoModifier && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        event->accept();
+        if (CloseHandler) CloseHandler();
+        return;
+    }
+    SkinnedWindow::keyPressEvent(event);
 }
 
 void TScores::mouseMoveEvent(QMouseEvent* event) {

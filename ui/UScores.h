@@ -2,16 +2,22 @@
 // colours in the skin's bitmap fonts, closed only through its close icon.
 #pragma once
 
+#include "ui/PaintedControls.h"
 #include "ui/SkinnedWindow.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 namespace tesseron {
 
 class Sounds;
 
-class TScores : public SkinnedWindow {
+class TScores : public SkinnedWindow, public PaintedControls {
+    Q_DECLARE_TR_FUNCTIONS(TScores)
+
 public:
     // `sounds` may be null (silent).
     TScores(const Skin& skin, Sounds* sounds, QWidget* parent = nullptr);
@@ -28,7 +34,12 @@ public:
     static int TitleLeft(int screenWidth);
     static int CentredLeft(int screenWidth, int length, int font);
 
+    // The five lines as one list, then the close icon, which has the keyboard's focus:
+    // Return and Space close the window as Escape does.
+    std::vector<PaintedControl> Controls() const override;
+
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
