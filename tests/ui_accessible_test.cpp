@@ -376,6 +376,41 @@ TEST_F(BridgeTest, ChildrenFollowTheControlsAndKeepTheirIds) {
     EXPECT_EQ(QAccessible::accessibleInterface(lineId), nullptr);
 }
 
+TEST_F(BridgeTest, ARepaintTellsWhatChangedAmongTheControls) {
+    EventRecorder recorder;
+    tiny->activateWindow();
+    ASSERT_TRUE(WaitUntil([&] { return tiny->isActiveWindow(); }));
+    tiny->repaint();          // the first look: nothing to compare with yet
+    recorder.events.clear();  // the window's own activation
+    tiny->repaint();
+    EXPECT_TRUE(recorder.events.empty());
+
+    tiny->controls[0].checked = false;
+    tiny->controls[1].items[1].focused = false;
+    tiny->controls[1].items[2].focused = true;
+    tiny->controls[1].items[0].description = "150";
+    tiny->controls.pop_back();
+    tiny->repaint();
+    struct Expected {
+        QAccessible::Event type;
+        QAccessibleInterface* object;
+    };
+    QAccessibleInterface* fame = iface->child(1);
+    const Expected expected[] = {{QAccessible::ObjectReorder, iface},
+                                 {QAccessible::StateChanged, iface->child(0)},
+                                 {QAccessible::DescriptionChanged, fame->child(0)},
+                                 {QAccessible::Focus, fame->child(2)}};
+    ASSERT_EQ(recorder.events.size(), std::size(expected));
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(recorder.events[i].type, expected[i].type);
+        EXPECT_EQ(recorder.events[i].name, expected[i].object->text(QAccessible::Name));
+    }
+    recorder.events.clear();
+    tiny->repaint();  // told once
+    EXPECT_TRUE(recorder.events.empty());
+}
+
 TEST_F(BridgeTest, OrdinaryWidgetsKeepQtsOwnInterfaces) {
     QWidget plain;
     QAccessibleInterface* own = QAccessible::queryAccessibleInterface(&plain);

@@ -5,9 +5,11 @@
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QDialog>
+#include <QEvent>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <optional>
 
 namespace tesseron {
@@ -48,7 +50,9 @@ private:
 class PaintedWindowAccessible final : public QAccessibleWidget {
 public:
     PaintedWindowAccessible(QWidget* widget, const PaintedControls& controls, QAccessible::Role role)
-        : QAccessibleWidget(widget, role), controls_(controls) {}
+        : QAccessibleWidget(widget, role), controls_(controls), painted_(*this) {
+        widget->installEventFilter(&painted_);
+    }
 
     std::vector<PaintedControl> Controls() const { return controls_.Controls(); }
     QWidget* Widget() const { return widget(); }
@@ -61,9 +65,37 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
 
+    // Tells the assistive technology what changed since it last looked: names,
+    // descriptions, checked states, the keyboard's frame, the number of controls.
+    void Follow();
+
 private:
+    // What is told when it changes, of a control and of its lines.
+    struct Seen {
+        QString name, description;
+        bool checked = false, focused = false;
+        std::vector<Seen> items;
+    };
+    static std::vector<Seen> Look(const std::vector<PaintedControl>& controls);
+    void Compare(QAccessibleInterface* child, const Seen& was, const Seen& is) const;
+
+    // A painted window repaints whatever of its controls changed: that is when to look.
+    class Painted final : public QObject {
+    public:
+        explicit Painted(PaintedWindowAccessible& owner) : owner_(owner) {}
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint && QAccessible::isActive()) owner_.Follow();
+            return false;
+        }
+
+    private:
+        PaintedWindowAccessible& owner_;
+    };
+
     const PaintedControls& controls_;
     mutable ChildSet children_;
+    Painted painted_;
+    std::optional<std::vector<Seen>> seen_;  // none until the first look
 };
 
 // One painted control, or one line of a painted list. It holds no copy of the control:
@@ -204,6 +236,51 @@ QAccessibleInterface* PaintedWindowAccessible::focusChild() const {
             if (all[i].items[j].focused) return child(int(i))->child(int(j));
     }
     return QAccessibleWidget::focusChild();
+}
+
+std::vector<PaintedWindowAccessible::Seen> PaintedWindowAccessible::Look(const std::vector<PaintedControl>& controls) {
+    std::vector<Seen> seen;
+    for (const PaintedControl& c : controls) seen.push_back({c.name, c.description, c.checked, c.focused, Look(c.items)});
+    return seen;
+}
+
+void PaintedWindowAccessible::Compare(QAccessibleInterface* child, const Seen& was, const Seen& is) const {
+    if (was.name != is.name) {
+        QAccessibleEvent e(child, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&e);
+    }
+    if (was.description != is.description) {
+        QAccessibleEvent e(child, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&e);
+    }
+    if (was.checked != is.checked) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent e(child, changed);
+        QAccessible::updateAccessibility(&e);
+    }
+    // The frame moving in a window in the background is nobody's focus.
+    if (is.focused && !was.focused && widget()->isActiveWindow()) {
+        QAccessibleEvent e(child, QAccessible::Focus);
+        QAccessible::updateAccessibility(&e);
+    }
+    if (was.items.size() != is.items.size()) {
+        QAccessibleEvent e(child, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&e);
+    }
+    for (size_t j = 0; j < std::min(was.items.size(), is.items.size()); ++j)
+        Compare(child->child(int(j)), was.items[j], is.items[j]);
+}
+
+void PaintedWindowAccessible::Follow() {
+    std::vector<Seen> now = Look(Controls());
+    if (seen_ && seen_->size() != now.size()) {
+        QAccessibleEvent e(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&e);
+    }
+    if (seen_)
+        for (size_t i = 0; i < std::min(seen_->size(), now.size()); ++i) Compare(child(int(i)), (*seen_)[i], now[i]);
+    seen_ = std::move(now);
 }
 
 // --- Announcements -------------------------------------------------------------------
