@@ -21,7 +21,7 @@ export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$bus")
 E2E_PIDS+=("$(sed -n 2p <<<"$bus")")
 "$launcher" --launch-immediately >"$work/atspi.log" 2>&1 &
 E2E_PIDS+=("$!")
-a11y_bus() { gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus --method org.a11y.Bus.GetAddress >/dev/null 2>&1; }
+a11y_bus() { dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1; }
 wait_for 10 a11y_bus || skip "the accessibility bus did not start: $(tail -n 3 "$work/atspi.log" | tr '\n' ' ')"
 step "accessibility bus up"
 
