@@ -44,8 +44,8 @@ void TMain::MainHost::RestartSweepTimer() {
 }
 
 void TMain::MainHost::GameOver(int32_t score) {
-    // The engine has stopped the step timer; the dialogs behind the handler wait for the player.
     Announce(&w_, QCoreApplication::translate("TMain", "Game over, score %1").arg(score));
+    // The engine has stopped the step timer; the dialogs behind the handler wait for the player.
     if (w_.GameOverHandler) w_.GameOverHandler(score);
 }
 
