@@ -1,5 +1,6 @@
 // Program entry: one application object creates the windows in their order and
 // keeps them until the end.
+#include "ui/Accessible.h"
 #include "ui/App.h"
 #include "ui/CommandLine.h"
 #include "ui/ControlZoom.h"
@@ -50,6 +51,8 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // Before any window exists, so that every painted window gets its own interface.
+    tesseron::InstallAccessibility();
     tesseron::App program;
     program.QuitOnSignals();
     one.Listen([&program] { program.BringToFront(); });

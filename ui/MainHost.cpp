@@ -3,7 +3,10 @@
 // game to the high-score hand-over.
 #include "ui/UMain.h"
 
+#include "ui/Accessible.h"
+
 #include <QApplication>
+#include <QCoreApplication>
 
 namespace tesseron {
 
@@ -14,6 +17,8 @@ void TMain::MainHost::ScoreLabel(int32_t score) { w_.ShowScore(score); }
 void TMain::MainHost::PlayEffect(Effect effect) { w_.PlayEffect(effect); }
 
 void TMain::MainHost::Beep() {
+    // The engine beeps only to refuse a launch; a player who cannot see the field hears why.
+    Announce(&w_, QCoreApplication::translate("TMain", "Launch refused"));
     if (w_.audio)
         w_.audio->Beep();
     else
@@ -39,6 +44,7 @@ void TMain::MainHost::RestartSweepTimer() {
 }
 
 void TMain::MainHost::GameOver(int32_t score) {
+    Announce(&w_, QCoreApplication::translate("TMain", "Game over, score %1").arg(score));
     // The engine has stopped the step timer; the dialogs behind the handler wait for the player.
     if (w_.GameOverHandler) w_.GameOverHandler(score);
 }

@@ -1,5 +1,6 @@
 #include "ui/Session.h"
 
+#include "ui/Accessible.h"
 #include "ui/MainSettings.h"
 #include "ui/SoundSettings.h"
 #include "ui/UMain.h"
@@ -169,6 +170,8 @@ void Session::AddHighScore(int32_t score) {
         if (GameOverHandler) GameOverHandler();
         return;
     }
+    // Said before the name dialog takes the screen reader's attention.
+    Announce(main_, QCoreApplication::translate("Session", "New high score: %1").arg(score));
     naming_ = true;
     namingScore_ = score;
     namingColours_ = colours;

@@ -40,6 +40,7 @@ TMain::TMain(const Skin& sharedSkin, const QString& baseDir, Audio* sounds, QWid
     lblTime->setObjectName(QStringLiteral("lblTime"));
     Scor = new QLabel(QStringLiteral("0"), this);
     Scor->setObjectName(QStringLiteral("Scor"));
+    Scor->setAccessibleName(QCoreApplication::translate("TMain", "Score: %1").arg(0));
     hint_ = new Hint(this);
     loadsave = new QMenu(this);
     loadsave->addAction(QCoreApplication::translate("TMain", "Load game"), this, &TMain::Loadgame1Click);
@@ -182,6 +183,8 @@ void TMain::tmrTimeTimer() {
 void TMain::ShowScore(int32_t score) {
     const QString text = QString::number(score);
     if (text != Scor->text()) {
+        // A bare number read out means nothing; the screen reader says what it counts.
+        Scor->setAccessibleName(QCoreApplication::translate("TMain", "Score: %1").arg(score));
         Scor->setText(text);
         Scor->adjustSize();
     }

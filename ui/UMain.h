@@ -15,6 +15,7 @@
 #include "game/GameHost.h"
 #include "game/Random.h"
 #include "ui/LaneCursor.h"
+#include "ui/PaintedControls.h"
 
 #include <QMessageBox>
 #include <QPoint>
@@ -43,9 +44,9 @@ struct MainProbe;
 // the commands and the message box; MainKeys.cpp the keys, the lane cursor and the
 // hints; MainTimers.cpp the step and sweep timers; MainZoom.cpp the zoom and the screen
 // followed; MainFiles.cpp the saved games; MainHost.cpp the engine's requests;
-// MainSettings.h the window's keys of the settings file. Tests reach what else they
-// need through tests/support/MainProbe.h.
-class TMain : public QWidget {
+// MainSettings.h the window's keys of the settings file; MainControls.cpp what screen
+// readers see. Tests reach what else they need through tests/support/MainProbe.h.
+class TMain : public QWidget, public PaintedControls {
 public:
     // Draws with `skin`, which stays the application's; keeps the saved games in
     // `baseDir`; plays through `audio`, silent when there is none.
@@ -87,6 +88,9 @@ public:
     void ShowFullScreen();
     // A modal message box with one OK button; timers keep running while it is open.
     void Message(QMessageBox::Icon icon, const QString& text);
+
+    // The corner icons and side buttons, named as their hints, and the field.
+    std::vector<PaintedControl> Controls() const override;
 
 protected:
     bool event(QEvent* event) override;
