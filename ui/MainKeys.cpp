@@ -49,6 +49,7 @@ void TMain::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (key == Qt::Key_F1 && mods == Qt::NoModifier) return Shortcut([this] { Run(Command::Rules, 0, 0); });
+    if (key == Qt::Key_F11 && mods == Qt::NoModifier) return ToggleWindowMode();
     if (mods == Qt::NoModifier) {
         switch (key) {
         case Qt::Key_Up: return CursorKey(cursor::Arrow::Up);

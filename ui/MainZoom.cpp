@@ -16,7 +16,7 @@ using namespace layout;
 // --- Zoom --------------------------------------------------------------------
 
 void TMain::Place() {
-    screen_ = display::ScreenGeometry();
+    screen_ = display::GameRect();
     zoom_ = display::Current();
     // The described layout, computed on the zoomed screen.
     const QSize zoomed = zoom_.Zoomed();
@@ -25,7 +25,8 @@ void TMain::Place() {
     view.FieldLeft = FieldLeft;
     view.FieldTop = FieldTop;
     surface.Resize(zoomed.width(), zoomed.height());
-    resize(screen_.size());
+    // In a window the window's size is the player's: the layout follows it, not the other way.
+    if (!windowed_) resize(screen_.size());
 
     const auto at = [this](int x, int y) { return zoom_.ToWindow(QRect(x, y, 1, 1)).topLeft(); };
     lblTime->setFont(zoom_.Font(timeFont_));
@@ -42,9 +43,11 @@ void TMain::Rezoom() {
     Place();
     if (ZoomedHandler) ZoomedHandler();
     if (!isVisible()) return;  // the next showing draws everything
-    setGeometry(screen_);
-    // A new geometry ends full screen; asked for again, it fills the screen of the moment.
-    if (fullScreen) showFullScreen();
+    if (!windowed_) {
+        setGeometry(screen_);
+        // A new geometry ends full screen; asked for again, it fills the screen of the moment.
+        if (fullScreen) showFullScreen();
+    }
     Uncover();
 }
 
@@ -66,6 +69,18 @@ void TMain::ZoomKey(int key) {
     case Qt::Key_0: SetZoomSetting(zoom::Automatic); break;
     default: break;
     }
+}
+
+void TMain::WatchWindow() {
+    QWindow* window = windowHandle();
+    if (!window || window == watchedWindow_) return;
+    disconnect(windowMoved_);
+    watchedWindow_ = window;
+    // Moved to another screen: the game follows it there.
+    windowMoved_ = connect(window, &QWindow::screenChanged, this, [this](QScreen* screen) {
+        WatchScreen(screen);
+        Rezoom();
+    });
 }
 
 void TMain::WatchScreen(QScreen* screen) {
