@@ -114,10 +114,10 @@ TEST_F(WindowMode, F11SwitchesToADecoratedWindowAndBackToFullScreen) {
     QTest::keyClick(main.get(), Qt::Key_F11);
     EXPECT_TRUE(main->FullScreenMode());
     ASSERT_TRUE(WaitUntil([&] { return main->isVisible() && main->isFullScreen(); }));
-    EXPECT_TRUE(Frameless());
     EXPECT_EQ(main->geometry(), Screen);
     EXPECT_EQ(main->minimumSize(), QSize(0, 0));
     EXPECT_EQ(Probe(*main).FieldOrigin(), QPoint(240, 30));
+    EXPECT_EQ(test::Decode(Shown().pixel(480 + 10, 60 + 14)), (test::Decoded{test::SheetIcons, 5, 187}));
     // The window comes back where it was left.
     main->SetWindowMode(true, QRect(10, 20, 700, 500));
     QTest::keyClick(main.get(), Qt::Key_F11);
@@ -228,7 +228,10 @@ TEST_F(WindowMode, TheWindowManagersToggleIsFollowedAndAMinimiseIsNot) {
     QWindowSystemInterface::handleWindowStateChanged(window, Qt::WindowFullScreen);
     QWindowSystemInterface::flushWindowSystemEvents();
     ASSERT_TRUE(WaitUntil([&] { return main->FullScreenMode() && main->isVisible() && main->isFullScreen(); }));
-    EXPECT_TRUE(Frameless());
+    // Laid out for the screen, which the window manager gives it, and drawn anew.
+    EXPECT_EQ(display::GameRect(), Screen);
+    EXPECT_EQ(Probe(*main).FieldOrigin(), QPoint(240, 30));
+    EXPECT_EQ(test::Decode(Probe(*main).Canvas().image().pixel(245, 37)), (test::Decoded{test::SheetIcons, 5, 187}));
 
     // A minimise passes through a state without full screen: the mode stays.
     main->showMinimized();
@@ -239,7 +242,7 @@ TEST_F(WindowMode, TheWindowManagersToggleIsFollowedAndAMinimiseIsNot) {
     QWindowSystemInterface::flushWindowSystemEvents();
     QCoreApplication::processEvents();
     EXPECT_TRUE(main->FullScreenMode());
-    EXPECT_TRUE(Frameless());
+    EXPECT_TRUE(main->isFullScreen());
 }
 
 // --- kelm.ini ------------------------------------------------------------------------

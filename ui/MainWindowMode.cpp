@@ -42,7 +42,9 @@ void TMain::EnterWindow() {
     windowRect_ = display::WindowPlace(windowRect_);
     windowed_ = true;
     display::PlayInWindow(windowRect_);
-    // A new frame hides the window; it is shown again below, decorated and resizable.
+    // Mapped anew, decorated and resizable: asked to leave full screen while shown, the window
+    // manager would put back the size it had before, over the one given here.
+    if (shown) hide();
     setWindowFlag(Qt::FramelessWindowHint, false);
     setWindowState(windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
     setMinimumSize(display::MinimumWindow(display::Current().dpr));
@@ -56,9 +58,12 @@ void TMain::EnterFullScreen() {
     windowed_ = false;
     display::PlayFullScreen();
     setMinimumSize(0, 0);
-    setWindowFlag(Qt::FramelessWindowHint, true);
+    // The frame stays: a new one would hide the window, and the window manager would report
+    // that as full screen dropped. A full-screen window has no decoration either way.
     Place();
     if (ZoomedHandler) ZoomedHandler();
+    // Shown all along: laid out for the screen, it is drawn anew for it.
+    if (isVisible()) RepaintWhole();
 }
 
 void TMain::FollowWindowState(QEvent* event) {
@@ -72,9 +77,10 @@ void TMain::FollowWindowState(QEvent* event) {
     QTimer::singleShot(0, this, [this] {
         const Qt::WindowStates state = windowState();
         if (!isVisible() || (state & Qt::WindowMinimized)) return;
-        if (windowed_ && (state & Qt::WindowFullScreen))
-            ShowFullScreen();
-        else if (!windowed_ && !(state & Qt::WindowFullScreen))
+        if (windowed_ && (state & Qt::WindowFullScreen)) {
+            // Already full screen: a geometry of its own now would take it out again.
+            EnterFullScreen();
+        } else if (!windowed_ && !(state & Qt::WindowFullScreen))
             EnterWindow();
     });
 }

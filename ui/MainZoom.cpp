@@ -26,7 +26,8 @@ void TMain::Place() {
     view.FieldTop = FieldTop;
     surface.Resize(zoomed.width(), zoomed.height());
     // In a window the window's size is the player's: the layout follows it, not the other way.
-    if (!windowed_) resize(screen_.size());
+    // Full screen already, it fills the screen by itself: a new size would end full screen.
+    if (!windowed_ && !isFullScreen()) resize(screen_.size());
 
     const auto at = [this](int x, int y) { return zoom_.ToWindow(QRect(x, y, 1, 1)).topLeft(); };
     lblTime->setFont(zoom_.Font(timeFont_));
