@@ -7,6 +7,8 @@
 #include "ui/MainSettings.h"
 #include "ui/UGameOver.h"
 #include "ui/UScores.h"
+#include "ui/USplash.h"
+#include "ui/readme.h"
 
 #include "support/FileBytes.h"
 #include "support/ui_window_fixture.h"
@@ -205,6 +207,18 @@ TEST_F(WindowMode, TheWindowsOverTheGameCoverOnlyTheWindowsInside) {
     over.Show();
     EXPECT_EQ(at.size(), QSize(472, 110));
     EXPECT_EQ(at.center(), QRect(200, 100, 1300, 1000).center());
+
+    // The text viewer too, and the splash shows where the game will.
+    Tureadme viewer;
+    QTimer::singleShot(0, [&] {
+        at = viewer.geometry();
+        viewer.close();
+    });
+    viewer.ShowFile(dir.Path(QStringLiteral("none.txt")));
+    EXPECT_EQ(at, QRect(250, 120, 1200, 960));
+    TSplash splash;
+    splash.Rezoom();
+    EXPECT_EQ(splash.geometry(), QRect(200 + 148, 100 + 122, 1004, 754));
 
     // Full screen again: they cover the screen as before.
     QTest::keyClick(main.get(), Qt::Key_F11);
