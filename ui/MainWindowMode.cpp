@@ -18,6 +18,8 @@ void TMain::SetWindowMode(bool fullScreen, const QRect& window) {
     windowRect_ = window;
     if (!fullScreen)
         EnterWindow();
+    else if (windowed_ && isVisible())
+        ShowFullScreen();
     else if (windowed_)
         EnterFullScreen();
 }

@@ -44,6 +44,8 @@ void TMain::Rezoom() {
     Place();
     if (ZoomedHandler) ZoomedHandler();
     if (!isVisible()) return;  // the next showing draws everything
+    // On a screen of another scale the least window is as many device pixels as before.
+    if (windowed_) setMinimumSize(display::MinimumWindow(zoom_.dpr));
     if (!windowed_) {
         setGeometry(screen_);
         // A new geometry ends full screen; asked for again, it fills the screen of the moment.
