@@ -30,8 +30,9 @@ struct Zoom {
     QSize device;   // the screen in device pixels
 
     static Zoom Of(int setting, QSize screen, qreal dpr);
-    // The screen the layout is computed on, in skin pixels.
-    QSize Zoomed() const { return device / k; }
+    // The screen the layout is computed on, in whole skin pixels: what is left over is
+    // the margin, never half a skin pixel.
+    QSize Zoomed() const { return {device.width() / k, device.height() / k}; }
     // Window units per skin pixel; a whole number only when the desktop is not scaled.
     qreal Scale() const { return k / dpr; }
 

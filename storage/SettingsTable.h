@@ -27,13 +27,20 @@ inline constexpr Rule Interval{.lowest = MinInterval};
 // Automatic is written only over a choice made before, so a file without the key keeps its bytes.
 inline constexpr Rule ZoomSetting{.lowest = zoom::Automatic, .highest = zoom::MaxSetting, .writtenWhenChosen = true};
 inline constexpr Rule StartFolderFile{.inStartFolder = true};
+// The game's window is kept once the player has played in one; an old file plays full screen.
+inline constexpr Rule WindowMode{.writtenWhenChosen = true};
+// Beyond what X11 can place, a side or a corner is none: the window opens centred.
+inline constexpr Rule WindowSide{.lowest = 0, .highest = 32767, .writtenWhenChosen = true};
+inline constexpr Rule WindowCorner{.lowest = -32768, .highest = 32767, .writtenWhenChosen = true};
 }  // namespace rule
 
 // The shipped skin: the player's until another is chosen, and what takes the place of one that fails.
 inline constexpr const char* DefaultSkinName = "Scoarching red.skn";
 
 // X(section, key, field, type, default, rule), one row a key, in the order a new file
-// gets them. SkinNumber is carried through unchanged; a zoom of 0 is automatic.
+// gets them. SkinNumber is carried through unchanged; a zoom of 0 is automatic; a window
+// width or height of 0 is no window kept (it opens centred). The window is its inside,
+// in the desktop's units.
 #define TESSERON_SETTINGS(X)                                                                   \
     X("Sound", "Music", Music, bool, false, rule::Any)                                         \
     X("Sound", "MisicFile", MisicFile, QString, "Music.mid", rule::Any)                        \
@@ -48,6 +55,11 @@ inline constexpr const char* DefaultSkinName = "Scoarching red.skn";
     X("Graphics", "Skin", SkinNumber, int32_t, 0, rule::Any)                                   \
     X("GameSettings", "NumberOfColors", NumberOfColors, int32_t, DefaultColors, rule::Colours) \
     X("Skin", "SkinFile", SkinFile, QString, DefaultSkinName, rule::StartFolderFile)           \
-    X("Display", "Zoom", Zoom, int32_t, zoom::Automatic, rule::ZoomSetting)
+    X("Display", "Zoom", Zoom, int32_t, zoom::Automatic, rule::ZoomSetting)                    \
+    X("Display", "FullScreen", FullScreen, bool, true, rule::WindowMode)                       \
+    X("Display", "WindowLeft", WindowLeft, int32_t, 0, rule::WindowCorner)                     \
+    X("Display", "WindowTop", WindowTop, int32_t, 0, rule::WindowCorner)                       \
+    X("Display", "WindowWidth", WindowWidth, int32_t, 0, rule::WindowSide)                     \
+    X("Display", "WindowHeight", WindowHeight, int32_t, 0, rule::WindowSide)
 
 }  // namespace tesseron::storage

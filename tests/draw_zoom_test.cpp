@@ -43,6 +43,10 @@ TEST(ZoomFactorTest, DesktopScaleIsUndoneNotAddedOn) {
     const Zoom z = Zoom::Of(0, QSize(1280, 720), 1.5);
     EXPECT_EQ(z.k, 2);
     EXPECT_EQ(z.Zoomed(), QSize(960, 540));
+    // A side that is not a multiple of k leaves a margin, never half a skin pixel.
+    EXPECT_EQ(Zoom::Of(0, QSize(1301, 1001), 1).Zoomed(), QSize(650, 500));
+    EXPECT_EQ(Zoom::Of(0, QSize(1919, 1079), 1).Zoomed(), QSize(959, 539));
+    EXPECT_EQ(Zoom::Of(0, QSize(1024, 768), 2).Zoomed(), QSize(682, 512));  // 2048 x 1536 device pixels at factor 3
 }
 
 TEST(ZoomMappingTest, PointerEdgesLandOnTheSameSkinPixelAsAt1x) {

@@ -52,6 +52,12 @@ const KeyCase Keys[] = {
     {"Skin", "SkinFile", DefaultSkin, {{"/x/y.skn", "/x/y.skn"}, {"", ""}}},
     // Automatic is written only over a value already in the file.
     {"Display", "Zoom", Absent, {{"0", "0"}, {"1", "1"}, {"8", "8"}, {"9", "0"}, {"-1", "0"}, {"big", "0"}}},
+    // The window likewise: an old file without them plays full screen and keeps its bytes.
+    {"Display", "FullScreen", Absent, {{"0", "0"}, {"1", "1"}, {"-1", "1"}, {"windowed", "1"}}},
+    {"Display", "WindowLeft", Absent, {{"-1920", "-1920"}, {"32767", "32767"}, {"40000", "0"}, {"-40000", "0"}, {"x", "0"}}},
+    {"Display", "WindowTop", Absent, {{"100", "100"}, {"-32768", "-32768"}, {"0x7FFFFFFF", "0"}, {"top", "0"}}},
+    {"Display", "WindowWidth", Absent, {{"1300", "1300"}, {"0", "0"}, {"-5", "0"}, {"99999", "0"}, {"wide", "0"}}},
+    {"Display", "WindowHeight", Absent, {{"1000", "1000"}, {"32767", "32767"}, {"32768", "0"}, {"-2147483648", "0"}}},
 };
 
 class SettingsTableTest : public ::testing::Test {

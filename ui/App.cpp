@@ -43,7 +43,7 @@ App::App()
     QApplication::setWindowIcon(WindowIcon());
     session.SetFallbackSkin(ShippedFile(session.BaseDir(), QString::fromLatin1(storage::DefaultSkinName)));
     session.Start(Main);
-    Splash.ShowMainHandler = [this] { Main.ShowFullScreen(); };
+    Splash.ShowMainHandler = [this] { Main.ShowGame(); };
     Splash.CloseHandler = [this] { session.FormClose(); };
     Splash.EndedHandler = [this] { Main.hide(); };
     Main.QuitHandler = [this] { Splash.close(); };

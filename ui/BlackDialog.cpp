@@ -37,7 +37,7 @@ BlackDialog::BlackDialog(const QString& title, int width, int height, QWidget* p
 }
 
 void BlackDialog::CentreOnScreen() {
-    const QRect s = display::ScreenGeometry();
+    const QRect s = display::GameRect();
     move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
 }
 

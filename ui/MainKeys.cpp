@@ -72,6 +72,7 @@ void TMain::keyPressEvent(QKeyEvent* event) {
     if (key == Qt::Key_F1 && mods == Qt::NoModifier) return Shortcut([this] { Run(Command::Rules, 0, 0); });
     // Shift+Tab comes as Backtab, with or without the Shift it was typed with.
     if (key == Qt::Key_Backtab && (mods == Qt::ShiftModifier || mods == Qt::NoModifier)) return TabKey(false);
+    if (key == Qt::Key_F11 && mods == Qt::NoModifier) return ToggleWindowMode();
     if (mods == Qt::NoModifier) {
         switch (key) {
         case Qt::Key_Tab: return TabKey(true);

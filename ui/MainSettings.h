@@ -1,5 +1,5 @@
 // The game window's keys of the settings file: the two timers' intervals, the number
-// of colours and the zoom.
+// of colours, the zoom, and full screen or the window.
 #pragma once
 
 #include "storage/Settings.h"
@@ -11,6 +11,7 @@ inline void ApplyMainSettings(TMain& main, const storage::Settings& s) {
     main.SetSpeeds(s.GameSpeed, s.DisappearSpeed);
     main.SetColours(s.NumberOfColors);
     main.SetZoomSetting(s.Zoom);
+    main.SetWindowMode(s.FullScreen, QRect(s.WindowLeft, s.WindowTop, s.WindowWidth, s.WindowHeight));
 }
 
 inline void CollectMainSettings(const TMain& main, storage::Settings& s) {
@@ -18,6 +19,14 @@ inline void CollectMainSettings(const TMain& main, storage::Settings& s) {
     s.DisappearSpeed = main.DisappearSpeed();
     s.NumberOfColors = main.Colours();
     s.Zoom = main.ZoomSetting();
+    s.FullScreen = main.FullScreenMode();
+    // A window never played in keeps what the file held.
+    if (const QRect w = main.WindowRect(); !w.isEmpty()) {
+        s.WindowLeft = w.x();
+        s.WindowTop = w.y();
+        s.WindowWidth = w.width();
+        s.WindowHeight = w.height();
+    }
 }
 
 }  // namespace tesseron

@@ -16,7 +16,7 @@ using namespace layout;
 // --- Zoom --------------------------------------------------------------------
 
 void TMain::Place() {
-    screen_ = display::ScreenGeometry();
+    screen_ = display::GameRect();
     zoom_ = display::Current();
     // The described layout, computed on the zoomed screen.
     const QSize zoomed = zoom_.Zoomed();
@@ -25,7 +25,9 @@ void TMain::Place() {
     view.FieldLeft = FieldLeft;
     view.FieldTop = FieldTop;
     surface.Resize(zoomed.width(), zoomed.height());
-    resize(screen_.size());
+    // In a window the window's size is the player's: the layout follows it, not the other way.
+    // Full screen already, it fills the screen by itself: a new size would end full screen.
+    if (!windowed_ && !isFullScreen()) resize(screen_.size());
 
     const auto at = [this](int x, int y) { return zoom_.ToWindow(QRect(x, y, 1, 1)).topLeft(); };
     lblTime->setFont(zoom_.Font(timeFont_));
@@ -42,9 +44,13 @@ void TMain::Rezoom() {
     Place();
     if (ZoomedHandler) ZoomedHandler();
     if (!isVisible()) return;  // the next showing draws everything
-    setGeometry(screen_);
-    // A new geometry ends full screen; asked for again, it fills the screen of the moment.
-    if (fullScreen) showFullScreen();
+    // On a screen of another scale the least window is as many device pixels as before.
+    if (windowed_) setMinimumSize(display::MinimumWindow(zoom_.dpr));
+    if (!windowed_) {
+        setGeometry(screen_);
+        // A new geometry ends full screen; asked for again, it fills the screen of the moment.
+        if (fullScreen) showFullScreen();
+    }
     Uncover();
 }
 
@@ -66,6 +72,18 @@ void TMain::ZoomKey(int key) {
     case Qt::Key_0: SetZoomSetting(zoom::Automatic); break;
     default: break;
     }
+}
+
+void TMain::WatchWindow() {
+    QWindow* window = windowHandle();
+    if (!window || window == watchedWindow_) return;
+    disconnect(windowMoved_);
+    watchedWindow_ = window;
+    // Moved to another screen: the game follows it there.
+    windowMoved_ = connect(window, &QWindow::screenChanged, this, [this](QScreen* screen) {
+        WatchScreen(screen);
+        Rezoom();
+    });
 }
 
 void TMain::WatchScreen(QScreen* screen) {

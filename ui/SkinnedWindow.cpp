@@ -26,7 +26,7 @@ void SkinnedWindow::Rezoom() {
     const QSize zoomed = zoom_.Zoomed();
     surface.Resize(zoomed.width(), zoomed.height());
     controls.Apply(zoom_);
-    resize(display::ScreenGeometry().size());
+    resize(display::GameRect().size());
     if (ZoomedHandler) ZoomedHandler();
 }
 
@@ -56,8 +56,12 @@ bool SkinnedWindow::TrackCloseHover(int x, int y) {
 void SkinnedWindow::ShowModal() {
     // The screen or the zoom may have changed since the window was last shown.
     Rezoom();
-    setGeometry(display::ScreenGeometry());
-    setWindowState(windowState() | Qt::WindowFullScreen);
+    // Over the whole screen, or over the game window's inside when the game plays in one.
+    setGeometry(display::GameRect());
+    if (display::Windowed())
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+    else
+        setWindowState(windowState() | Qt::WindowFullScreen);
     exec();
     if (UncoverHandler) UncoverHandler();
 }

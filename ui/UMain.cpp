@@ -87,6 +87,8 @@ void TMain::FormCreate() {
     hover.HoverButton = 1;
     random_.Seed(Random::ClockSeed());
 
+    // A new game window plays full screen until its settings say otherwise.
+    display::PlayFullScreen();
     Place();
     WatchScreen(display::Screen());
     game.ForgetUndo();
@@ -194,14 +196,7 @@ void TMain::paintEvent(QPaintEvent* event) { PaintSurface(*this, surface, event-
 
 void TMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!screenWatched_ && windowHandle()) {
-        // Moved to another screen: the game follows it there.
-        connect(windowHandle(), &QWindow::screenChanged, this, [this](QScreen* screen) {
-            WatchScreen(screen);
-            Rezoom();
-        });
-        screenWatched_ = true;
-    }
+    WatchWindow();
     // The window system's own show is a restore: drawn anew, focused as it is activated.
     if (event->spontaneous())
         RepaintWhole();
@@ -214,12 +209,14 @@ void TMain::changeEvent(QEvent* event) {
     // A restore asks for no activation: Qt's minimise passes through a state that is
     // not minimised, and activating the window then brings it straight back.
     if (IsRestore(event, windowState())) RepaintWhole();
+    FollowWindowState(event);
     // Whoever restores or uncovers the window activates it; the keys come along.
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !QApplication::activeModalWidget())
         setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void TMain::ShowFullScreen() {
+    if (windowed_) EnterFullScreen();
     setGeometry(screen_);
     showFullScreen();
     raise();

@@ -19,10 +19,12 @@
 
 #include <QMessageBox>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <functional>
 #include <optional>
@@ -84,8 +86,18 @@ public:
 
     // The window became visible again: everything is drawn anew from the state.
     void Uncover();
-    // Shows the whole window on the screen it was created for.
+    // Shows the whole window on the screen it was created for, and plays full screen from now on.
     void ShowFullScreen();
+
+    // --- Full screen or in a window (MainWindowMode.cpp) -------------------------
+    // Full screen is the default; F11 and the window manager's own toggle switch.
+    bool FullScreenMode() const { return !windowed_; }
+    // The window's inside in window units as last placed, or as kept; empty when never.
+    QRect WindowRect() const;
+    // The settings' mode and kept window: laid out for them at once, shown so at the next showing.
+    void SetWindowMode(bool fullScreen, const QRect& window);
+    // Shows the game as its mode says: full screen, or in its window.
+    void ShowGame();
     // A modal message box with one OK button; timers keep running while it is open.
     void Message(QMessageBox::Icon icon, const QString& text);
 
@@ -101,6 +113,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -182,6 +196,17 @@ private:
     void Place();
     // Follows the size of the screen the window is on.
     void WatchScreen(QScreen* screen);
+    // Follows the platform window's moves to other screens; it is made anew when the frame changes.
+    void WatchWindow();
+
+    // Full screen or in a window: F11, the switches themselves, and the window
+    // manager's own toggle, which `changeEvent` hands on.
+    void ToggleWindowMode();
+    void EnterWindow();
+    void EnterFullScreen();
+    void FollowWindowState(QEvent* event);
+    // The window's inside changed size: laid out and drawn anew at the factor that fits.
+    void FollowWindowSize();
     void Quit();
     // The keys go to the game without a click first, unless a window is open over it.
     void TakeFocus();
@@ -199,7 +224,10 @@ private:
     QRect screen_;  // the screen the game plays on, in window units
     zoom::Zoom zoom_;
     QMetaObject::Connection screenResized_;
-    bool screenWatched_ = false;
+    QMetaObject::Connection windowMoved_;
+    QPointer<QWindow> watchedWindow_;
+    bool windowed_ = false;  // plays in an ordinary window rather than full screen
+    QRect windowRect_;       // the window's inside as last placed or kept
 
     Surface surface;
     HoverState hover;

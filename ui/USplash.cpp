@@ -114,7 +114,7 @@ void TSplash::Rezoom() {
     const QRect at = zoom_.ToWindow(QRect((zoomed.width() - PictureWidth - 2) / 2, (zoomed.height() - PictureHeight - 2) / 2,
                                           PictureWidth + 2, PictureHeight + 2));
     setFixedSize(at.size());
-    move(display::ScreenGeometry().topLeft() + at.topLeft());
+    move(display::GameRect().topLeft() + at.topLeft());
     update();
 }
 

@@ -59,7 +59,7 @@ Tureadme::Tureadme(QWidget* parent) : Trul(parent), Panel2(this), Panel3(this), 
 }
 
 void Tureadme::CentreOnScreen() {
-    const QRect s = display::ScreenGeometry();
+    const QRect s = display::GameRect();
     move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
 }
 
