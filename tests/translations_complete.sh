@@ -16,7 +16,7 @@ files=(translations/tesseron_*.ts)
 for ts in "${files[@]}"; do
     copy=$tmp/$(basename "$ts")
     cp "$ts" "$copy"
-    if ! "$lupdate" -silent -locations none -no-obsolete "${TRANSLATION_SOURCES[@]}" -ts "$copy" >"$tmp/lupdate.log" 2>&1; then
+    if ! "$lupdate" -silent -locations none -no-obsolete -I . "${TRANSLATION_SOURCES[@]}" -ts "$copy" >"$tmp/lupdate.log" 2>&1; then
         echo "$ts: lupdate failed"; cat "$tmp/lupdate.log"; fail=1; continue
     fi
     # lupdate warns about a tr() it cannot read (a variable where a literal belongs).

@@ -22,6 +22,16 @@ TEST(ClockTest, HoursAndMinutesInTheLocalesManner) {
     EXPECT_TRUE(now.contains(u'5') && !now.contains(QStringLiteral("33"))) << now.toStdString();
 }
 
+// A desktop whose language is not its locale's (LANGUAGE=en over LANG=C.UTF-8) hands
+// over the C locale's format with seconds.
+TEST(ClockTest, SecondsAndZonesAreCutFromAnyFormat) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"HH:mm:ss", "HH:mm"},         {"h:mm:ss AP", "h:mm AP"}, {"HH:mm:ss.zzz t", "HH:mm"},
+        {"H 'h' mm", "H 'h' mm"},      {"HH.mm", "HH.mm"},        {"'s' HH:mm:ss", "'s' HH:mm"},
+    };
+    for (const auto& [format, cut] : cases) EXPECT_EQ(HoursAndMinutes(QString::fromLatin1(format)), cut) << format;
+}
+
 // Whatever the player's locale: hours and minutes, never seconds, fractions or a time zone.
 TEST(ClockTest, NoLocaleShowsSecondsOrATimeZone) {
     static const QRegularExpression quoted(QStringLiteral("'[^']*'"));

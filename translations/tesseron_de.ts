@@ -141,6 +141,10 @@ Mehr im Handbuch: man tesseron
         <source>Tesseron could not load its own skin either: %1</source>
         <translation>Tesseron konnte auch den eigenen Skin nicht laden: %1</translation>
     </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Neuer Rekord: %1</translation>
+    </message>
 </context>
 <context>
     <name>Storage</name>
@@ -254,6 +258,30 @@ Mehr im Handbuch: man tesseron
         <source>Current time</source>
         <translation>Aktuelle Uhrzeit</translation>
     </message>
+    <message>
+        <source>Field</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Bricks: %1, one moving</source>
+        <translation>Steine: %1, einer in Bewegung</translation>
+    </message>
+    <message>
+        <source>Bricks: %1</source>
+        <translation>Steine: %1</translation>
+    </message>
+    <message>
+        <source>Launch refused</source>
+        <translation>Schuss abgelehnt</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Spiel vorbei, Punktestand %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Punktestand: %1</translation>
+    </message>
 </context>
 <context>
     <name>TOptions</name>
@@ -280,6 +308,30 @@ Mehr im Handbuch: man tesseron
     <message>
         <source>MIDI files (*.mid,*.rmi)</source>
         <translation>MIDI-Dateien (*.mid,*.rmi)</translation>
+    </message>
+    <message>
+        <source>%1 colors</source>
+        <translation>%1 Farben</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Klänge</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Music file</source>
+        <translation>Musikdatei</translation>
+    </message>
+    <message>
+        <source>Skin</source>
+        <translation>Skin</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -330,12 +382,36 @@ Spiel, Bilder und Klänge von Orvane. Freie Software unter der GNU GPL v3 oder n
         <source>The Orvane website. News, games, projects, demos...</source>
         <translation>Die Orvane-Website. News, Spiele, Projekte, Demos...</translation>
     </message>
+    <message>
+        <source>Rules of the game</source>
+        <translation>Spielregeln</translation>
+    </message>
+    <message>
+        <source>Tesseron Readme</source>
+        <translation>Tesseron Liesmich</translation>
+    </message>
+    <message>
+        <source>Visit the Orvane website</source>
+        <translation>Zur Orvane-Website</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>TScores</name>
     <message>
         <source>Scores</source>
         <translation>Ruhmeshalle</translation>
+    </message>
+    <message>
+        <source>Hall of fame</source>
+        <translation>Ruhmeshalle</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

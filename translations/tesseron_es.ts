@@ -141,6 +141,10 @@ Más información en el manual: man tesseron
         <source>Tesseron could not load its own skin either: %1</source>
         <translation>Tesseron tampoco pudo cargar su propia apariencia: %1</translation>
     </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nuevo récord: %1</translation>
+    </message>
 </context>
 <context>
     <name>Storage</name>
@@ -254,6 +258,30 @@ Más información en el manual: man tesseron
         <source>Current time</source>
         <translation>Hora actual</translation>
     </message>
+    <message>
+        <source>Field</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Bricks: %1, one moving</source>
+        <translation>Bloques: %1, uno en movimiento</translation>
+    </message>
+    <message>
+        <source>Bricks: %1</source>
+        <translation>Bloques: %1</translation>
+    </message>
+    <message>
+        <source>Launch refused</source>
+        <translation>Disparo rechazado</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Fin de la partida, puntuación %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Puntuación: %1</translation>
+    </message>
 </context>
 <context>
     <name>TOptions</name>
@@ -280,6 +308,30 @@ Más información en el manual: man tesseron
     <message>
         <source>MIDI files (*.mid,*.rmi)</source>
         <translation>Archivos MIDI (*.mid,*.rmi)</translation>
+    </message>
+    <message>
+        <source>%1 colors</source>
+        <translation>%1 colores</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sonidos</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Music file</source>
+        <translation>Archivo de música</translation>
+    </message>
+    <message>
+        <source>Skin</source>
+        <translation>Apariencia</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -330,12 +382,36 @@ Juego, imágenes y sonidos de Orvane. Software libre bajo la GNU GPL v3 o poster
         <source>The Orvane website. News, games, projects, demos...</source>
         <translation>La web de Orvane. Noticias, juegos, proyectos, demos...</translation>
     </message>
+    <message>
+        <source>Rules of the game</source>
+        <translation>Reglas del juego</translation>
+    </message>
+    <message>
+        <source>Tesseron Readme</source>
+        <translation>Léame de Tesseron</translation>
+    </message>
+    <message>
+        <source>Visit the Orvane website</source>
+        <translation>La web de Orvane</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>TScores</name>
     <message>
         <source>Scores</source>
         <translation>Salón de la fama</translation>
+    </message>
+    <message>
+        <source>Hall of fame</source>
+        <translation>Salón de la fama</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

@@ -141,6 +141,10 @@ Plus d&apos;informations dans le manuel : man tesseron
         <source>Tesseron could not load its own skin either: %1</source>
         <translation>Tesseron n&apos;a pas pu charger non plus son propre habillage : %1</translation>
     </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nouveau record : %1</translation>
+    </message>
 </context>
 <context>
     <name>Storage</name>
@@ -254,6 +258,30 @@ Plus d&apos;informations dans le manuel : man tesseron
         <source>Current time</source>
         <translation>Heure actuelle</translation>
     </message>
+    <message>
+        <source>Field</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>Bricks: %1, one moving</source>
+        <translation>Briques : %1, dont une en mouvement</translation>
+    </message>
+    <message>
+        <source>Bricks: %1</source>
+        <translation>Briques : %1</translation>
+    </message>
+    <message>
+        <source>Launch refused</source>
+        <translation>Tir refusé</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Partie terminée, score %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Score : %1</translation>
+    </message>
 </context>
 <context>
     <name>TOptions</name>
@@ -280,6 +308,30 @@ Plus d&apos;informations dans le manuel : man tesseron
     <message>
         <source>MIDI files (*.mid,*.rmi)</source>
         <translation>Fichiers MIDI (*.mid,*.rmi)</translation>
+    </message>
+    <message>
+        <source>%1 colors</source>
+        <translation>%1 couleurs</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sons</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Music file</source>
+        <translation>Fichier de musique</translation>
+    </message>
+    <message>
+        <source>Skin</source>
+        <translation>Habillage</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -330,12 +382,36 @@ Jeu, images et sons par Orvane. Logiciel libre sous GNU GPL v3 ou ultérieure.</
         <source>The Orvane website. News, games, projects, demos...</source>
         <translation>Le site d&apos;Orvane. Actualités, jeux, projets, démos...</translation>
     </message>
+    <message>
+        <source>Rules of the game</source>
+        <translation>Règles du jeu</translation>
+    </message>
+    <message>
+        <source>Tesseron Readme</source>
+        <translation>Lisez-moi de Tesseron</translation>
+    </message>
+    <message>
+        <source>Visit the Orvane website</source>
+        <translation>Le site d&apos;Orvane</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>TScores</name>
     <message>
         <source>Scores</source>
         <translation>Tableau d&apos;honneur</translation>
+    </message>
+    <message>
+        <source>Hall of fame</source>
+        <translation>Tableau d&apos;honneur</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

@@ -141,6 +141,10 @@ Altro nel manuale: man tesseron
         <source>Tesseron could not load its own skin either: %1</source>
         <translation>Tesseron non è riuscito a caricare nemmeno la propria skin: %1</translation>
     </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nuovo record: %1</translation>
+    </message>
 </context>
 <context>
     <name>Storage</name>
@@ -254,6 +258,30 @@ Altro nel manuale: man tesseron
         <source>Current time</source>
         <translation>Ora attuale</translation>
     </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Bricks: %1, one moving</source>
+        <translation>Mattoncini: %1, uno in movimento</translation>
+    </message>
+    <message>
+        <source>Bricks: %1</source>
+        <translation>Mattoncini: %1</translation>
+    </message>
+    <message>
+        <source>Launch refused</source>
+        <translation>Tiro rifiutato</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Partita finita, punteggio %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Punteggio: %1</translation>
+    </message>
 </context>
 <context>
     <name>TOptions</name>
@@ -280,6 +308,30 @@ Altro nel manuale: man tesseron
     <message>
         <source>MIDI files (*.mid,*.rmi)</source>
         <translation>File MIDI (*.mid,*.rmi)</translation>
+    </message>
+    <message>
+        <source>%1 colors</source>
+        <translation>%1 colori</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Suoni</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+    <message>
+        <source>Music file</source>
+        <translation>File musicale</translation>
+    </message>
+    <message>
+        <source>Skin</source>
+        <translation>Skin</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
@@ -330,12 +382,36 @@ Gioco, immagini e suoni di Orvane. Software libero sotto la GNU GPL v3 o success
         <source>The Orvane website. News, games, projects, demos...</source>
         <translation>Il sito di Orvane. Novità, giochi, progetti, demo...</translation>
     </message>
+    <message>
+        <source>Rules of the game</source>
+        <translation>Regole del gioco</translation>
+    </message>
+    <message>
+        <source>Tesseron Readme</source>
+        <translation>Leggimi di Tesseron</translation>
+    </message>
+    <message>
+        <source>Visit the Orvane website</source>
+        <translation>Il sito di Orvane</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
 </context>
 <context>
     <name>TScores</name>
     <message>
         <source>Scores</source>
         <translation>Albo d&apos;oro</translation>
+    </message>
+    <message>
+        <source>Hall of fame</source>
+        <translation>Albo d&apos;oro</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

@@ -141,6 +141,10 @@ Meer in de handleiding: man tesseron
         <source>Tesseron could not load its own skin either: %1</source>
         <translation>Tesseron kon ook de eigen skin niet laden: %1</translation>
     </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nieuwe topscore: %1</translation>
+    </message>
 </context>
 <context>
     <name>Storage</name>
@@ -254,6 +258,30 @@ Meer in de handleiding: man tesseron
         <source>Current time</source>
         <translation>Huidige tijd</translation>
     </message>
+    <message>
+        <source>Field</source>
+        <translation>Speelveld</translation>
+    </message>
+    <message>
+        <source>Bricks: %1, one moving</source>
+        <translation>Stenen: %1, één in beweging</translation>
+    </message>
+    <message>
+        <source>Bricks: %1</source>
+        <translation>Stenen: %1</translation>
+    </message>
+    <message>
+        <source>Launch refused</source>
+        <translation>Schot geweigerd</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Spel voorbij, score %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Score: %1</translation>
+    </message>
 </context>
 <context>
     <name>TOptions</name>
@@ -280,6 +308,30 @@ Meer in de handleiding: man tesseron
     <message>
         <source>MIDI files (*.mid,*.rmi)</source>
         <translation>MIDI-bestanden (*.mid,*.rmi)</translation>
+    </message>
+    <message>
+        <source>%1 colors</source>
+        <translation>%1 kleuren</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Geluiden</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Muziek</translation>
+    </message>
+    <message>
+        <source>Music file</source>
+        <translation>Muziekbestand</translation>
+    </message>
+    <message>
+        <source>Skin</source>
+        <translation>Skin</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>
@@ -330,12 +382,36 @@ Spel, afbeeldingen en geluiden door Orvane. Vrije software onder de GNU GPL v3 o
         <source>The Orvane website. News, games, projects, demos...</source>
         <translation>De Orvane-website. Nieuws, spellen, projecten, demo&apos;s...</translation>
     </message>
+    <message>
+        <source>Rules of the game</source>
+        <translation>Spelregels</translation>
+    </message>
+    <message>
+        <source>Tesseron Readme</source>
+        <translation>Tesseron Leesmij</translation>
+    </message>
+    <message>
+        <source>Visit the Orvane website</source>
+        <translation>De Orvane-website</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
 </context>
 <context>
     <name>TScores</name>
     <message>
         <source>Scores</source>
         <translation>Eregalerij</translation>
+    </message>
+    <message>
+        <source>Hall of fame</source>
+        <translation>Eregalerij</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>

@@ -141,6 +141,10 @@ Więcej w podręczniku: man tesseron
         <source>Tesseron could not load its own skin either: %1</source>
         <translation>Tesseron nie mógł wczytać również własnej skórki: %1</translation>
     </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Nowy rekord: %1</translation>
+    </message>
 </context>
 <context>
     <name>Storage</name>
@@ -254,6 +258,30 @@ Więcej w podręczniku: man tesseron
         <source>Current time</source>
         <translation>Bieżąca godzina</translation>
     </message>
+    <message>
+        <source>Field</source>
+        <translation>Plansza</translation>
+    </message>
+    <message>
+        <source>Bricks: %1, one moving</source>
+        <translation>Klocki: %1, jeden w ruchu</translation>
+    </message>
+    <message>
+        <source>Bricks: %1</source>
+        <translation>Klocki: %1</translation>
+    </message>
+    <message>
+        <source>Launch refused</source>
+        <translation>Strzał odrzucony</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Koniec gry, wynik %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Wynik: %1</translation>
+    </message>
 </context>
 <context>
     <name>TOptions</name>
@@ -280,6 +308,30 @@ Więcej w podręczniku: man tesseron
     <message>
         <source>MIDI files (*.mid,*.rmi)</source>
         <translation>Pliki MIDI (*.mid,*.rmi)</translation>
+    </message>
+    <message>
+        <source>%1 colors</source>
+        <translation>%1 kolorów</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Dźwięki</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Muzyka</translation>
+    </message>
+    <message>
+        <source>Music file</source>
+        <translation>Plik muzyki</translation>
+    </message>
+    <message>
+        <source>Skin</source>
+        <translation>Skórka</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>
@@ -330,12 +382,36 @@ Gra, grafika i dźwięki: Orvane. Wolne oprogramowanie na licencji GNU GPL v3 lu
         <source>The Orvane website. News, games, projects, demos...</source>
         <translation>Strona Orvane. Nowości, gry, projekty, dema...</translation>
     </message>
+    <message>
+        <source>Rules of the game</source>
+        <translation>Zasady gry</translation>
+    </message>
+    <message>
+        <source>Tesseron Readme</source>
+        <translation>Tesseron: Czytaj mnie</translation>
+    </message>
+    <message>
+        <source>Visit the Orvane website</source>
+        <translation>Strona Orvane</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
 </context>
 <context>
     <name>TScores</name>
     <message>
         <source>Scores</source>
         <translation>Galeria sław</translation>
+    </message>
+    <message>
+        <source>Hall of fame</source>
+        <translation>Galeria sław</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>

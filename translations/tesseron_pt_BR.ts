@@ -141,6 +141,10 @@ Mais no manual: man tesseron
         <source>Tesseron could not load its own skin either: %1</source>
         <translation>O Tesseron também não conseguiu carregar a própria skin: %1</translation>
     </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Novo recorde: %1</translation>
+    </message>
 </context>
 <context>
     <name>Storage</name>
@@ -254,6 +258,30 @@ Mais no manual: man tesseron
         <source>Current time</source>
         <translation>Hora atual</translation>
     </message>
+    <message>
+        <source>Field</source>
+        <translation>Tabuleiro</translation>
+    </message>
+    <message>
+        <source>Bricks: %1, one moving</source>
+        <translation>Blocos: %1, um em movimento</translation>
+    </message>
+    <message>
+        <source>Bricks: %1</source>
+        <translation>Blocos: %1</translation>
+    </message>
+    <message>
+        <source>Launch refused</source>
+        <translation>Disparo recusado</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Fim de jogo, pontuação %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Pontuação: %1</translation>
+    </message>
 </context>
 <context>
     <name>TOptions</name>
@@ -280,6 +308,30 @@ Mais no manual: man tesseron
     <message>
         <source>MIDI files (*.mid,*.rmi)</source>
         <translation>Arquivos MIDI (*.mid,*.rmi)</translation>
+    </message>
+    <message>
+        <source>%1 colors</source>
+        <translation>%1 cores</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Sons</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Music file</source>
+        <translation>Arquivo de música</translation>
+    </message>
+    <message>
+        <source>Skin</source>
+        <translation>Skin</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -330,12 +382,36 @@ Jogo, imagens e sons por Orvane. Software livre sob a GNU GPL v3 ou posterior.</
         <source>The Orvane website. News, games, projects, demos...</source>
         <translation>O site da Orvane. Novidades, jogos, projetos, demos...</translation>
     </message>
+    <message>
+        <source>Rules of the game</source>
+        <translation>Regras do jogo</translation>
+    </message>
+    <message>
+        <source>Tesseron Readme</source>
+        <translation>Leia-me do Tesseron</translation>
+    </message>
+    <message>
+        <source>Visit the Orvane website</source>
+        <translation>O site da Orvane</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
 </context>
 <context>
     <name>TScores</name>
     <message>
         <source>Scores</source>
         <translation>Hall da fama</translation>
+    </message>
+    <message>
+        <source>Hall of fame</source>
+        <translation>Hall da fama</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>

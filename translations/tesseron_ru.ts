@@ -141,6 +141,10 @@ Tesseron — головоломка: стреляйте цветными бло�
         <source>Tesseron could not load its own skin either: %1</source>
         <translation>Игре Tesseron не удалось загрузить и собственный скин: %1</translation>
     </message>
+    <message>
+        <source>New high score: %1</source>
+        <translation>Новый рекорд: %1</translation>
+    </message>
 </context>
 <context>
     <name>Storage</name>
@@ -254,6 +258,30 @@ Tesseron — головоломка: стреляйте цветными бло�
         <source>Current time</source>
         <translation>Текущее время</translation>
     </message>
+    <message>
+        <source>Field</source>
+        <translation>Игровое поле</translation>
+    </message>
+    <message>
+        <source>Bricks: %1, one moving</source>
+        <translation>Блоки: %1, один в движении</translation>
+    </message>
+    <message>
+        <source>Bricks: %1</source>
+        <translation>Блоки: %1</translation>
+    </message>
+    <message>
+        <source>Launch refused</source>
+        <translation>Выстрел отклонён</translation>
+    </message>
+    <message>
+        <source>Game over, score %1</source>
+        <translation>Игра окончена, счёт %1</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Счёт: %1</translation>
+    </message>
 </context>
 <context>
     <name>TOptions</name>
@@ -280,6 +308,30 @@ Tesseron — головоломка: стреляйте цветными бло�
     <message>
         <source>MIDI files (*.mid,*.rmi)</source>
         <translation>Файлы MIDI (*.mid,*.rmi)</translation>
+    </message>
+    <message>
+        <source>%1 colors</source>
+        <translation>%1 цветов</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Звуки</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Музыка</translation>
+    </message>
+    <message>
+        <source>Music file</source>
+        <translation>Файл музыки</translation>
+    </message>
+    <message>
+        <source>Skin</source>
+        <translation>Скин</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>
@@ -330,12 +382,36 @@ Game, pictures and sounds by Orvane. Free software under the GNU GPL v3 or later
         <source>The Orvane website. News, games, projects, demos...</source>
         <translation>Сайт Orvane. Новости, игры, проекты, демо...</translation>
     </message>
+    <message>
+        <source>Rules of the game</source>
+        <translation>Правила игры</translation>
+    </message>
+    <message>
+        <source>Tesseron Readme</source>
+        <translation>Описание Tesseron</translation>
+    </message>
+    <message>
+        <source>Visit the Orvane website</source>
+        <translation>Сайт Orvane</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
 </context>
 <context>
     <name>TScores</name>
     <message>
         <source>Scores</source>
         <translation>Зал славы</translation>
+    </message>
+    <message>
+        <source>Hall of fame</source>
+        <translation>Зал славы</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>

@@ -8,5 +8,7 @@ namespace tesseron {
 
 // The locale's short time format: hours and minutes (14:05, 2:05 PM), no seconds.
 QString ClockFormat(const QLocale& locale);
+// A time format without its seconds, fractions and time zone.
+QString HoursAndMinutes(const QString& format);
 
 }  // namespace tesseron

@@ -15,15 +15,20 @@ unset LANGUAGE LC_ALL LC_MESSAGES LANG
 
 L=272 T=144  # field origin: (1024 - 480) / 2, (768 - 480) / 2
 skin=$work/prefix/share/tesseron/skins/scoarching-red
-convert "$skin/icons.bmp" -crop 90x90+0+180 +repage "$work/ref-newgame.png"
-convert "$skin/icons.bmp" -crop 90x90+90+360 +repage "$work/ref-close.png"
+# The icons carry words, so each language has its own sheet (icons.de.bmp); English the plain one.
+for lang in en de ru; do
+    sheet=$skin/icons.$lang.bmp
+    [ -f "$sheet" ] || sheet=$skin/icons.bmp
+    convert "$sheet" -crop 90x90+0+180 +repage "$work/ref-newgame-$lang.png"
+    convert "$sheet" -crop 90x90+90+360 +repage "$work/ref-close-$lang.png"
+done
 icon_at() {  # icon_at NAME X Y REF: a fresh shot shows the icon REF at (X, Y)
     shot "$1"
     crop "$1" "$2" "$3" 90 90 "$1-icon"
     [ "$(differing "$work/$1-icon.png" "$work/$4.png")" = 0 ]
 }
-game_shown() { icon_at game $L $T ref-newgame; }
-window_shown() { icon_at window 0 0 ref-close; }
+game_shown() { icon_at game $L $T "ref-newgame-$name"; }
+window_shown() { icon_at window 0 0 "ref-close-$name"; }
 handed_over() { game_shown || { click 512 384; false; }; }  # the central zone takes no command
 key() { xdotool key --clearmodifiers "$@"; }
 # other: the one window of the game shown besides the game window; its geometry in
