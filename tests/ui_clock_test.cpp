@@ -26,8 +26,8 @@ TEST(ClockTest, HoursAndMinutesInTheLocalesManner) {
 // over the C locale's format with seconds.
 TEST(ClockTest, SecondsAndZonesAreCutFromAnyFormat) {
     const std::pair<const char*, const char*> cases[] = {
-        {"HH:mm:ss", "HH:mm"},         {"h:mm:ss AP", "h:mm AP"}, {"HH:mm:ss.zzz t", "HH:mm"},
-        {"H 'h' mm", "H 'h' mm"},      {"HH.mm", "HH.mm"},        {"'s' HH:mm:ss", "'s' HH:mm"},
+        {"HH:mm:ss", "HH:mm"},    {"h:mm:ss AP", "h:mm AP"}, {"HH:mm:ss.zzz t", "HH:mm"},
+        {"H 'h' mm", "H 'h' mm"}, {"HH.mm", "HH.mm"},        {"'s' HH:mm:ss", "'s' HH:mm"},
     };
     for (const auto& [format, cut] : cases) EXPECT_EQ(HoursAndMinutes(QString::fromLatin1(format)), cut) << format;
 }
