@@ -5,8 +5,10 @@
 
 PID is the game's process, (X, Y) the screen position of the game window's field
 origin, TREE-FILE where the game window's tree is written (role and name per node,
-indented). Every wait looks again every 0.2 s up to a limit; none waits on the clock
-alone. Exit status 0 on success, 1 with a line on standard error on failure.
+indented); the options, hall of fame and help trees go beside it, with "main" in its
+name replaced by "options", "fame" and "help". Every wait looks again every 0.2 s
+up to a limit; none waits on the clock alone. Exit status 0 on success, 1 with a
+line on standard error on failure.
 """
 import os
 import subprocess
@@ -181,51 +183,76 @@ def check_announcement(window, fx, fy):
     step(f"a refused launch was announced: {heard[-1]!r}")
 
 
-def check_options(app, window, tree):
-    press(find(window, BUTTONS[3]))
+def open_over(app, window, button):
+    """Presses a button of the game window through AT-SPI; the window it opens."""
+    press(find(window, button))
 
-    def options_window():
+    def opened():
         for w in children(app):
             if w != window and showing(w) and w.getRole() in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_FRAME):
                 return w
         return None
 
-    options = wait_for(20, "the options window", options_window)
-    boxes = [n for n in walk(options) if n.getRole() in (pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON)]
-    if not boxes:
-        fail("the options window lists no check boxes or radio buttons")
-    else:
-        # Qt 6.4's bridge passes "checked" on but not "checkable".
-        def checked(node):
-            return node.getState().contains(pyatspi.STATE_CHECKED)
+    return wait_for(20, f"the window of {button!r}", opened)
 
-        radios = [b for b in boxes if b.getRole() == pyatspi.ROLE_RADIO_BUTTON]
-        if radios and sum(checked(b) for b in radios) != 1:
-            fail("not exactly one number of colours is checked")
-        step(f"the options window's tree: {dump(options, tree)} nodes, in {tree}")
-        step(f"the options window lists {len(boxes)} check boxes and radio buttons, "
-             f"checked: {[b.name for b in boxes if checked(b)]}")
-        # A check box's action toggles it, as a click does; the second press puts it back.
-        switches = [b for b in boxes if b.getRole() == pyatspi.ROLE_CHECK_BOX]
-        if switches:
-            switch, was = switches[0], checked(switches[0])
-            for expected in (not was, was):
-                press(switch)
-                wait_for(20, f"{switch.name!r} to be {'checked' if expected else 'unchecked'}",
-                         lambda: checked(switch) == expected)
-            step(f"{switch.name!r} toggled through AT-SPI and back")
-    # Escape reaches the options window once it has the keyboard, which under load may
-    # be after it is shown: pressed until it closes (on the game window it does nothing).
+
+def close(other, what):
+    # Escape reaches the window once it has the keyboard, which under load may be after
+    # it is shown: pressed until it closes (on the game window it does nothing).
     def closed():
         try:
-            if not showing(options):
+            if not showing(other):
                 return True
         except GLib.Error:  # gone altogether
             return True
         subprocess.run(["xdotool", "key", "Escape"], check=True)
         return False
 
-    wait_for(20, "the options window to close", closed)
+    wait_for(20, f"the {what} to close", closed)
+
+
+def check_options(app, window, tree):
+    options = open_over(app, window, BUTTONS[3])
+    boxes = [n for n in walk(options) if n.getRole() in (pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON)]
+    if not boxes:
+        fail("the options window lists no check boxes or radio buttons")
+
+    # Qt 6.4's bridge passes "checked" on but not "checkable".
+    def checked(node):
+        return node.getState().contains(pyatspi.STATE_CHECKED)
+
+    radios = [b for b in boxes if b.getRole() == pyatspi.ROLE_RADIO_BUTTON]
+    if sum(checked(b) for b in radios) != 1:
+        fail("not exactly one number of colours is checked")
+    step(f"the options window's tree: {dump(options, tree)} nodes, in {tree}")
+    step(f"the options window lists {len(boxes)} check boxes and radio buttons, "
+         f"checked: {[b.name for b in boxes if checked(b)]}")
+    # A check box's action toggles it, as a click does; the second press puts it back.
+    switch = next(b for b in boxes if b.getRole() == pyatspi.ROLE_CHECK_BOX)
+    was = checked(switch)
+    for expected in (not was, was):
+        press(switch)
+        wait_for(20, f"{switch.name!r} to be {'checked' if expected else 'unchecked'}",
+                 lambda: checked(switch) == expected)
+    step(f"{switch.name!r} toggled through AT-SPI and back")
+    close(options, "options window")
+
+
+def check_fame_and_help(app, window, tree):
+    fame = open_over(app, window, BUTTONS[1])
+    lines = [n for n in walk(fame) if n.getRole() == pyatspi.ROLE_LIST_ITEM]
+    if len(lines) != 5:
+        fail(f"the hall of fame lists {len(lines)} lines, not 5")
+    path = tree.replace("main", "fame")
+    step(f"the hall of fame's tree: {dump(fame, path)} nodes, in {path}; first line {lines[0].name!r}")
+    close(fame, "hall of fame")
+    helpw = open_over(app, window, BUTTONS[2])
+    links = [n for n in walk(helpw) if n.getRole() == pyatspi.ROLE_LINK]
+    if len(links) < 4:
+        fail(f"the help window lists {len(links)} links")
+    path = tree.replace("main", "help")
+    step(f"the help window's tree: {dump(helpw, path)} nodes, in {path}; links {[l.name for l in links]}")
+    close(helpw, "help window")
 
 
 def main():
@@ -241,6 +268,7 @@ def main():
     count = dump(window, tree)
     step(f"the game window's tree: {count} nodes, in {tree}")
     check_options(app, window, tree.replace("main", "options"))
+    check_fame_and_help(app, window, tree)
 
 
 if __name__ == "__main__":

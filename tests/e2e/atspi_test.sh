@@ -31,6 +31,6 @@ L=272 T=144  # field origin: (1024 - 480) / 2, (768 - 480) / 2
 # The launcher execs the program: the bus sees the same process.
 E2E_T0=$e2e_t0 /usr/bin/python3 "$here/atspi_game.py" "$game" $L $T "$work/atspi-main.txt" || fail "see above"
 [ -z "${ATSPI_TREE:-}" ] || cp "$work/atspi-main.txt" "$ATSPI_TREE"
-[ -z "${ATSPI_TREE:-}" ] || cp "$work/atspi-options.txt" "${ATSPI_TREE/main/options}"
+for w in options fame help; do [ -z "${ATSPI_TREE:-}" ] || cp "$work/atspi-$w.txt" "${ATSPI_TREE/main/$w}"; done
 game_alive || fail "the game ended during the walk"
 echo PASS
