@@ -16,6 +16,8 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <QLabel>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -409,6 +411,17 @@ TEST_F(BridgeTest, ARepaintTellsWhatChangedAmongTheControls) {
     recorder.events.clear();
     tiny->repaint();  // told once
     EXPECT_TRUE(recorder.events.empty());
+}
+
+// A control drawn with a label stands in its place; empty labels say nothing.
+TEST_F(BridgeTest, OnlyQtsChildrenThatSaySomethingOfTheirOwnAreListed) {
+    QLabel link(QStringLiteral("[ readme ]"), tiny.get()), empty(tiny.get()), note(QStringLiteral("Tesseron 1.40"), tiny.get());
+    link.show(), empty.show(), note.show();
+    tiny->controls.back().drawnWith = {&link};
+    ASSERT_EQ(iface->childCount(), 4);
+    EXPECT_EQ(iface->child(3)->object(), &note);
+    EXPECT_EQ(iface->indexOfChild(iface->child(3)), 3);
+    EXPECT_EQ(iface->child(4), nullptr);
 }
 
 TEST_F(BridgeTest, OrdinaryWidgetsKeepQtsOwnInterfaces) {

@@ -59,11 +59,15 @@ public:
     // Window units to the screen, as rect() reports.
     QRect ToScreen(const QRect& r) const { return QRect(widget()->mapToGlobal(r.topLeft()), r.size()); }
 
-    int childCount() const override { return int(Controls().size()) + QAccessibleWidget::childCount(); }
+    int childCount() const override { return int(Controls().size()) + int(OwnShown().size()); }
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
+
+    // The indexes of Qt's own children a reader is given: not the widgets a painted
+    // control is drawn with, not empty labels, not bare layers such as the focus frame's.
+    std::vector<int> OwnShown() const;
 
     // Tells the assistive technology what changed since it last looked: names,
     // descriptions, checked states, the keyboard's frame, the number of controls.
@@ -206,10 +210,29 @@ int ChildSet::IndexOf(const QAccessibleInterface* child) const {
     return -1;
 }
 
+std::vector<int> PaintedWindowAccessible::OwnShown() const {
+    std::vector<const QObject*> drawn;
+    for (const PaintedControl& c : Controls()) drawn.insert(drawn.end(), c.drawnWith.begin(), c.drawnWith.end());
+    std::vector<int> shown;
+    for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+        QAccessibleInterface* own = QAccessibleWidget::child(i);
+        if (!own) continue;
+        if (std::find(drawn.begin(), drawn.end(), own->object()) != drawn.end()) continue;
+        const bool said =
+            !own->text(QAccessible::Name).trimmed().isEmpty() || !own->text(QAccessible::Description).trimmed().isEmpty();
+        if (!said && own->childCount() == 0) continue;
+        shown.push_back(i);
+    }
+    return shown;
+}
+
 QAccessibleInterface* PaintedWindowAccessible::child(int index) const {
     const int painted = int(Controls().size());
     if (index < 0) return nullptr;
-    if (index >= painted) return QAccessibleWidget::child(index - painted);
+    if (index >= painted) {
+        const std::vector<int> shown = OwnShown();
+        return index - painted < int(shown.size()) ? QAccessibleWidget::child(shown[size_t(index - painted)]) : nullptr;
+    }
     return children_.At(index, [this](int i) { return new ControlAccessible(*this, nullptr, i); });
 }
 
@@ -217,8 +240,9 @@ int PaintedWindowAccessible::indexOfChild(const QAccessibleInterface* child) con
     const int painted = int(Controls().size());
     const int i = children_.IndexOf(child);
     if (i >= 0) return i < painted ? i : -1;
-    const int own = QAccessibleWidget::indexOfChild(child);
-    return own < 0 ? -1 : painted + own;
+    const std::vector<int> shown = OwnShown();
+    const auto at = std::find(shown.begin(), shown.end(), QAccessibleWidget::indexOfChild(child));
+    return at == shown.end() ? -1 : painted + int(at - shown.begin());
 }
 
 QAccessibleInterface* PaintedWindowAccessible::childAt(int x, int y) const {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAccessible>
+#include <QObject>
 #include <QRect>
 #include <QString>
 
@@ -25,6 +26,9 @@ struct PaintedControl {
     // Exactly what a click on it does, sound included; empty for what only shows.
     std::function<void()> press;
     std::vector<PaintedControl> items;  // a list's lines
+    // The widgets it is drawn with (a link's label, its logo): screen readers are
+    // given the control in their place.
+    std::vector<const QObject*> drawnWith;
 };
 
 // A window of painted controls lists them in reading order. The list is made anew each

@@ -183,13 +183,16 @@ std::vector<TRules::Stop> TRules::Stops() const {
         c.name = name;
         c.rect = label.geometry();
         c.press = std::move(press);
+        c.drawnWith = {&label};
         return stops.emplace_back(Stop{std::move(c), WordsOf(label)}).control;
     };
     add(Label8, tr("Rules of the game"), [self] { self->Label8Click(); });
     add(Label14, tr("Tesseron Readme"), [self] { self->Label14Click(); });
     add(ShellLink3, links::SupportAddress, [self] { self->ShellLink3.Click(); });
     add(Label9, tr("Visit Tesseron website"), [self] { self->Label9Click(); });
-    add(ovlabel, tr("Visit the Orvane website"), [self] { self->ovlogoClick(); }).description = links::MakerSite;
+    PaintedControl& maker = add(ovlabel, tr("Visit the Orvane website"), [self] { self->ovlogoClick(); });
+    maker.description = links::MakerSite;
+    maker.drawnWith.push_back(&ovlogo);
     add(ShellLink2, tr("Send e-mail to the author"), [self] { self->ShellLink2.Click(); }).description = links::SupportAddress;
     PaintedControl close;
     close.name = tr("Close");
